@@ -1,0 +1,35 @@
+# Shared build helpers: per-target warnings and sanitizers, and test registration.
+
+function(veldor_target_defaults target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+    -Wformat=2 -Wnon-virtual-dtor -Woverloaded-virtual)
+  if(VELDOR_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+      -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# veldor_add_library(name SOURCES ... DEPS ...): one core folder, one static library.
+function(veldor_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  veldor_target_defaults(${name})
+  if(VELDOR_SANITIZE)
+    target_link_options(${name} INTERFACE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# veldor_add_gtest(name SOURCES ... DEPS ...): one GoogleTest binary; each case is a CTest entry.
+function(veldor_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} veldor_test_support GTest::gtest_main)
+  veldor_target_defaults(${name})
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "VELDOR_PROGRAM_DIR=${VELDOR_PROGRAM_DIR};TZ=Asia/Tokyo"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,59 @@
+#pragma once
+// File records and the folder scan.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/replace_list.h"
+#include "engine/settings.h"
+#include "platform/file_system.h"
+
+namespace veldor {
+
+/// One listed file. Texts are CP932; the three numbers are zero in a default record.
+struct FileRecord {
+  std::string file_name;
+  std::int64_t file_size = 0;
+  std::int64_t packet_count = 0;
+  std::int64_t packet_charge = 0;
+  std::string extended_text;
+  std::string modified_date;
+  std::string created_date;
+
+  friend bool operator==(const FileRecord&, const FileRecord&) = default;
+};
+
+/// The records of one folder: position 0 is an empty record, files are at 1..count()-1.
+struct Listing {
+  std::vector<FileRecord> records = std::vector<FileRecord>(1);
+  std::size_t longest_name = 0;  ///< greatest byte length of a file_name
+  std::size_t longest_text = 0;  ///< greatest byte length of an extended_text
+
+  std::size_t count() const { return records.size(); }
+};
+
+/// Packets of 128 bytes, a started packet counting whole.
+std::int64_t PacketsForSize(std::int64_t size);
+/// packets * rate rounded half up in double arithmetic, then truncated.
+std::int64_t ChargeForPackets(std::int64_t packets, double rate);
+
+/// The record of the file at `path`, or nothing when its status cannot be read.
+std::optional<FileRecord> BuildFileRecord(const std::filesystem::path& path,
+                                          const ListingSettings& settings,
+                                          const ReplaceLists& lists, FileSystem& fs);
+
+/// The files directly in `folder` that pass the extension filter, in enumeration order,
+/// or nothing when the folder cannot be enumerated. A file that vanishes before its
+/// status is read is skipped.
+std::optional<Listing> ScanFolder(const std::filesystem::path& folder,
+                                  const ListingSettings& settings, const ReplaceLists& lists,
+                                  FileSystem& fs);
+
+/// The extension of a file name: from its last "." to the end, dot included; empty when
+/// the name has no ".". (".jpg" has the extension ".jpg".)
+std::string FileExtension(std::string_view file_name);
+
+}  // namespace veldor

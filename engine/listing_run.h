@@ -1,0 +1,25 @@
+#pragma once
+// Handling one drop: a file gets its figures in a message, a folder is scanned, sorted and
+// written in the chosen format into the folder itself.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/lister_context.h"
+
+namespace veldor {
+
+/// Handles the dropped paths in order, then shows the result message.
+void RunDrop(const std::vector<std::filesystem::path>& paths, ListerContext& context);
+
+/// The single-file message for `path`.
+void ShowFileInfo(const std::filesystem::path& path, ListerContext& context);
+
+/// Lists one folder into the format of `output_mode`, appending each written listing's
+/// name (CP932) to `output_list`. Returns false when the folder cannot be enumerated,
+/// which ends the drop.
+bool ListFolder(const std::filesystem::path& folder, std::vector<std::string>& output_list,
+                ListerContext& context);
+
+}  // namespace veldor

@@ -1,0 +1,36 @@
+#pragma once
+// Whole-file reads and safe whole-file writes.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace veldor {
+
+/// The bytes of `file`, or nothing when it cannot be opened or read as a file (missing,
+/// a folder, unreadable).
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
+
+/// Writes `bytes` to a temporary file in the same folder and renames it over `file` only
+/// when it is complete. On failure `file` is unchanged and no temporary file remains.
+/// Returns false on failure.
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+/// Splits text into lines as a text-mode stream reads them: LF ends a line, a CR directly
+/// before the LF is dropped, a last line without a line end is still a line.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    const bool has_end = end != std::string_view::npos;
+    if (!has_end) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (has_end && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    visit(line);
+    start = end + 1;
+  }
+}
+
+}  // namespace veldor

@@ -1,0 +1,46 @@
+#pragma once
+// File status and folder enumeration, behind an interface so that tests can stage states
+// that a disk cannot (a file that vanishes between the enumeration and its status).
+
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veldor {
+
+struct FileStatus {
+  std::int64_t size = 0;
+  std::time_t modified = 0;
+  /// The file system's birth time where it has one, else the modification time.
+  std::time_t created = 0;
+};
+
+struct FolderEntry {
+  std::filesystem::path name;  ///< the entry's own name, no folder
+  bool is_directory = false;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  /// Status of `path` (symlinks followed), or nothing when it cannot be read.
+  virtual std::optional<FileStatus> Status(const std::filesystem::path& path) = 0;
+  /// The entries of `folder` in ascending byte order of their names, without "." and "..",
+  /// or nothing when the folder cannot be enumerated (missing, not a folder, unreadable).
+  virtual std::optional<std::vector<FolderEntry>> Enumerate(const std::filesystem::path& folder) = 0;
+};
+
+/// The real file system (statx, opendir).
+class RealFileSystem : public FileSystem {
+ public:
+  std::optional<FileStatus> Status(const std::filesystem::path& path) override;
+  std::optional<std::vector<FolderEntry>> Enumerate(const std::filesystem::path& folder) override;
+};
+
+/// "%Y/%m/%d %H:%M:%S" in local time.
+std::string FormatLocalTime(std::time_t time);
+
+}  // namespace veldor

@@ -1,0 +1,32 @@
+#pragma once
+// An INI file with the meaning of the Windows private-profile functions. Each operation
+// reads (and a write rewrites) the whole file; nothing stays open between operations.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace veldor {
+
+class Profile {
+ public:
+  explicit Profile(std::filesystem::path file);
+
+  /// The key's value read from its leading decimal digits (0 when there are none), or
+  /// `default_value` when the file, the section or the key is missing.
+  int GetInt(std::string_view section, std::string_view key, int default_value) const;
+  /// The key's value, or `default_value` when the file, the section or the key is missing.
+  std::string GetString(std::string_view section, std::string_view key,
+                        std::string_view default_value) const;
+  /// Writes `key=value` in place of the key's value, or at the end of its section, or in a
+  /// new section at the end of the file. Returns false when the file cannot be written.
+  bool WriteInt(std::string_view section, std::string_view key, int value);
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+  const std::filesystem::path& file() const { return file_; }
+
+ private:
+  std::filesystem::path file_;
+};
+
+}  // namespace veldor

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <filesystem>
+
+namespace veldor {
+
+/// The folder of the running executable (/proc/self/exe).
+std::filesystem::path ExecutableFolder();
+
+}  // namespace veldor

@@ -1,0 +1,34 @@
+#pragma once
+// Opening files with their associated program and starting programs. Both run the program
+// directly (no shell), do not wait for it, and ignore its failures.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace veldor {
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  /// Opens `file` with the program the desktop associates with it.
+  virtual void OpenFile(const std::filesystem::path& file) = 0;
+  /// Starts `program` with the single argument `argument`.
+  virtual void StartProgram(const std::filesystem::path& program, const std::string& argument) = 0;
+};
+
+/// The desktop shell: xdg-open for files, the program itself for StartProgram.
+class DesktopShell : public Shell {
+ public:
+  void OpenFile(const std::filesystem::path& file) override;
+  void StartProgram(const std::filesystem::path& program, const std::string& argument) override;
+};
+
+/// Starts `argv` without a shell and without waiting; failures are ignored. The child is
+/// detached so that no zombie remains.
+void SpawnDetached(const std::vector<std::string>& argv);
+
+/// The full path of `name` found on PATH, or an empty path.
+std::filesystem::path FindOnPath(const std::string& name);
+
+}  // namespace veldor

@@ -1,0 +1,51 @@
+#pragma once
+// The grammar shared by the HTML writer and the template checker: marker lines, the three
+// sections, tag candidates and the ten tags.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace veldor {
+
+/// The three sections of a template; each line is followed by "\n".
+struct TemplateSections {
+  std::string before;
+  std::string repeat;
+  std::string after;
+};
+
+/// The ten tags, in the order candidates are compared against them.
+enum class TemplateTag { FNAME, MDATE, CDATE, FTEXT, FSIZE, PYEN, PSIZE, DNAME, DTEXT, COMPANY };
+
+/// The tag's text, such as "[@FNAME@]".
+std::string_view TagText(TemplateTag tag);
+/// True for the seven file tags, which belong in the repeat section.
+bool IsRecordTag(TemplateTag tag);
+
+/// Splits a template's bytes into its sections. A marker line ("[@START@]" or "[@STOP@]",
+/// alone on its line) hands what was gathered since the previous marker line to its section.
+TemplateSections SplitTemplate(std::string_view file_bytes);
+
+/// The whole text of a template, every line followed by "\n", marker lines included.
+std::string JoinTemplateLines(std::string_view file_bytes);
+
+/// A tag candidate: "[@" at `open`, and the "@]" that closes it at `close` (npos when none
+/// does). The candidate is text[open, close + 2).
+struct TagCandidate {
+  std::size_t open = std::string_view::npos;
+  std::size_t close = std::string_view::npos;
+
+  bool found() const { return open != std::string_view::npos; }
+  bool closed() const { return close != std::string_view::npos; }
+};
+
+/// The first "[@" at or after `from` (a character boundary) and its closing "@]", searched
+/// from two characters after the "[@". Matches start only at character boundaries.
+TagCandidate FindTagCandidate(std::string_view text, std::size_t from);
+
+/// The tag `candidate` names, compared exactly; nothing when it names none.
+std::optional<TemplateTag> LookupTag(std::string_view candidate);
+
+}  // namespace veldor

@@ -1,0 +1,62 @@
+#pragma once
+// A message sink that records every message and answers from a script.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/messages.h"
+#include "text/cp932.h"
+
+namespace veldor::testing {
+
+class RecordingMessages : public MessageSink {
+ public:
+  /// Answers for the coming questions, in order. A question with no scripted answer fails
+  /// the test and is answered with the first button.
+  void Script(std::initializer_list<Answer> answers) {
+    answers_.insert(answers_.end(), answers.begin(), answers.end());
+  }
+
+  Answer Show(const Message& message) override {
+    shown.push_back(message);
+    if (message.buttons == Buttons::Ok) return Answer::Ok;
+    if (answers_.empty()) {
+      ADD_FAILURE() << "unscripted question: " << Cp932ToUtf8(message.text);
+      return message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    const Answer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+
+  /// Captions of the messages shown, in UTF-8.
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> out;
+    for (const auto& m : shown) out.push_back(Cp932ToUtf8(m.caption));
+    return out;
+  }
+  /// Texts of the messages shown, in UTF-8.
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : shown) out.push_back(Cp932ToUtf8(m.text));
+    return out;
+  }
+
+  std::size_t UnusedAnswers() const { return answers_.size(); }
+
+  std::vector<Message> shown;
+
+ private:
+  std::deque<Answer> answers_;
+};
+
+/// A message in UTF-8 for comparisons: caption, text, icon, buttons.
+inline Message U8Message(const std::string& caption, const std::string& text, Icon icon,
+                         Buttons buttons = Buttons::Ok) {
+  return Message{Utf8ToCp932(caption), Utf8ToCp932(text), icon, buttons, false};
+}
+
+}  // namespace veldor::testing

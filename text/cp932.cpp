@@ -1,0 +1,158 @@
+#include "text/cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace veldor {
+
+std::size_t CharLength(std::string_view text, std::size_t pos) {
+  return (IsLeadByte(text[pos]) && pos + 1 < text.size()) ? 2 : 1;
+}
+
+std::size_t FindMb(std::string_view text, std::string_view needle, std::size_t from) {
+  if (needle.empty()) return from <= text.size() ? from : std::string_view::npos;
+  const char first = needle.front();
+  for (std::size_t pos = from; pos < text.size(); pos += CharLength(text, pos)) {
+    if (text[pos] == first && text.compare(pos, needle.size(), needle) == 0) return pos;
+  }
+  return std::string_view::npos;
+}
+
+std::size_t FindLastMbChar(std::string_view text, char c) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) {
+    if (text[pos] == c) found = pos;
+  }
+  return found;
+}
+
+namespace {
+
+// Reads the character at `pos` as its comparison value and advances `pos`.
+unsigned NextCharValue(std::string_view text, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (IsLeadByte(lead) && pos + 1 < text.size()) {
+    const auto trail = static_cast<unsigned char>(text[pos + 1]);
+    pos += 2;
+    return lead * 256u + trail;
+  }
+  pos += 1;
+  return lead;
+}
+
+unsigned FoldLatin(unsigned value) {
+  return (value >= 'A' && value <= 'Z') ? value + ('a' - 'A') : value;
+}
+
+template <typename Fold>
+int CompareChars(std::string_view a, std::string_view b, Fold fold) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    const unsigned x = fold(NextCharValue(a, i));
+    const unsigned y = fold(NextCharValue(b, j));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  return 0;
+}
+
+// One cached conversion descriptor per direction and thread.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+      throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+    }
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts `in`; on a sequence that cannot be converted, appends `replacement` and skips
+  // `skip(rest)` bytes of the input.
+  template <typename Skip>
+  std::string Convert(std::string_view in, std::string_view replacement, Skip skip) {
+    std::string out;
+    out.reserve(in.size() * 3 / 2 + 8);
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    char* src = const_cast<char*>(in.data());
+    std::size_t src_left = in.size();
+    char buffer[1024];
+    while (src_left > 0) {
+      char* dst = buffer;
+      std::size_t dst_left = sizeof buffer;
+      const std::size_t rc = iconv(cd_, &src, &src_left, &dst, &dst_left);
+      out.append(buffer, static_cast<std::size_t>(dst - buffer));
+      if (rc != static_cast<std::size_t>(-1)) continue;
+      if (errno == E2BIG) continue;
+      // EILSEQ or EINVAL (a truncated sequence at the end): replace and go on.
+      out.append(replacement);
+      const std::size_t n = std::min(src_left, skip(std::string_view(src, src_left)));
+      src += n;
+      src_left -= n;
+      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+// Length of the UTF-8 character at the start of `s` when it is well formed, else 1.
+std::size_t Utf8SequenceLength(std::string_view s) {
+  const auto c = static_cast<unsigned char>(s[0]);
+  std::size_t n = 1;
+  if (c >= 0xC2 && c <= 0xDF) n = 2;
+  else if (c >= 0xE0 && c <= 0xEF) n = 3;
+  else if (c >= 0xF0 && c <= 0xF4) n = 4;
+  if (n > s.size()) return 1;
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((static_cast<unsigned char>(s[k]) & 0xC0) != 0x80) return 1;
+  }
+  return n;
+}
+
+std::size_t Cp932SequenceLength(std::string_view s) {
+  return (IsLeadByte(s[0]) && s.size() >= 2) ? 2 : 1;
+}
+
+}  // namespace
+
+int MbsCmp(std::string_view a, std::string_view b) {
+  return CompareChars(a, b, [](unsigned v) { return v; });
+}
+
+int MbsICmp(std::string_view a, std::string_view b) {
+  return CompareChars(a, b, FoldLatin);
+}
+
+std::string Utf8ToCp932(std::string_view utf8) {
+  // glibc's CP932 knows the full-width tilde (U+FF5E) for 0x81 0x60 but not the wave dash.
+  static constexpr std::string_view kWaveDash = "\xE3\x80\x9C";
+  static constexpr std::string_view kFullwidthTilde = "\xEF\xBD\x9E";
+  std::string source(utf8);
+  for (std::size_t pos = source.find(kWaveDash); pos != std::string::npos;
+       pos = source.find(kWaveDash, pos + kFullwidthTilde.size())) {
+    source.replace(pos, kWaveDash.size(), kFullwidthTilde);
+  }
+  thread_local Converter converter("CP932", "UTF-8");
+  return converter.Convert(source, "?", Utf8SequenceLength);
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  thread_local Converter converter("UTF-8", "CP932");
+  return converter.Convert(cp932, "\xEF\xBF\xBD", Cp932SequenceLength);
+}
+
+std::string PathToCp932(const std::filesystem::path& path) { return Utf8ToCp932(path.native()); }
+
+std::filesystem::path Cp932ToPath(std::string_view cp932) {
+  return std::filesystem::path(Cp932ToUtf8(cp932));
+}
+
+}  // namespace veldor

@@ -1,0 +1,49 @@
+#pragma once
+// CP932 byte strings: the text of the core. Lengths and positions count bytes;
+// a lead byte (0x81-0x9F, 0xE0-0xFC) and the byte after it form one character.
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace veldor {
+
+/// True for a CP932 lead byte (0x81-0x9F, 0xE0-0xFC).
+constexpr bool IsLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+constexpr bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
+
+/// Byte length of the character that starts at `pos` (1 or 2; 1 for a lead byte at the end).
+std::size_t CharLength(std::string_view text, std::size_t pos);
+
+/// First occurrence of `needle` at or after `from` that starts on a character boundary.
+/// `from` must itself be a character boundary. Returns npos when there is none.
+std::size_t FindMb(std::string_view text, std::string_view needle, std::size_t from = 0);
+
+/// Last occurrence of the single byte `c` that is a character of its own (never the
+/// second byte of a double-byte character). Returns npos when there is none.
+std::size_t FindLastMbChar(std::string_view text, char c);
+
+/// Character-by-character comparison: a double-byte character is lead*256+trail, any other
+/// byte its unsigned value; a proper prefix comes first. Returns <0, 0 or >0.
+int MbsCmp(std::string_view a, std::string_view b);
+
+/// As MbsCmp, but Latin letters compare without regard to case.
+int MbsICmp(std::string_view a, std::string_view b);
+
+/// Converts UTF-8 to CP932. A character CP932 cannot hold, and a byte that is not valid
+/// UTF-8, becomes "?". U+301C and U+FF5E both become 0x81 0x60.
+std::string Utf8ToCp932(std::string_view utf8);
+
+/// Converts CP932 to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD.
+std::string Cp932ToUtf8(std::string_view cp932);
+
+/// The native path as CP932 text (file names, folder names, paths shown in messages).
+std::string PathToCp932(const std::filesystem::path& path);
+
+/// A native path from CP932 text (names read from settings or list files).
+std::filesystem::path Cp932ToPath(std::string_view cp932);
+
+}  // namespace veldor

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "engine/file_record.h"
+#include "engine/settings.h"
+#include "platform/messages.h"
+
+namespace veldor {
+
+/// The CSV table of `listing` (CP932, CR LF line ends): header row, empty line, one row
+/// per file. A field holding a comma, a double quote, CR or LF is quoted.
+std::string FormatCsvListing(const Listing& listing, const ListingSettings& settings);
+
+/// Writes the CSV table to `path`, asking before overwriting when `over_write` is 1.
+/// 0 when written, -1 when the user declined, -2 when it could not be written (shown).
+int WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
+                    const ListingSettings& settings, MessageSink& messages);
+
+}  // namespace veldor
