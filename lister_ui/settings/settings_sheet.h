@@ -1,0 +1,15 @@
+#pragma once
+// The settings sheet opened by the main window's settings button.
+
+#include "engine/lister_context.h"
+
+class QWidget;
+
+namespace veldor::ui {
+
+/// Runs the settings sheet modally over `parent`. Only when the user accepts it with OK
+/// are the values copied into `context.settings` (and the list files written); Cancel
+/// changes nothing. Every message goes through `context.messages`. Returns true for OK.
+bool RunSettingsSheet(QWidget* parent, ListerContext& context);
+
+}  // namespace veldor::ui
