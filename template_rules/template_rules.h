@@ -45,6 +45,24 @@ struct TagCandidate {
 /// from two characters after the "[@". Matches start only at character boundaries.
 TagCandidate FindTagCandidate(std::string_view text, std::size_t from);
 
+/// The same search as FindTagCandidate over one text, for callers whose starts only grow (the
+/// checker resumes one character after each "[@"). It remembers the last "@]" it found, so a
+/// whole pass over the text stays linear even when candidates nest or stay unclosed.
+class TagCandidateSearch {
+ public:
+  /// `text` must outlive the search.
+  explicit TagCandidateSearch(std::string_view text);
+  /// As FindTagCandidate(text, from). Any `from` gives the right answer; starts that only
+  /// grow keep a whole pass linear.
+  TagCandidate Next(std::size_t from);
+
+ private:
+  std::string_view text_;
+  bool searched_ = false;
+  std::size_t last_close_from_ = 0;
+  std::size_t last_close_ = std::string_view::npos;
+};
+
 /// The tag `candidate` names, compared exactly; nothing when it names none.
 std::optional<TemplateTag> LookupTag(std::string_view candidate);
 
