@@ -1,1 +1,34 @@
-// TODO(owner): implement
+#include "writers/output_file.h"
+
+#include <system_error>
+
+#include "platform/file_io.h"
+#include "text/cp932.h"
+
+namespace veldor {
+
+int AskOverwrite(const std::filesystem::path& path, std::string_view shown_path, Icon icon,
+                 int over_write, MessageSink& messages) {
+  if (over_write != 1) return 0;
+  std::error_code ec;
+  // A folder standing at the path is not an earlier listing: there is nothing to replace,
+  // and the write that follows reports why it cannot go on.
+  if (!std::filesystem::exists(path, ec) || std::filesystem::is_directory(path, ec)) return 0;
+  static const std::string question =
+      Utf8ToCp932("は既に存在します。\r\n上書きしてもよろしいですか？");
+  static const std::string caption = Utf8ToCp932("上書き確認");
+  Message message{caption, std::string(shown_path) + question, icon, Buttons::YesNo, false};
+  return messages.Show(message) == Answer::No ? -1 : 0;
+}
+
+bool WriteListingFile(const std::filesystem::path& path, std::string_view bytes,
+                      MessageSink& messages) {
+  if (WriteFileAtomically(path, bytes)) return true;
+  static const std::string tail = Utf8ToCp932(
+      "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を確認してください。");
+  static const std::string caption = Utf8ToCp932("書き込みエラーです");
+  messages.Show(Message{caption, PathToCp932(path) + tail, Icon::Exclamation, Buttons::Ok, false});
+  return false;
+}
+
+}  // namespace veldor
