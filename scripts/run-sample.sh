@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Lists the bundled sample folder in all three formats with veldor-cli. The sample is copied
+# to a scratch folder first, so the source tree stays clean.
+# Usage: scripts/run-sample.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+program=$build/program
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/veldor-sample.XXXXXX")
+cp -r samples/photos "$scratch/photos"
+# A program folder of its own: the built one (help.html, template/) with the sample's
+# settings (sorted by size, extended-text column on) and extended-text lists.
+mkdir -p "$scratch/program"
+cp -r "$program/help.html" "$program/template" "$scratch/program/"
+cp samples/program/* "$scratch/program/"
+
+cli=("$program/veldor-cli" --program-folder "$scratch/program" --yes)
+status=0
+for format in txt csv html; do
+  echo "== veldor-cli --format $format $scratch/photos"
+  "${cli[@]}" --format "$format" "$scratch/photos" || status=$?
+done
+echo "== a dropped file"
+"${cli[@]}" "$scratch/photos/map.png" || status=$?
+
+echo
+echo "== $scratch/photos/photos.txt (converted from CP932)"
+iconv -f CP932 -t UTF-8 "$scratch/photos/photos.txt"
+echo "== $scratch/photos/photos.csv (converted from CP932)"
+iconv -f CP932 -t UTF-8 "$scratch/photos/photos.csv"
+echo "== $scratch/photos/index.html is the HTML page"
+echo
+echo "The sample and its listings are in $scratch"
+exit $status

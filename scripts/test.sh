@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything with the tests, and runs every test.
+# Usage: scripts/test.sh [--sanitize]
+#   --sanitize  a separate build of the core and terminal programs with AddressSanitizer
+#               and UndefinedBehaviorSanitizer, running their tests
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+sanitize=0
+[ "${1:-}" = "--sanitize" ] && sanitize=1
+
+bash scripts/install-deps.sh
+
+flags=(-G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELDOR_BUILD_TESTS=ON)
+# Warnings are errors in CI; a user's newer compiler may warn about new things.
+if [ "${CI:-}" = "true" ]; then
+  flags+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
+fi
+if [ $sanitize -eq 1 ]; then
+  dir=build-sanitize
+  flags+=(-DVELDOR_SANITIZE=ON -DVELDOR_GUI=OFF)
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+  dir=build-test
+fi
+
+cmake -S . -B "$dir" "${flags[@]}"
+cmake --build "$dir" -j "$(nproc)"
+ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
