@@ -1,1 +1,198 @@
-// TODO(owner): implement
+#include "checker/check_template.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_io.h"
+#include "template_rules/template_rules.h"
+#include "text/cp932.h"
+
+namespace veldor {
+
+namespace {
+
+// Texts are written here in UTF-8 for the reader and shown in CP932.
+constexpr std::string_view kGrammarCaption = "文法エラー";
+constexpr std::string_view kStartMissing =
+    "[@START@] が見つかりません。\r\nこの拡張タグは必ず一つ、なければいけません。";
+constexpr std::string_view kStartNotAlone =
+    "[@START@] 以外の文字列が同じ行にあります。\r\n"
+    "この拡張タグがある行には他の文字列を書くことはできません。";
+constexpr std::string_view kStopMissing =
+    "[@STOP@] が見つかりません。\r\nこの拡張タグは必ず一つ、なければいけません。";
+constexpr std::string_view kStopNotAlone =
+    "[@STOP@] 以外の文字列が同じ行にあります。\r\n"
+    "この拡張タグがある行には他の文字列を書くことはできません。";
+// The repeat section's text has a blank after "@]", the other two do not.
+constexpr std::string_view kUnclosed = "@]が存在しません。\r\nもう一度確認してください。";
+constexpr std::string_view kUnclosedRepeat = "@] が存在しません。\r\nもう一度確認してください。";
+constexpr std::string_view kRepeatOnly =
+    " は繰り返し部分の中でのみ使用できる拡張タグです。\r\n"
+    "[@START@] と [@STOP@]の範囲内で使用してください。";
+constexpr std::string_view kNoSuchTag = " というタグは存在しません。\r\nもう一度確認してください。";
+constexpr std::string_view kClosingCaption = "処理終了";
+constexpr std::string_view kErrorsFound = "\r\nにはエラーがみつかったので、再度確認してください。";
+constexpr std::string_view kNoErrors = "\r\nにエラーは見つかりませんでした。";
+constexpr std::string_view kOpenCaption = "ファイルが開けません";
+constexpr std::string_view kOpenFailed =
+    "\r\nが開けません。削除、移動されていないか確認してください。";
+constexpr std::string_view kWrongFileCaption = "ファイルが違います";
+constexpr std::string_view kWrongExtension =
+    "テンプレートファイルの拡張子は\r\n「.html」か「.htm」にしてください。";
+
+constexpr std::string_view kStartMarker = "[@START@]";
+constexpr std::string_view kStopMarker = "[@STOP@]";
+constexpr std::string_view kOpen = "[@";
+
+enum class Section { Before, Repeat, After };
+
+struct SectionRules {
+  Section section;
+  std::string_view caption;
+  std::string_view unclosed;
+};
+
+constexpr std::array<SectionRules, 3> kSectionRules = {{
+    {Section::Before, "[@START@]以前でのエラー", kUnclosed},
+    {Section::Repeat, "繰り返し部分内でのエラー", kUnclosedRepeat},
+    {Section::After, "[@STOP@]以降でのエラー", kUnclosed},
+}};
+
+// `prefix` is CP932 already (a path or a candidate); the rest is converted.
+void Show(MessageSink& messages, std::string_view caption, std::string_view prefix,
+          std::string_view text, Icon icon) {
+  std::string shown(prefix);
+  shown += Utf8ToCp932(text);
+  messages.Show(Message{Utf8ToCp932(caption), std::move(shown), icon, Buttons::Ok, false});
+}
+
+void ShowGrammarError(MessageSink& messages, std::string_view text) {
+  Show(messages, kGrammarCaption, {}, text, Icon::Exclamation);
+}
+
+// A marker at offset 0 counts as preceded by a line break.
+bool StandsAlone(std::string_view whole, std::size_t at, std::size_t length) {
+  const bool break_before = at == 0 || whole[at - 1] == '\n';
+  const bool break_after = at + length < whole.size() && whole[at + length] == '\n';
+  return break_before && break_after;
+}
+
+// Examines the first "[@START@]" and the "[@STOP@]" that follows it; true when any error
+// was shown.
+bool CheckMarkers(std::string_view whole, MessageSink& messages) {
+  bool failed = false;
+  const std::size_t start = FindMb(whole, kStartMarker);
+  if (start == std::string_view::npos) {
+    ShowGrammarError(messages, kStartMissing);
+    failed = true;
+  } else if (!StandsAlone(whole, start, kStartMarker.size())) {
+    ShowGrammarError(messages, kStartNotAlone);
+    failed = true;
+  }
+  // Just past the line break that follows a lone "[@START@]".
+  const std::size_t stop_from =
+      start == std::string_view::npos ? 0 : std::min(start + kStartMarker.size() + 1, whole.size());
+  const std::size_t stop = FindMb(whole, kStopMarker, stop_from);
+  if (stop == std::string_view::npos) {
+    ShowGrammarError(messages, kStopMissing);
+    failed = true;
+  } else if (!StandsAlone(whole, stop, kStopMarker.size())) {
+    ShowGrammarError(messages, kStopNotAlone);
+    failed = true;
+  }
+  return failed;
+}
+
+// Judges one candidate; true when it is an error (and its message was shown).
+bool JudgeCandidate(std::string_view candidate, const SectionRules& rules, MessageSink& messages) {
+  const std::optional<TemplateTag> tag = LookupTag(candidate);
+  if (!tag) {
+    Show(messages, rules.caption, candidate, kNoSuchTag, Icon::Exclamation);
+    return true;
+  }
+  if (rules.section != Section::Repeat && IsRecordTag(*tag)) {
+    Show(messages, rules.caption, candidate, kRepeatOnly, Icon::Exclamation);
+    return true;
+  }
+  return false;
+}
+
+// Every "[@" of the section is judged, the next one searched from one character after it
+// (not after its candidate), so nested candidates are judged each by itself.
+bool CheckTags(std::string_view text, const SectionRules& rules, MessageSink& messages) {
+  bool failed = false;
+  TagCandidateSearch search(text);
+  for (TagCandidate c = search.Next(0); c.found(); c = search.Next(c.open + 1)) {
+    if (!c.closed()) {
+      Show(messages, rules.caption, {}, rules.unclosed, Icon::Exclamation);
+      failed = true;
+      continue;
+    }
+    failed |= JudgeCandidate(text.substr(c.open, c.close + 2 - c.open), rules, messages);
+  }
+  return failed;
+}
+
+std::string_view SectionText(const TemplateSections& sections, Section section) {
+  switch (section) {
+    case Section::Before:
+      return sections.before;
+    case Section::Repeat:
+      return sections.repeat;
+    case Section::After:
+      return sections.after;
+  }
+  return {};
+}
+
+// The extension as a path split gives it: from the last "." of the file name, dot included.
+std::string_view Extension(const std::string& file_name) {
+  const std::size_t dot = file_name.rfind('.');
+  if (dot == std::string::npos) return {};
+  return std::string_view(file_name).substr(dot);
+}
+
+}  // namespace
+
+void CheckTemplate(const std::filesystem::path& path, MessageSink& messages) {
+  const std::string shown_path = PathToCp932(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) {
+    Show(messages, kOpenCaption, shown_path, kOpenFailed, Icon::Exclamation);
+    return;
+  }
+  const TemplateSections sections = SplitTemplate(*bytes);
+  const bool any_empty =
+      sections.before.empty() || sections.repeat.empty() || sections.after.empty();
+  if (any_empty && CheckMarkers(JoinTemplateLines(*bytes), messages)) {
+    Show(messages, kClosingCaption, shown_path, kErrorsFound, Icon::Stop);
+    return;
+  }
+  bool failed = false;
+  for (const SectionRules& rules : kSectionRules) {
+    failed |= CheckTags(SectionText(sections, rules.section), rules, messages);
+  }
+  if (failed) {
+    Show(messages, kClosingCaption, shown_path, kErrorsFound, Icon::Stop);
+  } else {
+    Show(messages, kClosingCaption, shown_path, kNoErrors, Icon::None);
+  }
+}
+
+void CheckDroppedFiles(const std::vector<std::filesystem::path>& paths, MessageSink& messages) {
+  for (const std::filesystem::path& path : paths) {
+    // Letter case counts: ".HTML" is refused.
+    const std::string file_name = path.filename().native();
+    const std::string_view extension = Extension(file_name);
+    if (extension == ".html" || extension == ".htm") {
+      CheckTemplate(path, messages);
+    } else {
+      Show(messages, kWrongFileCaption, {}, kWrongExtension, Icon::Exclamation);
+    }
+  }
+}
+
+}  // namespace veldor
