@@ -1,0 +1,21 @@
+#pragma once
+// The window menu of the Windows programs cannot be extended on a Linux desktop: the
+// dialogs carry its entries in their context menu instead.
+
+#include <QString>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace veldor::ui {
+
+/// Appends a separator and the about entry `about_text` (with its "&" mnemonic) to `menu`
+/// and returns the entry, for the caller to connect.
+QAction* AppendAboutEntry(QMenu& menu, const QString& about_text);
+
+/// A dialog's context menu: "閉じる(&C)", which closes `dialog`, then the separator and
+/// the about entry. The menu is a child of `dialog`.
+QMenu* CreateDialogContextMenu(QWidget& dialog, const QString& about_text, QAction** about);
+
+}  // namespace veldor::ui

@@ -1,0 +1,88 @@
+#include "qt_common/qt_message_sink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "qt_common/qt_text.h"
+
+namespace veldor::ui {
+namespace {
+
+QMessageBox::Icon ToQtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Exclamation:
+      return QMessageBox::Warning;
+    case Icon::Question:
+      return QMessageBox::Question;
+    case Icon::Stop:
+      return QMessageBox::Critical;
+    case Icon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+struct ButtonPair {
+  QMessageBox::StandardButton first;
+  QMessageBox::StandardButton second;  // NoButton for a message with OK alone
+};
+
+ButtonPair ToQtButtons(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::YesNo:
+      return {QMessageBox::Yes, QMessageBox::No};
+    case Buttons::OkCancel:
+      return {QMessageBox::Ok, QMessageBox::Cancel};
+    case Buttons::Ok:
+      break;
+  }
+  return {QMessageBox::Ok, QMessageBox::NoButton};
+}
+
+}  // namespace
+
+void ConfigureMessageBox(QMessageBox& box, const Message& message) {
+  box.setWindowTitle(ToQString(message.caption));
+  // Paths and tag candidates can hold "<": never let them be read as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(ToDisplayText(message.text));
+  box.setIcon(ToQtIcon(message.icon));
+  const ButtonPair pair = ToQtButtons(message.buttons);
+  if (pair.second == QMessageBox::NoButton) {
+    box.setStandardButtons(pair.first);
+    box.setDefaultButton(pair.first);
+    return;
+  }
+  box.setStandardButtons(pair.first | pair.second);
+  box.setDefaultButton(message.second_button_default ? pair.second : pair.first);
+  box.setEscapeButton(pair.second);
+}
+
+Answer AnswerOf(const QMessageBox& box, Buttons buttons) {
+  const ButtonPair pair = ToQtButtons(buttons);
+  const QAbstractButton* clicked = box.clickedButton();
+  const bool first = clicked != nullptr && clicked == box.button(pair.first);
+  switch (buttons) {
+    case Buttons::YesNo:
+      return first ? Answer::Yes : Answer::No;
+    case Buttons::OkCancel:
+      return first ? Answer::Ok : Answer::Cancel;
+    case Buttons::Ok:
+      break;
+  }
+  return Answer::Ok;
+}
+
+QtMessageSink::QtMessageSink(QWidget* fallback_parent) : fallback_parent_(fallback_parent) {}
+
+Answer QtMessageSink::Show(const Message& message) {
+  QWidget* parent = QApplication::activeModalWidget();
+  if (parent == nullptr) parent = fallback_parent_.data();
+  QMessageBox box(parent);
+  ConfigureMessageBox(box, message);
+  box.exec();
+  return AnswerOf(box, message.buttons);
+}
+
+}  // namespace veldor::ui
