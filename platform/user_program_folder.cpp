@@ -1,0 +1,84 @@
+#include "platform/user_program_folder.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/program_folder.h"
+
+namespace veldor {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path HomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] != '\0') return home;
+  const passwd* entry = getpwuid(getuid());
+  if (entry != nullptr && entry->pw_dir != nullptr) return entry->pw_dir;
+  return {};
+}
+
+bool IsExecutableFile(const fs::path& file) {
+  std::error_code error;
+  const fs::perms perms = fs::status(file, error).permissions();
+  return !error && (perms & (fs::perms::owner_exec | fs::perms::group_exec |
+                             fs::perms::others_exec)) != fs::perms::none;
+}
+
+// Copies what is missing below `from` into `to`; a name that exists in `to` is kept as the
+// user left it, whatever it is. The checker programs that ship inside template/ stay where
+// they are installed: a copy would not follow updates of the installation.
+void CopyMissing(const fs::path& from, const fs::path& to) {
+  std::error_code error;
+  if (fs::is_directory(from, error)) {
+    fs::create_directories(to, error);
+    if (!fs::is_directory(to, error)) return;
+    for (const fs::directory_entry& entry : fs::directory_iterator(from, error)) {
+      CopyMissing(entry.path(), to / entry.path().filename());
+    }
+    return;
+  }
+  if (fs::exists(fs::symlink_status(to, error)) || IsExecutableFile(from)) return;
+  fs::copy_file(from, to, fs::copy_options::skip_existing, error);
+}
+
+}  // namespace
+
+bool IsWritableFolder(const fs::path& folder) { return access(folder.c_str(), W_OK | X_OK) == 0; }
+
+fs::path UserProgramFolder() {
+  const char* data_home = std::getenv("XDG_DATA_HOME");
+  if (data_home != nullptr && fs::path(data_home).is_absolute()) {
+    return fs::path(data_home) / "veldor";
+  }
+  return HomeFolder() / ".local" / "share" / "veldor";
+}
+
+void SeedUserProgramFolder(const fs::path& shipped, const fs::path& user) {
+  std::error_code error;
+  fs::create_directories(user, error);
+  // Each shipped item is seeded only while the user has none, so that a template the user
+  // removed from their template/ does not come back at the next start.
+  for (const char* item : {"help.html", "template"}) {
+    if (fs::exists(fs::symlink_status(user / item, error))) continue;
+    if (fs::exists(shipped / item, error)) CopyMissing(shipped / item, user / item);
+  }
+}
+
+fs::path ChooseProgramFolder(const fs::path& executable_folder, bool executable_folder_writable,
+                             const fs::path& user_folder) {
+  if (executable_folder_writable) return executable_folder;
+  SeedUserProgramFolder(executable_folder, user_folder);
+  return user_folder;
+}
+
+fs::path DesktopProgramFolder() {
+  const fs::path executable_folder = ExecutableFolder();
+  return ChooseProgramFolder(executable_folder, IsWritableFolder(executable_folder),
+                             UserProgramFolder());
+}
+
+}  // namespace veldor

@@ -1,0 +1,32 @@
+#pragma once
+// Where the desktop programs keep settings and lists. The program folder is the
+// executable's own folder; a system-wide install cannot be written by the user, so then
+// each user gets a folder of their own, seeded from the shipped one.
+
+#include <filesystem>
+
+namespace veldor {
+
+/// True when the current user may create and replace files in `folder`.
+bool IsWritableFolder(const std::filesystem::path& folder);
+
+/// The per-user program folder: $XDG_DATA_HOME/veldor, or ~/.local/share/veldor when
+/// XDG_DATA_HOME is unset, empty or not absolute.
+std::filesystem::path UserProgramFolder();
+
+/// Copies help.html and template/ (with the templates in it, not the checker programs)
+/// from `shipped` into `user` when `user` has no item of that name yet, creating folders
+/// as needed; nothing in `user` is ever replaced. Failures to copy are ignored: the
+/// programs then report missing files as they would anyway.
+void SeedUserProgramFolder(const std::filesystem::path& shipped, const std::filesystem::path& user);
+
+/// The program folder to use: `executable_folder` when `executable_folder_writable`,
+/// else `user_folder` seeded from the executable's folder.
+std::filesystem::path ChooseProgramFolder(const std::filesystem::path& executable_folder,
+                                          bool executable_folder_writable,
+                                          const std::filesystem::path& user_folder);
+
+/// ChooseProgramFolder for the running executable and the current user.
+std::filesystem::path DesktopProgramFolder();
+
+}  // namespace veldor
