@@ -1,1 +1,218 @@
-// TODO(owner): implement
+#include "engine/replace_list.h"
+
+#include <system_error>
+
+#include "platform/file_io.h"
+#include "text/cp932.h"
+
+namespace veldor {
+
+void ReplaceList::Assign(std::vector<ReplaceRow> rows) {
+  names_.clear();
+  texts_.clear();
+  first_index_.clear();
+  names_.reserve(rows.size());
+  texts_.reserve(rows.size());
+  first_index_.reserve(rows.size());
+  for (auto& [name, text] : rows) {
+    // emplace keeps an existing key, so a duplicate name never hides the first entry.
+    first_index_.emplace(name, names_.size());
+    names_.push_back(std::move(name));
+    texts_.push_back(std::move(text));
+  }
+}
+
+std::string ReplaceList::FindExtendedText(std::string_view key) const {
+  // Two names are equal under the multibyte comparison exactly when their bytes are, so
+  // a byte-keyed index gives the same answer as walking the list for the first match.
+  const std::string* text = Find(key);
+  return text ? *text : std::string(key);
+}
+
+std::string_view ReplaceListFileName(ListKind kind) {
+  return kind == ListKind::FileNames ? "replace_list.csv" : "replace_list2.csv";
+}
+
+namespace {
+
+constexpr char kQuote = '"';
+
+// Every pair of double quotes becomes one, scanning left to right without overlap.
+std::string Unquote(std::string_view field) {
+  std::string out;
+  out.reserve(field.size());
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    out.push_back(field[i]);
+    if (field[i] == kQuote && i + 1 < field.size() && field[i + 1] == kQuote) ++i;
+  }
+  return out;
+}
+
+// A quoted name ends at the first `",` that has an even number of quotes before it inside
+// the field. Without one the name is empty and the text starts right after the opening
+// quote. Returns the raw name (still doubled) and sets `p` to where the text starts.
+std::string_view QuotedName(std::string_view line, std::size_t& p) {
+  std::size_t quotes = 0;  // quotes in line[1, counted_to)
+  std::size_t counted_to = 1;
+  std::size_t from = 1;
+  for (;;) {
+    const std::size_t q = line.find("\",", from);
+    if (q == std::string_view::npos) {
+      p = 1;
+      return {};
+    }
+    for (; counted_to < q; ++counted_to) quotes += line[counted_to] == kQuote ? 1u : 0u;
+    from = q + 2;
+    if (quotes % 2 == 0) {
+      p = from;
+      return line.substr(1, q - 1);
+    }
+  }
+}
+
+std::string Quote(std::string_view value) {
+  std::string out;
+  out.reserve(value.size() + 2);
+  out.push_back(kQuote);
+  for (const char c : value) {
+    out.push_back(c);
+    if (c == kQuote) out.push_back(kQuote);
+  }
+  out.push_back(kQuote);
+  return out;
+}
+
+std::string EncodeField(std::string_view value) {
+  // '"' and ',' lie below 0x40, so they never occur as the second byte of a CP932
+  // character and a byte search is safe.
+  if (value.find_first_of("\",") == std::string_view::npos) return std::string(value);
+  return Quote(value);
+}
+
+}  // namespace
+
+std::optional<ReplaceRow> ParseReplaceLine(std::string_view line) {
+  std::string name;
+  std::size_t p = 0;
+  if (!line.empty() && line.front() == kQuote) {
+    name = Unquote(QuotedName(line, p));
+  } else {
+    const std::size_t comma = line.find(',');
+    if (comma == std::string_view::npos) return std::nullopt;
+    name = std::string(line.substr(0, comma));
+    p = comma + 1;
+  }
+  if (p >= line.size()) return std::nullopt;
+  std::string text;
+  if (line[p] == kQuote) {
+    // The last character of the line is taken as the closing quote, whatever it is.
+    if (line.size() > p + 2) text = Unquote(line.substr(p + 1, line.size() - p - 2));
+  } else {
+    text = std::string(line.substr(p));
+  }
+  // A text is never empty: such a line gives no entry.
+  if (text.empty()) return std::nullopt;
+  return ReplaceRow{std::move(name), std::move(text)};
+}
+
+std::vector<ReplaceRow> ParseReplaceFile(std::string_view bytes) {
+  std::vector<ReplaceRow> rows;
+  ForEachLine(bytes, [&rows](std::string_view line) {
+    if (auto row = ParseReplaceLine(line)) rows.push_back(std::move(*row));
+  });
+  return rows;
+}
+
+std::string FormatReplaceLine(const ReplaceRow& row) {
+  return EncodeField(row.first) + "," + EncodeField(row.second);
+}
+
+ReplaceLists::ReplaceLists(std::filesystem::path program_folder)
+    : program_folder_(std::move(program_folder)) {}
+
+std::filesystem::path ReplaceLists::FilePath(ListKind kind) const {
+  return program_folder_ / ReplaceListFileName(kind);
+}
+
+const ReplaceList& ReplaceLists::list(ListKind kind) const {
+  return kind == ListKind::FileNames ? file_names_ : folder_names_;
+}
+
+ReplaceList& ReplaceLists::mutable_list(ListKind kind) {
+  return kind == ListKind::FileNames ? file_names_ : folder_names_;
+}
+
+namespace {
+
+// Reads the list file; a file that is missing is created empty first, so that a missing
+// list loads as empty and leaves its file behind for the user to edit.
+std::optional<std::string> ReadOrCreate(const std::filesystem::path& file) {
+  if (auto bytes = ReadFileBytes(file)) return bytes;
+  std::error_code ec;
+  // Only create where nothing stands: a folder or a dangling link in the file's place is a
+  // failure, not something to replace.
+  if (std::filesystem::symlink_status(file, ec).type() != std::filesystem::file_type::not_found) {
+    return std::nullopt;
+  }
+  if (!WriteFileAtomically(file, "")) return std::nullopt;
+  return ReadFileBytes(file);
+}
+
+}  // namespace
+
+int ReplaceLists::LoadReplaceList(ListKind kind) {
+  const auto bytes = ReadOrCreate(FilePath(kind));
+  if (!bytes) return -1;
+  mutable_list(kind).Assign(ParseReplaceFile(*bytes));
+  return 0;
+}
+
+int ReplaceLists::WriteReplaceList(ListKind kind, const std::vector<ReplaceRow>& rows) {
+  std::string bytes;
+  for (const auto& row : rows) {
+    bytes += FormatReplaceLine(row);
+    bytes += "\r\n";
+  }
+  if (!WriteFileAtomically(FilePath(kind), bytes)) return -1;
+  // The next listing should see what was saved, exactly as a reload of the file gives it
+  // (rows with an empty text drop out).
+  mutable_list(kind).Assign(ParseReplaceFile(bytes));
+  return 0;
+}
+
+std::string ReplaceLists::FindExtendedText(ListKind kind, std::string_view key) const {
+  return list(kind).FindExtendedText(key);
+}
+
+Message ReplaceListMessage(ListKind kind, ListMessage situation) {
+  const char* caption = "読み取りエラーです";
+  const char* tail =
+      "の読み込みに失敗しました。\r\n他のプログラムがこのファイルにアクセスしていないか\r\n"
+      "確かめた後、再度起動してください。";
+  if (situation == ListMessage::PageReadError) {
+    tail =
+        "の読み込みに失敗しました。\r\n他のプログラムがこのファイルにアクセスしていないか\r\n"
+        "確かめてください。";
+  } else if (situation == ListMessage::PageWriteError) {
+    caption = "書き込みエラーです";
+    tail =
+        "の書き込みに失敗しました。\r\n他のプログラムがこのファイルにアクセスしていないか\r\n"
+        "確かめた後、再度保存してください。";
+  }
+  Message message;
+  message.caption = Utf8ToCp932(caption);
+  message.text = "\"" + std::string(ReplaceListFileName(kind)) + "\"" + Utf8ToCp932(tail);
+  message.icon = Icon::Exclamation;
+  message.buttons = Buttons::Ok;
+  return message;
+}
+
+void LoadListsAtStartup(ReplaceLists& lists, MessageSink& messages) {
+  for (const ListKind kind : {ListKind::FileNames, ListKind::FolderNames}) {
+    if (lists.LoadReplaceList(kind) != 0) {
+      messages.Show(ReplaceListMessage(kind, ListMessage::StartupReadError));
+    }
+  }
+}
+
+}  // namespace veldor

@@ -3,6 +3,7 @@
 // kept in replace_list.csv and replace_list2.csv in the program folder.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,18 +30,36 @@ class ReplaceList {
   void Assign(std::vector<ReplaceRow> rows);
   /// The text of the first entry whose name equals `key` byte for byte, else `key`.
   std::string FindExtendedText(std::string_view key) const;
+  /// The text of the first entry whose name equals `key` byte for byte, or null when no
+  /// entry has that name (so callers can tell a listed text from the fallback).
+  const std::string* Find(std::string_view key) const {
+    const auto found = first_index_.find(key);
+    return found == first_index_.end() ? nullptr : &texts_[found->second];
+  }
 
  private:
+  // Lets the index be searched with a string_view key without copying it.
+  struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const {
+      return std::hash<std::string_view>{}(key);
+    }
+  };
+
   std::vector<std::string> names_;
   std::vector<std::string> texts_;
-  std::unordered_map<std::string, std::size_t> first_index_;  // name -> first entry
+  // name -> index of its first entry
+  std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> first_index_;
 };
 
 /// The list file's name: "replace_list.csv" or "replace_list2.csv".
 std::string_view ReplaceListFileName(ListKind kind);
 
-/// One line of a list file parsed into (name, text), or nothing when it gives no entry.
+/// One line of a list file parsed into (name, text), or nothing when it gives no entry
+/// (no comma, or an empty text).
 std::optional<ReplaceRow> ParseReplaceLine(std::string_view line);
+/// Every entry of a whole list file, in line order (lines end in CR LF or LF).
+std::vector<ReplaceRow> ParseReplaceFile(std::string_view bytes);
 /// The file form of one row, without the line end.
 std::string FormatReplaceLine(const ReplaceRow& row);
 
@@ -61,6 +80,10 @@ class ReplaceLists {
   int WriteReplaceList(ListKind kind, const std::vector<ReplaceRow>& rows);
   /// The text for `key` in the list of `kind`, or `key` itself.
   std::string FindExtendedText(ListKind kind, std::string_view key) const;
+  /// The listed text for `key` in the list of `kind`, or null when it has no entry.
+  const std::string* Find(ListKind kind, std::string_view key) const {
+    return list(kind).Find(key);
+  }
 
  private:
   ReplaceList& mutable_list(ListKind kind);

@@ -1,0 +1,183 @@
+#include "engine/sort.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/engine/reference_sort.h"
+
+namespace veldor {
+namespace {
+
+FileRecord Named(std::string name, std::int64_t size = 0) {
+  FileRecord r;
+  r.file_name = std::move(name);
+  r.file_size = size;
+  r.extended_text = r.file_name;
+  return r;
+}
+
+// A listing array: the empty record at position 0, then the files in scan order.
+std::vector<FileRecord> Listing(std::vector<FileRecord> files) {
+  files.insert(files.begin(), FileRecord{});
+  return files;
+}
+
+std::vector<std::string> Names(const std::vector<FileRecord>& records) {
+  std::vector<std::string> names;
+  for (std::size_t i = 1; i < records.size(); ++i) names.push_back(records[i].file_name);
+  return names;
+}
+
+struct CompareRow {
+  const char* what;
+  int key;
+  int style;
+  FileRecord a;
+  FileRecord b;
+  int expected;
+};
+
+TEST(CompareRecordsTest, AnswersByKeyAndStyle) {
+  FileRecord small = Named("a.jpg", 5);
+  small.modified_date = "2003/11/05 13:05:18";
+  small.created_date = "2003/11/05 13:05:18";
+  small.packet_count = 1;
+  small.packet_charge = 0;
+  FileRecord big = Named("b.jpg", 300);
+  big.modified_date = "2003/11/05 13:05:19";
+  big.created_date = "2004/01/01 00:00:00";
+  big.packet_count = 3;
+  big.packet_charge = 1;
+  big.extended_text = "z";
+  const CompareRow rows[] = {
+      {"name ascending", 0, 0, small, big, 1},
+      {"name descending", 0, 1, small, big, -1},
+      {"size ascending", 1, 0, big, small, -1},
+      {"size descending", 1, 1, big, small, 1},
+      {"modified", 2, 0, small, big, 1},
+      {"created", 3, 1, small, big, -1},
+      {"packets", 4, 0, small, big, 1},
+      {"charge", 5, 0, big, small, -1},
+      {"extended text", 6, 0, small, big, 1},
+      {"equal fields", 1, 0, small, small, 0},
+      {"equal fields descending", 0, 1, big, big, 0},
+      {"key below range", -1, 0, small, big, -255},
+      {"key above range", 7, 0, small, big, -255},
+      {"style 2", 0, 2, small, big, -255},
+      {"style -1", 0, -1, small, small, -255},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(CompareRecords(row.a, row.b, row.key, row.style), row.expected) << row.what;
+  }
+}
+
+TEST(CompareRecordsTest, SizesAreSixtyFourBitSigned) {
+  const FileRecord huge = Named("h", 3221225472);
+  const FileRecord small = Named("s", 1);
+  EXPECT_EQ(CompareRecords(huge, small, kSortFileSize, 0), -1);
+}
+
+struct OrderRow {
+  const char* what;
+  std::vector<FileRecord> files;
+  int key;
+  int style;
+  std::vector<std::string> expected;
+};
+
+TEST(SortRecordsTest, OrdersAsTheUserExpects) {
+  FileRecord old_file = Named("old");
+  old_file.modified_date = "2003/01/02 00:00:00";
+  FileRecord new_file = Named("new");
+  new_file.modified_date = "2003/11/05 13:05:18";
+  FileRecord mid_file = Named("mid");
+  mid_file.modified_date = "2003/02/01 23:59:59";
+  FileRecord memo = Named("z.jpg");
+  memo.extended_text = "a memo";
+  const std::string katakana = "\xB1.jpg";      // half-width katakana A
+  const std::string hiragana = "\x82\xA0.jpg";  // full-width hiragana a
+  const OrderRow rows[] = {
+      {"equal keys are exchanged past each other",
+       {Named("A", 5), Named("B", 5), Named("C", 3)},
+       kSortFileSize,
+       0,
+       {"C", "B", "A"}},
+      {"descending keeps that input",
+       {Named("A", 5), Named("B", 5), Named("C", 3)},
+       kSortFileSize,
+       1,
+       {"A", "B", "C"}},
+      {"upper case before lower case",
+       {Named("a.jpg"), Named("B.jpg")},
+       kSortFileName,
+       0,
+       {"B.jpg", "a.jpg"}},
+      {"half-width katakana before double-byte",
+       {Named(hiragana), Named(katakana)},
+       kSortFileName,
+       0,
+       {katakana, hiragana}},
+      {"newest first", {old_file, new_file, mid_file}, kSortModifiedDate, 1, {"new", "mid", "old"}},
+      {"extended text", {Named("b.jpg"), memo}, kSortExtendedText, 0, {"z.jpg", "b.jpg"}},
+      {"invalid key keeps scan order", {Named("b"), Named("a")}, 7, 0, {"b", "a"}},
+      {"invalid style keeps scan order", {Named("b"), Named("a")}, 0, 2, {"b", "a"}},
+      {"one file", {Named("x")}, kSortFileName, 1, {"x"}},
+      {"no file", {}, kSortFileName, 0, {}},
+  };
+  for (const auto& row : rows) {
+    auto records = Listing(row.files);
+    SortRecords(records, row.key, row.style);
+    EXPECT_EQ(Names(records), row.expected) << row.what;
+    EXPECT_EQ(records.front(), FileRecord{}) << row.what << ": position 0 moved";
+  }
+}
+
+// Records drawn from few values, so that most keys tie many times; the other fields tell
+// tied records apart, so a different exchange shows in the comparison.
+std::vector<FileRecord> RandomListing(std::mt19937& rng, std::size_t files) {
+  static const char* const kTexts[] = {"", "a", "B", "b", "ab", "\xB1", "\x82\xA0", "a\x82\xA0"};
+  static const char* const kDates[] = {"2003/11/05 13:05:18", "2003/11/05 13:05:19",
+                                       "2004/01/01 00:00:00"};
+  std::uniform_int_distribution<int> text(0, 7);
+  std::uniform_int_distribution<int> date(0, 2);
+  std::uniform_int_distribution<std::int64_t> number(-1, 3);
+  std::vector<FileRecord> records(1);
+  for (std::size_t i = 0; i < files; ++i) {
+    FileRecord r;
+    r.file_name = kTexts[text(rng)];
+    r.file_size = number(rng);
+    r.packet_count = number(rng);
+    r.packet_charge = number(rng) * 4000000000LL;
+    r.extended_text = kTexts[text(rng)];
+    r.modified_date = kDates[date(rng)];
+    r.created_date = kDates[date(rng)];
+    records.push_back(std::move(r));
+  }
+  return records;
+}
+
+TEST(SortRecordsTest, MatchesTheSelectionSortOnRandomListings) {
+  std::mt19937 rng(20031105);
+  std::uniform_int_distribution<std::size_t> size(0, 120);
+  const int keys[] = {0, 1, 2, 3, 4, 5, 6, -1, 7};
+  const int styles[] = {0, 1, 2};
+  for (int round = 0; round < 40; ++round) {
+    const auto input = RandomListing(rng, round < 5 ? static_cast<std::size_t>(round) : size(rng));
+    for (const int key : keys) {
+      for (const int style : styles) {
+        auto fast = input;
+        auto slow = input;
+        SortRecords(fast, key, style);
+        testing::ReferenceSelectionSort(slow, key, style);
+        ASSERT_EQ(fast, slow) << "round " << round << " key " << key << " style " << style
+                              << " files " << input.size() - 1;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace veldor
