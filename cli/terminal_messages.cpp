@@ -1,1 +1,215 @@
-// TODO(owner): implement
+#include "cli/terminal_messages.h"
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "text/cp932.h"
+
+namespace veldor {
+
+namespace {
+
+std::string_view IconName(Icon icon) {
+  switch (icon) {
+    case Icon::None:
+      return "none";
+    case Icon::Exclamation:
+      return "exclamation";
+    case Icon::Question:
+      return "question";
+    case Icon::Stop:
+      return "stop";
+  }
+  return "none";
+}
+
+std::string_view IconWord(Icon icon) {
+  switch (icon) {
+    case Icon::None:
+      return "";
+    case Icon::Exclamation:
+      return "警告";
+    case Icon::Question:
+      return "質問";
+    case Icon::Stop:
+      return "エラー";
+  }
+  return "";
+}
+
+std::string_view ButtonsName(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+      return "ok";
+    case Buttons::YesNo:
+      return "yesno";
+    case Buttons::OkCancel:
+      return "okcancel";
+  }
+  return "ok";
+}
+
+std::string_view AnswerName(Answer answer) {
+  switch (answer) {
+    case Answer::Ok:
+      return "ok";
+    case Answer::Yes:
+      return "yes";
+    case Answer::No:
+      return "no";
+    case Answer::Cancel:
+      return "cancel";
+  }
+  return "ok";
+}
+
+std::string_view AnswerWord(Answer answer) {
+  switch (answer) {
+    case Answer::Ok:
+      return "OK";
+    case Answer::Yes:
+      return "はい";
+    case Answer::No:
+      return "いいえ";
+    case Answer::Cancel:
+      return "キャンセル";
+  }
+  return "OK";
+}
+
+Answer Accept(Buttons buttons) { return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok; }
+Answer Decline(Buttons buttons) { return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel; }
+
+void WriteJsonString(std::ostream& out, std::string_view utf8) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out << '"';
+  for (const char ch : utf8) {
+    const auto byte = static_cast<unsigned char>(ch);
+    switch (ch) {
+      case '"':
+        out << "\\\"";
+        break;
+      case '\\':
+        out << "\\\\";
+        break;
+      case '\b':
+        out << "\\b";
+        break;
+      case '\f':
+        out << "\\f";
+        break;
+      case '\n':
+        out << "\\n";
+        break;
+      case '\r':
+        out << "\\r";
+        break;
+      case '\t':
+        out << "\\t";
+        break;
+      default:
+        if (byte < 0x20 || byte == 0x7f) {
+          out << "\\u00" << kHex[byte >> 4] << kHex[byte & 0xf];
+        } else {
+          out << ch;
+        }
+    }
+  }
+  out << '"';
+}
+
+void WriteJson(std::ostream& out, const Message& message, Answer answer) {
+  out << "{\"caption\": ";
+  WriteJsonString(out, Cp932ToUtf8(message.caption));
+  out << ", \"text\": ";
+  WriteJsonString(out, Cp932ToUtf8(message.text));
+  out << ", \"icon\": \"" << IconName(message.icon) << "\", \"buttons\": \""
+      << ButtonsName(message.buttons) << "\", \"answer\": \"" << AnswerName(answer) << "\"}\n";
+}
+
+// "[caption] word", then the text indented, one terminal line per line of the message.
+void WriteTextBody(std::ostream& out, const Message& message) {
+  out << '[' << Cp932ToUtf8(message.caption) << ']';
+  if (const std::string_view word = IconWord(message.icon); !word.empty()) out << ' ' << word;
+  out << '\n';
+  const std::string text = Cp932ToUtf8(message.text);
+  std::string_view rest = text;
+  while (true) {
+    const std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    out << "  " << line << '\n';
+    if (end == std::string_view::npos) break;
+    rest.remove_prefix(end + 1);
+  }
+}
+
+// Reads answers until one fits; the end of the input declines.
+Answer ReadAnswer(std::ostream& where, std::istream& in, Buttons buttons) {
+  for (;;) {
+    where << "  " << AnswerWord(Accept(buttons)) << "(y) / " << AnswerWord(Decline(buttons))
+          << "(n)? " << std::flush;
+    std::string line;
+    if (!std::getline(in, line)) {
+      where << '\n';
+      return Decline(buttons);
+    }
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    while (!line.empty() && line.front() == ' ') line.erase(0, 1);
+    if (line == "y" || line == "Y" || line == "yes" || line == "ok" || line == "はい") {
+      return Accept(buttons);
+    }
+    if (line == "n" || line == "N" || line == "no" || line == "cancel" || line == "いいえ") {
+      return Decline(buttons);
+    }
+  }
+}
+
+}  // namespace
+
+TerminalMessages::TerminalMessages(std::ostream& out, std::istream& in, bool interactive,
+                                   MessageFormat format, AnswerPolicy policy, std::ostream* prompt)
+    : out_(out),
+      in_(in),
+      interactive_(interactive),
+      format_(format),
+      policy_(policy),
+      prompt_(prompt) {}
+
+Answer TerminalMessages::Show(const Message& message) {
+  if (message.icon == Icon::Exclamation || message.icon == Icon::Stop) warned_ = true;
+  const std::optional<Answer> decided = Decided(message);
+  Answer answer = Answer::Ok;
+  if (format_ == MessageFormat::Text) {
+    WriteTextBody(out_, message);
+    answer = decided ? *decided : ReadAnswer(out_, in_, message.buttons);
+    if (decided && message.buttons != Buttons::Ok) out_ << "  → " << AnswerWord(answer) << '\n';
+    out_ << '\n';
+  } else {
+    if (!decided) WriteTextBody(*prompt_, message);
+    answer = decided ? *decided : ReadAnswer(*prompt_, in_, message.buttons);
+    WriteJson(out_, message, answer);
+  }
+  out_.flush();
+  return answer;
+}
+
+std::optional<Answer> TerminalMessages::Decided(const Message& message) const {
+  if (message.buttons == Buttons::Ok) return Answer::Ok;
+  switch (policy_) {
+    case AnswerPolicy::Yes:
+      return Accept(message.buttons);
+    case AnswerPolicy::No:
+      return Decline(message.buttons);
+    case AnswerPolicy::Ask:
+      break;
+  }
+  const bool can_ask = interactive_ && (format_ == MessageFormat::Text || prompt_ != nullptr);
+  if (!can_ask) return Decline(message.buttons);
+  return std::nullopt;
+}
+
+}  // namespace veldor

@@ -4,6 +4,7 @@
 // asked on the terminal.
 
 #include <iosfwd>
+#include <optional>
 
 #include "platform/messages.h"
 
@@ -16,9 +17,11 @@ enum class AnswerPolicy { Ask, Yes, No };
 class TerminalMessages : public MessageSink {
  public:
   /// `interactive` says whether `in` is a terminal the user can answer on; with Ask and no
-  /// terminal, questions are answered No/Cancel.
+  /// terminal, questions are answered No/Cancel. In text mode a question is asked on `out`
+  /// itself; in JSON mode `out` carries only the records, so the question is asked on
+  /// `prompt` (the terminal's stderr), and without `prompt` it is answered No/Cancel.
   TerminalMessages(std::ostream& out, std::istream& in, bool interactive, MessageFormat format,
-                   AnswerPolicy policy);
+                   AnswerPolicy policy, std::ostream* prompt = nullptr);
 
   Answer Show(const Message& message) override;
 
@@ -31,7 +34,11 @@ class TerminalMessages : public MessageSink {
   bool interactive_;
   MessageFormat format_;
   AnswerPolicy policy_;
+  std::ostream* prompt_;
   bool warned_ = false;
+
+  /// The answer the policy gives, or nothing when the user is to be asked.
+  std::optional<Answer> Decided(const Message& message) const;
 };
 
 }  // namespace veldor

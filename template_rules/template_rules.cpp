@@ -16,7 +16,7 @@ constexpr std::string_view kClose = "@]";
 
 // Table order: a candidate is compared against the tags in this order.
 constexpr std::array<std::string_view, 10> kTagTexts = {
-    "[@FNAME@]", "[@MDATE@]", "[@CDATE@]", "[@FTEXT@]",  "[@FSIZE@]",
+    "[@FNAME@]", "[@MDATE@]", "[@CDATE@]", "[@FTEXT@]", "[@FSIZE@]",
     "[@PYEN@]",  "[@PSIZE@]", "[@DNAME@]", "[@DTEXT@]", "[@COMPANY@]"};
 
 }  // namespace

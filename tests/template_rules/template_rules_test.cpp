@@ -39,8 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "[@START@] \n\t[@START@]\n[@start@]\n", "r\n", " [@STOP@]\n"},
         SplitCase{"FirstLineStartLeavesBeforeEmpty", "[@START@]\nr\n[@STOP@]\na\n", "", "r\n",
                   "a\n"},
-        SplitCase{"LastLineStopLeavesAfterEmpty", "b\n[@START@]\nr\n[@STOP@]\n", "b\n", "r\n",
-                  ""},
+        SplitCase{"LastLineStopLeavesAfterEmpty", "b\n[@START@]\nr\n[@STOP@]\n", "b\n", "r\n", ""},
         SplitCase{"AdjacentMarkersLeaveRepeatEmpty", "b\n[@START@]\n[@STOP@]\na\n", "b\n", "",
                   "a\n"},
         SplitCase{"EmptyFile", "", "", "", ""},
@@ -83,24 +82,23 @@ TEST_P(FindTagCandidateTest, FindsOpenAndClose) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, FindTagCandidateTest,
-    ::testing::Values(
-        CandidateCase{"Plain", "ab[@FNAME@]cd", 0, 2, 9},
-        CandidateCase{"FromSkipsEarlier", "[@A@][@B@]", 1, 5, 8},
-        CandidateCase{"AtSignOfOpenNeverCloses", "[@]", 0, 0, npos},
-        CandidateCase{"EmptyName", "[@@]", 0, 0, 2},
-        CandidateCase{"AcrossLines", "[@FNA\nME@]", 0, 0, 8},
-        CandidateCase{"CloseBeforeOpenIgnored", "@] [@A", 0, 3, npos},
-        CandidateCase{"None", "no tags here", 0, npos, npos},
-        // 0x81 0x5B is one character, so its "[" never starts a candidate.
-        CandidateCase{"TrailByteBracketDoesNotOpen", "\x81[@FNAME@]", 0, npos, npos},
-        CandidateCase{"TrailByteBracketThenRealOpen", "\x81[@X [@Y@]", 0, 5, 8},
-        // 0x81 0x40 is one character, so its "@" never starts the close.
-        CandidateCase{"TrailByteAtSignDoesNotClose", "[@X\x81@]@]", 0, 0, 6}),
+    ::testing::Values(CandidateCase{"Plain", "ab[@FNAME@]cd", 0, 2, 9},
+                      CandidateCase{"FromSkipsEarlier", "[@A@][@B@]", 1, 5, 8},
+                      CandidateCase{"AtSignOfOpenNeverCloses", "[@]", 0, 0, npos},
+                      CandidateCase{"EmptyName", "[@@]", 0, 0, 2},
+                      CandidateCase{"AcrossLines", "[@FNA\nME@]", 0, 0, 8},
+                      CandidateCase{"CloseBeforeOpenIgnored", "@] [@A", 0, 3, npos},
+                      CandidateCase{"None", "no tags here", 0, npos, npos},
+                      // 0x81 0x5B is one character, so its "[" never starts a candidate.
+                      CandidateCase{"TrailByteBracketDoesNotOpen", "\x81[@FNAME@]", 0, npos, npos},
+                      CandidateCase{"TrailByteBracketThenRealOpen", "\x81[@X [@Y@]", 0, 5, 8},
+                      // 0x81 0x40 is one character, so its "@" never starts the close.
+                      CandidateCase{"TrailByteAtSignDoesNotClose", "[@X\x81@]@]", 0, 0, 6}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LookupTagTest, NamesEachTagInTableOrder) {
-  const std::vector<std::string> texts = {"[@FNAME@]", "[@MDATE@]", "[@CDATE@]", "[@FTEXT@]",
-                                          "[@FSIZE@]", "[@PYEN@]",  "[@PSIZE@]", "[@DNAME@]",
+  const std::vector<std::string> texts = {"[@FNAME@]", "[@MDATE@]",  "[@CDATE@]", "[@FTEXT@]",
+                                          "[@FSIZE@]", "[@PYEN@]",   "[@PSIZE@]", "[@DNAME@]",
                                           "[@DTEXT@]", "[@COMPANY@]"};
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const auto tag = static_cast<TemplateTag>(i);
@@ -111,8 +109,8 @@ TEST(LookupTagTest, NamesEachTagInTableOrder) {
 }
 
 TEST(LookupTagTest, ComparesExactly) {
-  for (const char* candidate : {"[@fname@]", "[@Fname@]", "[@ FNAME@]", "[@FNAME @]",
-                                "[@FNA\nME@]", "[@START@]", "[@FNAME@]x", "[@@]"}) {
+  for (const char* candidate : {"[@fname@]", "[@Fname@]", "[@ FNAME@]", "[@FNAME @]", "[@FNA\nME@]",
+                                "[@START@]", "[@FNAME@]x", "[@@]"}) {
     EXPECT_EQ(LookupTag(candidate), std::nullopt) << candidate;
   }
 }
