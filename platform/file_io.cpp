@@ -1,1 +1,132 @@
-// TODO(owner): implement
+#include "platform/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <string>
+
+namespace veldor {
+
+namespace {
+
+// Closes the descriptor when the scope ends, unless released.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  // Closes now and reports whether the close succeeded: on some file systems a failed
+  // write only shows here.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// A writer of a symlinked file means the file the link points to; a dangling link is
+// replaced like a missing file.
+std::filesystem::path ResolveTarget(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(file, ec)) return file;
+  std::filesystem::path resolved = std::filesystem::canonical(file, ec);
+  return ec ? file : resolved;
+}
+
+// A name no other writer picks: process id, a counter and the clock. Created with
+// O_EXCL, so a clash with a leftover file only costs another try.
+std::filesystem::path TemporaryName(const std::filesystem::path& target, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  std::string name = "." + target.filename().native() + ".tmp-" + std::to_string(::getpid()) + "-" +
+                     std::to_string(counter++) + "-" + std::to_string(attempt) + "-" +
+                     std::to_string(static_cast<unsigned long long>(ticks) % 1000000u);
+  return target.parent_path() / name;
+}
+
+// Creates the temporary file; `temp` receives its name. Mode 0666 lets the umask decide,
+// as for any new file.
+int CreateTemporary(const std::filesystem::path& target, std::filesystem::path& temp) {
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    temp = TemporaryName(target, attempt);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Fills the temporary file, keeping the permission bits of a file being replaced.
+bool FillTemporary(FileDescriptor& fd, const std::filesystem::path& target,
+                   std::string_view bytes) {
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+    if (::fchmod(fd.get(), existing.st_mode & 07777) != 0) return false;
+  }
+  if (!WriteAll(fd.get(), bytes)) return false;
+  // Without the flush a crash after the rename could leave an empty file in place of
+  // both the old and the new contents.
+  if (::fsync(fd.get()) != 0) return false;
+  return fd.Close();
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
+  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.valid()) return std::nullopt;
+  struct stat status {};
+  // Only regular files: a folder cannot be read and a pipe or device could block forever.
+  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(status.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return bytes;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
+  const std::filesystem::path target = ResolveTarget(file);
+  std::filesystem::path temp;
+  FileDescriptor fd(CreateTemporary(target, temp));
+  if (!fd.valid()) return false;
+  if (!FillTemporary(fd, target, bytes) || ::rename(temp.c_str(), target.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace veldor

@@ -1,1 +1,96 @@
-// TODO(owner): implement
+#include "platform/shell.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string_view>
+
+namespace veldor {
+
+namespace {
+
+bool IsExecutableFile(const std::filesystem::path& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+         ::access(path.c_str(), X_OK) == 0;
+}
+
+// Runs in the grandchild, between fork and exec: only async-signal-safe calls, since the
+// parent may have other threads (the desktop programs do) whose locks are copied held.
+[[noreturn]] void ExecDetached(const char* program, char* const* argv) {
+  ::setsid();  // no longer part of the caller's terminal session: its Ctrl-C stays ours
+  sigset_t none;
+  ::sigemptyset(&none);
+  ::sigprocmask(SIG_SETMASK, &none, nullptr);
+  // The program must not compete with the caller for the terminal's input.
+  const int null = ::open("/dev/null", O_RDONLY);
+  if (null >= 0) {
+    ::dup2(null, STDIN_FILENO);
+    if (null != STDIN_FILENO) ::close(null);
+  }
+  ::execv(program, argv);
+  ::_exit(127);
+}
+
+}  // namespace
+
+void SpawnDetached(const std::vector<std::string>& argv) {
+  if (argv.empty() || argv.front().empty()) return;
+  // Everything that allocates happens before the fork.
+  const std::string_view name = argv.front();
+  const std::filesystem::path program = name.find('/') != std::string_view::npos
+                                            ? std::filesystem::path(name)
+                                            : FindOnPath(argv.front());
+  if (program.empty()) return;
+  std::vector<char*> args;
+  args.reserve(argv.size() + 1);
+  for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+
+  const pid_t child = ::fork();
+  if (child < 0) return;
+  if (child == 0) {
+    // The intermediate child exits at once; the grandchild is adopted by init, which
+    // reaps it, so the caller never has to wait for the program.
+    const pid_t grandchild = ::fork();
+    if (grandchild == 0) ExecDetached(program.c_str(), args.data());
+    ::_exit(0);
+  }
+  while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+  }
+}
+
+std::filesystem::path FindOnPath(const std::string& name) {
+  if (name.empty()) return {};
+  if (name.find('/') != std::string::npos)
+    return IsExecutableFile(name) ? std::filesystem::path(name) : std::filesystem::path();
+  const char* path_variable = std::getenv("PATH");
+  const std::string_view search = path_variable != nullptr ? path_variable : "/usr/bin:/bin";
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t colon = search.find(':', start);
+    const std::string_view folder = search.substr(
+        start, colon == std::string_view::npos ? std::string_view::npos : colon - start);
+    // An empty element stands for the current folder, as for the shell.
+    const std::filesystem::path candidate =
+        (folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder)) / name;
+    if (IsExecutableFile(candidate)) return candidate;
+    if (colon == std::string_view::npos) return {};
+    start = colon + 1;
+  }
+}
+
+void DesktopShell::OpenFile(const std::filesystem::path& file) {
+  SpawnDetached({"xdg-open", file.native()});
+}
+
+void DesktopShell::StartProgram(const std::filesystem::path& program, const std::string& argument) {
+  SpawnDetached({program.native(), argument});
+}
+
+}  // namespace veldor

@@ -1,0 +1,109 @@
+#include "platform/shell.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "support/temp_folder.h"
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+// A program that writes its arguments, one per line, to "args" beside itself. It writes
+// a temporary file first so that a reader never sees half of it.
+constexpr std::string_view kRecorder =
+    "#!/bin/sh\n"
+    "out=\"${0%/*}/args\"\n"
+    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.part\"\n"
+    "mv \"$out.part\" \"$out\"\n";
+
+class ShellTest : public ::testing::Test {
+ protected:
+  ShellTest() {
+    const char* path = std::getenv("PATH");
+    saved_path_ = path != nullptr ? path : "";
+  }
+  ~ShellTest() override { ::setenv("PATH", saved_path_.c_str(), 1); }
+
+  fs::path Executable(const fs::path& rel, std::string_view script) {
+    const fs::path file = folder_.Write(rel, script);
+    fs::permissions(file, fs::perms::owner_all);
+    return file;
+  }
+
+  // The recorder's output; programs are not waited for, so this polls for a while.
+  std::string RecordedArguments(const fs::path& bin) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!fs::exists(bin / "args") && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return folder_.Read(fs::relative(bin / "args", folder_.path()));
+  }
+
+  static bool NoChildLeft() { return ::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
+
+  TempFolder folder_;
+  std::string saved_path_;
+};
+
+TEST_F(ShellTest, FindOnPathTakesOnlyExecutableFiles) {
+  const fs::path tool = Executable("b/tool", "#!/bin/sh\n");
+  Executable("a/shadowed", "#!/bin/sh\n");
+  folder_.Write("a/tool", "not executable");
+  fs::create_directories(folder_ / "a" / "folder");
+  const std::string path = (folder_ / "missing").string() + ":" + (folder_ / "a").string() + ":" +
+                           (folder_ / "b").string();
+  ::setenv("PATH", path.c_str(), 1);
+
+  EXPECT_EQ(FindOnPath("tool"), tool);
+  EXPECT_EQ(FindOnPath("shadowed"), folder_ / "a" / "shadowed");
+  EXPECT_EQ(FindOnPath("folder"), fs::path());
+  EXPECT_EQ(FindOnPath("nothing"), fs::path());
+  EXPECT_EQ(FindOnPath(""), fs::path());
+  EXPECT_EQ(FindOnPath(tool.string()), tool);
+}
+
+TEST_F(ShellTest, SpawnPassesEachArgumentAsItIsAndLeavesNoChild) {
+  const fs::path recorder = Executable("bin/recorder", kRecorder);
+  SpawnDetached({recorder.string(), "two words", "a;b", "it's \"quoted\"", "$(echo no)", ""});
+  EXPECT_TRUE(NoChildLeft());
+  EXPECT_EQ(RecordedArguments(recorder.parent_path()),
+            "two words\na;b\nit's \"quoted\"\n$(echo no)\n\n");
+}
+
+TEST_F(ShellTest, SpawnOfAMissingProgramIsIgnored) {
+  ::setenv("PATH", folder_.path().c_str(), 1);
+  SpawnDetached({"no-such-program", "x"});
+  SpawnDetached({(folder_ / "no-such-file").string()});
+  SpawnDetached({});
+  EXPECT_TRUE(NoChildLeft());
+}
+
+TEST_F(ShellTest, OpenFileRunsXdgOpenFromPathWithThePath) {
+  Executable("bin/xdg-open", kRecorder);
+  const std::string path = (folder_ / "bin").string() + ":" + saved_path_;
+  ::setenv("PATH", path.c_str(), 1);
+  DesktopShell shell;
+  shell.OpenFile("/photos/my trip;1/index.html");
+  EXPECT_EQ(RecordedArguments(folder_ / "bin"), "/photos/my trip;1/index.html\n");
+  EXPECT_TRUE(NoChildLeft());
+}
+
+TEST_F(ShellTest, StartProgramGivesOneArgument) {
+  const fs::path browser = Executable("browser dir/browser", kRecorder);
+  DesktopShell shell;
+  shell.StartProgram(browser, "/photos/a b/index.html");
+  EXPECT_EQ(RecordedArguments(browser.parent_path()), "/photos/a b/index.html\n");
+}
+
+}  // namespace
+}  // namespace veldor
