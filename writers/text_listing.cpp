@@ -1,1 +1,90 @@
-// TODO(owner): implement
+#include "writers/text_listing.h"
+
+#include <charconv>
+#include <cstdint>
+
+#include "text/cp932.h"
+#include "writers/output_file.h"
+
+namespace veldor {
+namespace {
+
+// The unit words are converted once; the listing of a large folder repeats them per line.
+struct TextPieces {
+  std::string modified = Utf8ToCp932(" 更新   ");
+  std::string created = Utf8ToCp932(" 作成   ");
+  std::string packets = Utf8ToCp932(" パケット   ");
+  std::string yen = Utf8ToCp932(" 円");
+};
+
+const TextPieces& Pieces() {
+  static const TextPieces pieces;
+  return pieces;
+}
+
+void AppendBlanks(std::string& line, std::int64_t count) {
+  if (count > 0) line.append(static_cast<std::size_t>(count), ' ');
+}
+
+// The text of a field followed by blanks up to `longest` + 3 bytes.
+void AppendPaddedText(std::string& line, const std::string& text, std::size_t longest) {
+  line += text;
+  AppendBlanks(line,
+               static_cast<std::int64_t>(longest) - static_cast<std::int64_t>(text.size()) + 3);
+}
+
+// printf's "%<width>ld": right-aligned in at least `width` positions, never cut.
+void AppendNumber(std::string& line, std::int64_t value, int width) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const auto length = end - digits;
+  AppendBlanks(line, width - length);
+  line.append(digits, end);
+}
+
+void AppendLine(std::string& out, const FileRecord& record, const Listing& listing,
+                const std::array<int, 7>& items) {
+  const TextPieces& pieces = Pieces();
+  AppendPaddedText(out, record.file_name, listing.longest_name);
+  if (items[6] == 1) AppendPaddedText(out, record.extended_text, listing.longest_text);
+  if (items[1] == 1) {
+    AppendNumber(out, record.file_size, 9);
+    out += " byte   ";
+  }
+  if (items[2] == 1) out.append(record.modified_date).append(pieces.modified);
+  if (items[3] == 1) out.append(record.created_date).append(pieces.created);
+  if (items[4] == 1) {
+    AppendNumber(out, record.packet_count, 6);
+    out += pieces.packets;
+  }
+  if (items[5] == 1) {
+    AppendNumber(out, record.packet_charge, 4);
+    out += pieces.yen;
+  }
+  out += "\r\n";
+}
+
+}  // namespace
+
+std::string FormatTextListing(const Listing& listing, const ListingSettings& settings) {
+  std::string out;
+  if (listing.count() <= 1) return out;
+  // One reservation for the whole listing keeps a large folder from re-growing the buffer.
+  const std::size_t per_line = listing.longest_name + listing.longest_text + 120;
+  out.reserve((listing.count() - 1) * per_line);
+  for (std::size_t i = 1; i < listing.count(); ++i) {
+    AppendLine(out, listing.records[i], listing, settings.output_items);
+  }
+  return out;
+}
+
+int WriteTextListing(const Listing& listing, const std::filesystem::path& path,
+                     const ListingSettings& settings, MessageSink& messages) {
+  if (AskOverwrite(path, PathToCp932(path), Icon::Question, settings.over_write, messages) == -1) {
+    return -1;
+  }
+  if (!WriteListingFile(path, FormatTextListing(listing, settings), messages)) return -2;
+  return 0;
+}
+
+}  // namespace veldor

@@ -20,7 +20,9 @@ using testing::U8Message;
 
 class NoShell : public Shell {
  public:
-  void OpenFile(const std::filesystem::path&) override { ADD_FAILURE() << "renderer opened a file"; }
+  void OpenFile(const std::filesystem::path&) override {
+    ADD_FAILURE() << "renderer opened a file";
+  }
   void StartProgram(const std::filesystem::path&, const std::string&) override {
     ADD_FAILURE() << "renderer started a program";
   }
@@ -157,8 +159,7 @@ TEST_F(HtmlListingTest, NamesAreEscapedAndListedTextsAreInsertedAsWritten) {
   listing_.records[2].extended_text = "<i>\"sea\" & sky</i>";
   folder_ = work_ / "R&D \"x\"";
   std::filesystem::create_directories(folder_);
-  WriteTemplate("index.html",
-                "[@DNAME@]/[@DTEXT@]\n[@START@]\n[@FNAME@]=[@FTEXT@]\n[@STOP@]\n.\n");
+  WriteTemplate("index.html", "[@DNAME@]/[@DTEXT@]\n[@START@]\n[@FNAME@]=[@FTEXT@]\n[@STOP@]\n.\n");
   EXPECT_EQ(Render(), 0);
   EXPECT_EQ(Page(),
             "R&amp;D &quot;x&quot;/R&amp;D &quot;x&quot;\r\n"
@@ -174,10 +175,10 @@ TEST_F(HtmlListingTest, AsksBeforeReplacingAnExistingPage) {
   settings_.over_write = 1;
   WriteTemplate("index.html", "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n");
   work_.Write("Trip/index.html", "old page");
-  const Message question =
-      U8Message("上書き確認",
-                folder_.string() + "/index.html" + "は既に存在します。\r\n上書きしてもよろしいですか？",
-                Icon::None, Buttons::YesNo);
+  const Message question = U8Message(
+      "上書き確認",
+      folder_.string() + "/index.html" + "は既に存在します。\r\n上書きしてもよろしいですか？",
+      Icon::None, Buttons::YesNo);
 
   messages_.Script({Answer::No});
   EXPECT_EQ(Render(), -1);
@@ -195,11 +196,11 @@ TEST_F(HtmlListingTest, ReportsAPageThatCannotBeWritten) {
   work_.Write("Trip/index.html/inside", "x");
   EXPECT_EQ(Render(), -6);
   EXPECT_EQ(messages_.shown,
-            (std::vector<Message>{U8Message(
-                "書き込みエラーです",
-                (folder_ / "index.html").string() +
-                    "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を確認してください。",
-                Icon::Exclamation)}));
+            (std::vector<Message>{U8Message("書き込みエラーです",
+                                            (folder_ / "index.html").string() +
+                                                "\r\nに書き込めませんでした。\r\nフォルダへの書"
+                                                "き込み権限と空き容量を確認してください。",
+                                            Icon::Exclamation)}));
   EXPECT_EQ(work_.Read("Trip/index.html/inside"), "x");
 }
 
@@ -234,7 +235,7 @@ TEST_P(HtmlListingFailureTest, ShowsItsMessageAndWritesNothing) {
   if (!carrier.empty()) shown_path /= carrier;
   shown_path = shown_path.string() + "/" + row.name;
   EXPECT_EQ(messages_.shown, (std::vector<Message>{row.open_failure ? OpenFailure(shown_path)
-                                                                     : TemplateError(shown_path)}));
+                                                                    : TemplateError(shown_path)}));
   EXPECT_EQ(Page("index.html"), "old page");
   EXPECT_EQ(Page("folder.html"), "old page");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
@@ -249,19 +250,16 @@ INSTANTIATE_TEST_SUITE_P(
         FailureRow{"FolderAsTemplate", "folder.html", std::nullopt, kDocomo, -2, true},
         FailureRow{"EmptyName", "", std::nullopt, kDocomo, -2, true},
         FailureRow{"NoCarrierFolderOutsideOneToThree", "index.html", std::nullopt, 4, -2, true},
-        FailureRow{"EmptyBefore", "index.html", "[@START@]\nx\n[@STOP@]\nz\n", kDocomo, -3,
-                   false},
-        FailureRow{"EmptyRepeat", "index.html", "a\n[@START@]\n[@STOP@]\nz\n", kDocomo, -3,
-                   false},
-        FailureRow{"EmptyAfter", "index.html", "a\n[@START@]\nx\n[@STOP@]\n", kDocomo, -3,
-                   false},
+        FailureRow{"EmptyBefore", "index.html", "[@START@]\nx\n[@STOP@]\nz\n", kDocomo, -3, false},
+        FailureRow{"EmptyRepeat", "index.html", "a\n[@START@]\n[@STOP@]\nz\n", kDocomo, -3, false},
+        FailureRow{"EmptyAfter", "index.html", "a\n[@START@]\nx\n[@STOP@]\n", kDocomo, -3, false},
         FailureRow{"NoMarkers", "index.html", "a\nb\n", kDocomo, -3, false},
         FailureRow{"UnclosedInAfter", "index.html", kGood + "[@DNAME@] [@DNAME\n", kDocomo, -4,
                    false},
-        FailureRow{"LowerCaseTag", "index.html", "a\n[@START@]\n[@fname@]\n[@STOP@]\nz\n",
+        FailureRow{"LowerCaseTag", "index.html", "a\n[@START@]\n[@fname@]\n[@STOP@]\nz\n", kDocomo,
+                   -5, false},
+        FailureRow{"TextRecordTagInBefore", "index.html", "[@FNAME@]\n[@START@]\nx\n[@STOP@]\nz\n",
                    kDocomo, -5, false},
-        FailureRow{"TextRecordTagInBefore", "index.html",
-                   "[@FNAME@]\n[@START@]\nx\n[@STOP@]\nz\n", kDocomo, -5, false},
         FailureRow{"TagAcrossLines", "index.html", "a [@DNA\nME@]\n[@START@]\nx\n[@STOP@]\nz\n",
                    kDocomo, -5, false}),
     [](const ::testing::TestParamInfo<FailureRow>& row) { return row.param.label; });
