@@ -26,11 +26,21 @@ std::string EscapeHtml(std::string_view text) {
   out.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+        break;
     }
   }
   return out;
@@ -64,10 +74,10 @@ std::string FolderName(const std::filesystem::path& folder) {
 
 Message TemplateMessage(const char* caption, const std::filesystem::path& template_path,
                         const char* tail) {
-  return Message{Utf8ToCp932(caption),
-                 Utf8ToCp932("テンプレートファイル\r\n") + PathToCp932(template_path) +
-                     Utf8ToCp932(tail),
-                 Icon::Exclamation, Buttons::Ok, false};
+  return Message{
+      Utf8ToCp932(caption),
+      Utf8ToCp932("テンプレートファイル\r\n") + PathToCp932(template_path) + Utf8ToCp932(tail),
+      Icon::Exclamation, Buttons::Ok, false};
 }
 
 Message OpenFailureMessage(const std::filesystem::path& template_path) {
@@ -139,20 +149,27 @@ std::string TagValue(std::string_view candidate, const FileRecord& record,
   const std::optional<TemplateTag> tag = LookupTag(candidate);
   if (!tag) return {};
   switch (*tag) {
-    case TemplateTag::FNAME: return EscapeHtml(record.file_name);
-    case TemplateTag::MDATE: return record.modified_date;
-    case TemplateTag::CDATE: return record.created_date;
+    case TemplateTag::FNAME:
+      return EscapeHtml(record.file_name);
+    case TemplateTag::MDATE:
+      return record.modified_date;
+    case TemplateTag::CDATE:
+      return record.created_date;
     case TemplateTag::FTEXT:
       return ListedOrEscaped(context.lists.Find(ListKind::FileNames, record.file_name),
                              record.extended_text);
-    case TemplateTag::FSIZE: return std::to_string(record.file_size);
-    case TemplateTag::PYEN: return std::to_string(record.packet_charge);
-    case TemplateTag::PSIZE: return std::to_string(record.packet_count);
-    case TemplateTag::DNAME: return EscapeHtml(folder_name);
+    case TemplateTag::FSIZE:
+      return std::to_string(record.file_size);
+    case TemplateTag::PYEN:
+      return std::to_string(record.packet_charge);
+    case TemplateTag::PSIZE:
+      return std::to_string(record.packet_count);
+    case TemplateTag::DNAME:
+      return EscapeHtml(folder_name);
     case TemplateTag::DTEXT:
-      return ListedOrEscaped(context.lists.Find(ListKind::FolderNames, folder_name),
-                             folder_name);
-    case TemplateTag::COMPANY: return std::string(CarrierName(context.settings.company));
+      return ListedOrEscaped(context.lists.Find(ListKind::FolderNames, folder_name), folder_name);
+    case TemplateTag::COMPANY:
+      return std::string(CarrierName(context.settings.company));
   }
   return {};
 }
@@ -166,8 +183,7 @@ int RenderHtmlListing(const Listing& listing, const std::filesystem::path& folde
     return kCannotOpen;
   }
   std::string page;
-  const int built =
-      BuildPage(SplitTemplate(*bytes), listing, FolderName(folder), context, page);
+  const int built = BuildPage(SplitTemplate(*bytes), listing, FolderName(folder), context, page);
   if (built < 0) {
     context.messages.Show(TemplateErrorMessage(template_path));
     return built;
