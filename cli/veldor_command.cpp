@@ -1,1 +1,191 @@
-// TODO(owner): implement
+#include "cli/veldor_command.h"
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <system_error>
+
+#include "cli/terminal_messages.h"
+#include "engine/lister_context.h"
+#include "engine/listing_run.h"
+#include "engine/replace_list.h"
+#include "engine/settings.h"
+#include "platform/file_system.h"
+#include "platform/profile.h"
+#include "platform/program_folder.h"
+#include "platform/shell.h"
+
+namespace veldor {
+namespace {
+
+struct CliOptions {
+  std::optional<std::filesystem::path> program_folder;
+  std::optional<int> company;
+  std::optional<int> output_mode;
+  AnswerPolicy policy = AnswerPolicy::Ask;
+  MessageFormat format = MessageFormat::Text;
+  std::vector<std::filesystem::path> paths;
+  bool help = false;
+};
+
+std::optional<int> ParseCarrier(const std::string& value) {
+  for (int company = kDocomo; company <= kAu; ++company) {
+    if (value == CarrierName(company)) return company;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ParseFormat(const std::string& value) {
+  if (value == "txt") return kTxt;
+  if (value == "csv") return kCsv;
+  if (value == "html") return kHtml;
+  return std::nullopt;
+}
+
+// Applies one option that takes a value; false when the value is not one it accepts.
+bool ApplyValue(const std::string& option, const std::string& value, CliOptions& options) {
+  if (option == "--program-folder") {
+    options.program_folder = value;
+    return !value.empty();
+  }
+  if (option == "--carrier") return (options.company = ParseCarrier(value)).has_value();
+  if (option == "--format") return (options.output_mode = ParseFormat(value)).has_value();
+  if (option == "--messages") {
+    if (value != "text" && value != "json") return false;
+    options.format = value == "json" ? MessageFormat::Json : MessageFormat::Text;
+    return true;
+  }
+  return false;
+}
+
+bool TakesValue(const std::string& option) {
+  return option == "--program-folder" || option == "--carrier" || option == "--format" ||
+         option == "--messages";
+}
+
+// Reads the options; on a usage error writes its reason to `err` and returns nothing.
+std::optional<CliOptions> ParseArgs(const std::vector<std::string>& args, std::ostream& err) {
+  CliOptions options;
+  bool yes = false;
+  bool no = false;
+  bool only_paths = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string arg = args[i];
+    if (only_paths || arg.size() < 2 || arg[0] != '-') {
+      options.paths.emplace_back(arg);
+      continue;
+    }
+    std::optional<std::string> value;
+    if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
+      value = arg.substr(eq + 1);
+      arg.resize(eq);
+    }
+    if (arg == "--") {
+      only_paths = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if ((arg == "--yes" || arg == "--no") && !value) {
+      (arg == "--yes" ? yes : no) = true;
+    } else if (TakesValue(arg)) {
+      if (!value && i + 1 < args.size()) value = args[++i];
+      if (!value) {
+        err << "veldor-cli: " << arg << " needs a value\n";
+        return std::nullopt;
+      }
+      if (!ApplyValue(arg, *value, options)) {
+        err << "veldor-cli: invalid value for " << arg << ": '" << *value << "'\n";
+        return std::nullopt;
+      }
+    } else {
+      err << "veldor-cli: unknown option '" << args[i] << "'\n";
+      return std::nullopt;
+    }
+  }
+  if (yes && no) {
+    err << "veldor-cli: --yes and --no exclude each other\n";
+    return std::nullopt;
+  }
+  options.policy = yes ? AnswerPolicy::Yes : no ? AnswerPolicy::No : AnswerPolicy::Ask;
+  if (options.paths.empty() && !options.help) {
+    err << "veldor-cli: no PATH given\n";
+    return std::nullopt;
+  }
+  return options;
+}
+
+// A path as a drop delivers it: absolute, symlinks kept, no trailing separator.
+std::filesystem::path AsDropped(const std::filesystem::path& path) {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  if (ec) absolute = path;
+  std::string text = absolute.lexically_normal().native();
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return text;
+}
+
+int RunDropWith(const CliOptions& options, std::ostream& out, std::istream& in, bool interactive) {
+  const std::filesystem::path program_folder =
+      AsDropped(options.program_folder.value_or(ExecutableFolder()));
+  ListingSettings settings;
+  LoadSettings(settings, Profile(program_folder / "quorsel.ini"));
+  if (options.company) settings.company = *options.company;
+  if (options.output_mode) settings.output_mode = *options.output_mode;
+
+  TerminalMessages messages(out, in, interactive, options.format, options.policy);
+  ReplaceLists lists(program_folder);
+  LoadListsAtStartup(lists, messages);
+
+  DesktopShell shell;
+  RealFileSystem file_system;
+  ListerContext context{settings,
+                        lists,
+                        messages,
+                        shell,
+                        file_system,
+                        program_folder,
+                        FindBrowserPath(program_folder)};
+  std::vector<std::filesystem::path> dropped;
+  dropped.reserve(options.paths.size());
+  for (const auto& path : options.paths) dropped.push_back(AsDropped(path));
+  RunDrop(dropped, context);
+  out.flush();
+  return messages.warned() ? 1 : 0;
+}
+
+}  // namespace
+
+std::string VeldorCliUsage() {
+  return "usage: veldor-cli [--program-folder DIR] [--carrier docomo|Vodafone|au]\n"
+         "                  [--format txt|csv|html] [--yes | --no] [--messages text|json]\n"
+         "                  PATH...\n"
+         "\n"
+         "Lists each folder PATH into a listing file inside it (FOLDER/<name>.txt, .csv, or\n"
+         "one HTML page per template), and shows size, packets and charge for each file PATH\n"
+         "(a path whose name has an extension).\n"
+         "\n"
+         "  --program-folder DIR  settings (quorsel.ini, read only), lists and templates;\n"
+         "                        default: the folder of this program\n"
+         "  --carrier NAME        carrier for this run\n"
+         "  --format FORMAT       listing format for this run\n"
+         "  --yes, --no           answer every question Yes/OK or No/Cancel; by default\n"
+         "                        questions are asked when the input is a terminal, else No\n"
+         "  --messages FORMAT     messages as text for people or as JSON lines\n"
+         "\n"
+         "Exit status: 0 done, 1 a warning or error message was shown, 2 usage error.\n";
+}
+
+int RunVeldorCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 std::istream& in, bool interactive) {
+  const std::optional<CliOptions> options = ParseArgs(args, err);
+  if (!options) {
+    err << VeldorCliUsage();
+    return 2;
+  }
+  if (options->help) {
+    out << VeldorCliUsage();
+    return 0;
+  }
+  return RunDropWith(*options, out, in, interactive);
+}
+
+}  // namespace veldor

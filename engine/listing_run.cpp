@@ -1,1 +1,123 @@
-// TODO(owner): implement
+#include "engine/listing_run.h"
+
+#include <string>
+
+#include "engine/file_record.h"
+#include "engine/sort.h"
+#include "text/cp932.h"
+#include "writers/csv_listing.h"
+#include "writers/html_listing.h"
+#include "writers/text_listing.h"
+
+namespace veldor {
+namespace {
+
+// Opens a written (or kept) listing when the user wants listings opened.
+void OpenListing(const std::filesystem::path& out, ListerContext& context) {
+  if (context.settings.file_open == 1) context.shell.OpenFile(out);
+}
+
+void WriteTxtOrCsv(const Listing& listing, const std::filesystem::path& folder,
+                   std::vector<std::string>& output_list, ListerContext& context) {
+  const bool txt = context.settings.output_mode == kTxt;
+  const std::filesystem::path base = FolderBaseName(folder);
+  const std::filesystem::path out = folder / (base.native() + (txt ? ".txt" : ".csv"));
+  const int result = txt ? WriteTextListing(listing, out, context.settings, context.messages)
+                         : WriteCsvListing(listing, out, context.settings, context.messages);
+  if (result == 0) output_list.push_back(PathToCp932(base) + (txt ? ".txt" : ".csv"));
+  OpenListing(out, context);
+}
+
+void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
+                    std::vector<std::string>& output_list, ListerContext& context) {
+  const int company = context.settings.company;
+  if (company < kDocomo || company > kAu) return;
+  const std::string base = PathToCp932(FolderBaseName(folder));
+  // A copy: the renderer's messages must not see the list change under the loop.
+  const std::vector<std::string> names =
+      context.settings.templates[static_cast<std::size_t>(company)];
+  for (const std::string& name : names) {
+    const int result = RenderHtmlListing(listing, folder, name, context);
+    if (result == 0) output_list.push_back(base + "/" + name);
+    if (context.settings.file_open == 1 && !context.browser_path.empty()) {
+      context.shell.StartProgram(context.browser_path, (folder / Cp932ToPath(name)).string());
+    }
+  }
+}
+
+void ShowResult(const std::vector<std::string>& output_list, MessageSink& messages) {
+  static const std::string caption = Utf8ToCp932("処理結果");
+  static const std::string tail = Utf8ToCp932("\r\nを出力しました。");
+  std::string text;
+  for (const std::string& entry : output_list) text.append(entry).append("\r\n");
+  text += tail;
+  messages.Show(Message{caption, text, Icon::None, Buttons::Ok, false});
+}
+
+// The file message's text in CP932: size, packets and charge, then both dates.
+std::string FileInfoText(const FileRecord& record) {
+  static const std::string packets = Utf8ToCp932(" パケット ");
+  static const std::string yen = Utf8ToCp932(" 円\r\n作成日時 ");
+  static const std::string modified = Utf8ToCp932("\r\n更新日時 ");
+  return std::to_string(record.file_size) + " byte\r\n" + std::to_string(record.packet_count) +
+         packets + std::to_string(record.packet_charge) + yen + record.created_date + modified +
+         record.modified_date;
+}
+
+}  // namespace
+
+std::filesystem::path FolderBaseName(const std::filesystem::path& folder) {
+  std::filesystem::path base = folder.filename();
+  // The root has no name of its own; its listing is still named after something.
+  if (base.empty()) base = "root";
+  return base;
+}
+
+void RunDrop(const std::vector<std::filesystem::path>& paths, ListerContext& context) {
+  std::vector<std::string> output_list;
+  for (const std::filesystem::path& path : paths) {
+    if (!FileExtension(PathToCp932(path.filename())).empty()) {
+      ShowFileInfo(path, context);
+    } else if (!ListFolder(path, output_list, context)) {
+      return;
+    }
+  }
+  if (context.settings.print_result == 1 && !output_list.empty()) {
+    ShowResult(output_list, context.messages);
+  }
+}
+
+void ShowFileInfo(const std::filesystem::path& path, ListerContext& context) {
+  const std::string name = PathToCp932(path.filename());
+  const auto record = BuildFileRecord(path, context.settings, context.lists, context.file_system);
+  if (!record) {
+    static const std::string tail = Utf8ToCp932("\r\nの情報を読み取れませんでした。");
+    context.messages.Show(
+        Message{name, PathToCp932(path) + tail, Icon::Exclamation, Buttons::Ok, false});
+    return;
+  }
+  context.messages.Show(
+      Message{record->file_name, FileInfoText(*record), Icon::None, Buttons::Ok, false});
+}
+
+bool ListFolder(const std::filesystem::path& folder, std::vector<std::string>& output_list,
+                ListerContext& context) {
+  std::optional<Listing> listing =
+      ScanFolder(folder, context.settings, context.lists, context.file_system);
+  if (!listing) return false;
+  SortRecords(listing->records, context.settings.sort_key, context.settings.sort_style);
+  switch (context.settings.output_mode) {
+    case kTxt:
+    case kCsv:
+      WriteTxtOrCsv(*listing, folder, output_list, context);
+      break;
+    case kHtml:
+      WriteHtmlPages(*listing, folder, output_list, context);
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+}  // namespace veldor

@@ -10,6 +10,10 @@
 
 namespace veldor {
 
+/// The name a folder's listings are named after: its last component, or "root" for the
+/// root folder, which has no name of its own.
+std::filesystem::path FolderBaseName(const std::filesystem::path& folder);
+
 /// Handles the dropped paths in order, then shows the result message.
 void RunDrop(const std::vector<std::filesystem::path>& paths, ListerContext& context);
 
