@@ -63,8 +63,10 @@ std::filesystem::path ResolveTarget(const std::filesystem::path& file) {
 std::filesystem::path TemporaryName(const std::filesystem::path& target, unsigned attempt) {
   static std::atomic<unsigned> counter{0};
   const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-  std::string name = "." + target.filename().native() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                     std::to_string(counter++) + "-" + std::to_string(attempt) + "-" +
+  // A name may be up to 255 bytes; the temporary one must fit beside it all the same.
+  std::string name = "." + target.filename().native().substr(0, 180) + ".tmp-" +
+                     std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+                     std::to_string(attempt) + "-" +
                      std::to_string(static_cast<unsigned long long>(ticks) % 1000000u);
   return target.parent_path() / name;
 }

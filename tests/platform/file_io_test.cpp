@@ -59,6 +59,14 @@ TEST_F(FileIoTest, WritesANewFileWithTheUmaskMode) {
   EXPECT_EQ(Names(folder_.path()), std::vector<std::string>{"new.txt"});
 }
 
+TEST_F(FileIoTest, WritesAFileWhoseNameHasTheLongestLengthAllowed) {
+  const std::string name = std::string(251, 'n') + ".txt";
+  ASSERT_TRUE(WriteFileAtomically(folder_ / name, "x"));
+  ASSERT_TRUE(WriteFileAtomically(folder_ / name, "y"));
+  EXPECT_EQ(folder_.Read(name), "y");
+  EXPECT_EQ(Names(folder_.path()), std::vector<std::string>{name});
+}
+
 TEST_F(FileIoTest, ReplacesAnExistingFileKeepingItsMode) {
   const fs::path file = folder_.Write("old.txt", "a much longer earlier content");
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
