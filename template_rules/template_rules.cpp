@@ -86,8 +86,9 @@ TagCandidate TagCandidateSearch::Next(std::size_t from) {
 }
 
 std::optional<TemplateTag> LookupTag(std::string_view candidate) {
+  // Two texts are equal character by character exactly when they are equal byte for byte.
   for (std::size_t i = 0; i < kTagTexts.size(); ++i) {
-    if (MbsCmp(candidate, kTagTexts[i]) == 0) return static_cast<TemplateTag>(i);
+    if (candidate == kTagTexts[i]) return static_cast<TemplateTag>(i);
   }
   return std::nullopt;
 }
