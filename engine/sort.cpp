@@ -1,7 +1,10 @@
 #include "engine/sort.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <string_view>
+#include <utility>
 
 #include "text/cp932.h"
 
@@ -40,97 +43,125 @@ std::int64_t NumberField(const FileRecord& r, int key) {
   }
 }
 
+int CompareNumbers(std::int64_t x, std::int64_t y) { return x < y ? -1 : (x > y ? 1 : 0); }
+
 // <0, 0 or >0 as a's field is less than, equal to or greater than b's.
 int CompareFields(const FileRecord& a, const FileRecord& b, int key) {
   if (const std::string* text = TextField(a, key)) return MbsCmp(*text, *TextField(b, key));
-  const std::int64_t x = NumberField(a, key);
-  const std::int64_t y = NumberField(b, key);
-  return x < y ? -1 : (x > y ? 1 : 0);
+  return CompareNumbers(NumberField(a, key), NumberField(b, key));
 }
 
-// "a goes strictly before b" for one key and style, chosen once so that the inner loop
-// neither switches on the key nor copies a string.
-template <typename Field, typename Cmp>
-struct Precedes {
-  Field field;
-  Cmp cmp;
-  bool descending;
-  bool operator()(const FileRecord& a, const FileRecord& b) const {
-    const int c = cmp(field(a), field(b));
-    return descending ? c > 0 : c < 0;
+// The same answer as MbsCmp, sooner for keys with long common beginnings (dates): the
+// bytes before the first difference are equal and split into the same characters in both
+// texts, so the comparison can start at the character that holds the difference.
+int CompareText(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  std::size_t diff = 0;
+  while (diff < common && a[diff] == b[diff]) ++diff;
+  if (diff == common) return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t next = start + (IsLeadByte(a[start]) ? 2 : 1);
+    if (next > diff) break;
+    start = next;
   }
-};
+  return MbsCmp(a.substr(start), b.substr(start));
+}
 
-// A tournament tree over the unsorted positions. Each node holds the position of the
-// record that goes first in its range, the lower position winning among equals: that is
-// the record a selection sort that takes over its candidate only on "goes strictly before"
-// picks for the next place.
-template <typename Before>
+// Dense ranks of the keys in sorted order: equal keys share a rank and a lower rank goes
+// first. Ranking once lets the selection below compare plain integers.
+template <typename Key, typename Cmp>
+std::vector<std::uint64_t> Ranks(std::vector<std::pair<Key, std::size_t>> keyed, Cmp cmp,
+                                 bool descending, std::size_t size) {
+  const auto before = [&](const std::pair<Key, std::size_t>& x,
+                          const std::pair<Key, std::size_t>& y) {
+    const int c = cmp(x.first, y.first);
+    return descending ? c > 0 : c < 0;
+  };
+  std::sort(keyed.begin(), keyed.end(), before);
+  std::vector<std::uint64_t> rank(size);
+  std::uint64_t current = 0;
+  for (std::size_t k = 0; k < keyed.size(); ++k) {
+    if (k > 0 && before(keyed[k - 1], keyed[k])) ++current;
+    rank[keyed[k].second] = current;
+  }
+  return rank;
+}
+
+// Ranks of records 1..size-1 by `key`, without copying a string.
+std::vector<std::uint64_t> RanksByKey(const std::vector<FileRecord>& records, int key,
+                                      bool descending) {
+  if (TextField(records.front(), key)) {
+    std::vector<std::pair<std::string_view, std::size_t>> keyed;
+    keyed.reserve(records.size() - 1);
+    for (std::size_t i = 1; i < records.size(); ++i) {
+      keyed.emplace_back(*TextField(records[i], key), i);
+    }
+    return Ranks(std::move(keyed), CompareText, descending, records.size());
+  }
+  std::vector<std::pair<std::int64_t, std::size_t>> keyed;
+  keyed.reserve(records.size() - 1);
+  for (std::size_t i = 1; i < records.size(); ++i)
+    keyed.emplace_back(NumberField(records[i], key), i);
+  return Ranks(std::move(keyed), CompareNumbers, descending, records.size());
+}
+
+// A tournament tree over the unsorted positions whose root is the position that goes
+// first, the lower position winning among equal keys: that is the record a selection sort
+// picks when its candidate changes only for a record that goes strictly before it. Each
+// leaf holds rank << 32 | position, so the smallest value is exactly that winner.
 class Tournament {
  public:
-  static constexpr std::size_t kNone = SIZE_MAX;
-
-  Tournament(const std::vector<FileRecord>& records, const std::vector<std::size_t>& at,
-             Before before)
-      : records_(records), at_(at), before_(before) {
-    while (leaves_ < at.size()) leaves_ *= 2;
-    tree_.assign(2 * leaves_, kNone);
-    for (std::size_t pos = 0; pos < at.size(); ++pos) tree_[leaves_ + pos] = pos;
-    for (std::size_t node = leaves_ - 1; node >= 1; --node) Pull(node);
+  explicit Tournament(std::size_t positions) {
+    while (leaves_ < positions) leaves_ *= 2;
+    tree_.assign(2 * leaves_, kGone);
   }
 
-  std::size_t Best() const { return tree_[1]; }
+  /// Sets the rank at `pos`; call Build() after the first round of Set().
+  void Set(std::size_t pos, std::uint64_t rank) { tree_[leaves_ + pos] = rank << 32 | pos; }
+  void Build() {
+    for (std::size_t node = leaves_ - 1; node >= 1; --node) Pull(node);
+  }
+  std::size_t Best() const { return static_cast<std::size_t>(tree_[1] & 0xFFFFFFFFu); }
+  void Update(std::size_t pos, std::uint64_t rank) { Climb(pos, rank << 32 | pos); }
+  void Remove(std::size_t pos) { Climb(pos, kGone); }
 
-  /// The record at `pos` changed (or left the tree when `present` is false).
-  void Update(std::size_t pos, bool present) {
+ private:
+  static constexpr std::uint64_t kGone = UINT64_MAX;
+
+  void Pull(std::size_t node) { tree_[node] = std::min(tree_[2 * node], tree_[2 * node + 1]); }
+  void Climb(std::size_t pos, std::uint64_t value) {
     std::size_t node = leaves_ + pos;
-    tree_[node] = present ? pos : kNone;
+    tree_[node] = value;
     for (node /= 2; node >= 1; node /= 2) Pull(node);
   }
 
- private:
-  void Pull(std::size_t node) {
-    const std::size_t left = tree_[2 * node];
-    const std::size_t right = tree_[2 * node + 1];
-    if (left == kNone || right == kNone) {
-      tree_[node] = left == kNone ? right : left;
-    } else {
-      // Positions on the left are lower, so the left one wins ties.
-      tree_[node] = before_(records_[at_[right]], records_[at_[left]]) ? right : left;
-    }
-  }
-
-  const std::vector<FileRecord>& records_;
-  const std::vector<std::size_t>& at_;
-  Before before_;
   std::size_t leaves_ = 1;
-  std::vector<std::size_t> tree_;
+  std::vector<std::uint64_t> tree_;
 };
 
-template <typename Before>
-void SelectionOrder(std::vector<FileRecord>& records, Before before) {
+// Moves the records into the order that a selection sort, taking the first best record
+// of the remainder and exchanging it into place, gives for these ranks.
+void SelectionOrder(std::vector<FileRecord>& records, const std::vector<std::uint64_t>& rank) {
   // at[pos]: index in `records` of the record now standing at position pos + 1.
   std::vector<std::size_t> at(records.size() - 1);
   std::iota(at.begin(), at.end(), std::size_t{1});
-  Tournament<Before> tree(records, at, before);
+  Tournament tree(at.size());
+  for (std::size_t pos = 0; pos < at.size(); ++pos) tree.Set(pos, rank[at[pos]]);
+  tree.Build();
   for (std::size_t pos = 0; pos + 1 < at.size(); ++pos) {
     const std::size_t best = tree.Best();
     if (best != pos) {
       // The same exchange as the selection sort: the displaced record moves to `best`.
       std::swap(at[pos], at[best]);
-      tree.Update(best, true);
+      tree.Update(best, rank[at[best]]);
     }
-    tree.Update(pos, false);
+    tree.Remove(pos);
   }
   std::vector<FileRecord> sorted(records.size());
-  for (std::size_t pos = 0; pos < at.size(); ++pos) sorted[pos + 1] = std::move(records[at[pos]]);
   sorted[0] = std::move(records[0]);
+  for (std::size_t pos = 0; pos < at.size(); ++pos) sorted[pos + 1] = std::move(records[at[pos]]);
   records.swap(sorted);
-}
-
-template <typename Field, typename Cmp>
-void SortBy(std::vector<FileRecord>& records, Field field, Cmp cmp, bool descending) {
-  SelectionOrder(records, Precedes<Field, Cmp>{field, cmp, descending});
 }
 
 }  // namespace
@@ -146,36 +177,7 @@ int CompareRecords(const FileRecord& a, const FileRecord& b, int key, int style)
 void SortRecords(std::vector<FileRecord>& records, int key, int style) {
   // Nothing moves for an invalid key or style: every comparison would answer -255.
   if (records.size() <= 2 || !ValidKey(key) || !ValidStyle(style)) return;
-  const bool descending = style == 1;
-  const auto text = [](std::string_view x, std::string_view y) { return MbsCmp(x, y); };
-  const auto number = [](std::int64_t x, std::int64_t y) { return x < y ? -1 : (x > y ? 1 : 0); };
-  switch (key) {
-    case kSortFileName:
-      return SortBy(
-          records, [](const FileRecord& r) -> const std::string& { return r.file_name; }, text,
-          descending);
-    case kSortModifiedDate:
-      return SortBy(
-          records, [](const FileRecord& r) -> const std::string& { return r.modified_date; }, text,
-          descending);
-    case kSortCreatedDate:
-      return SortBy(
-          records, [](const FileRecord& r) -> const std::string& { return r.created_date; }, text,
-          descending);
-    case kSortExtendedText:
-      return SortBy(
-          records, [](const FileRecord& r) -> const std::string& { return r.extended_text; }, text,
-          descending);
-    case kSortFileSize:
-      return SortBy(
-          records, [](const FileRecord& r) { return r.file_size; }, number, descending);
-    case kSortPacketCount:
-      return SortBy(
-          records, [](const FileRecord& r) { return r.packet_count; }, number, descending);
-    default:
-      return SortBy(
-          records, [](const FileRecord& r) { return r.packet_charge; }, number, descending);
-  }
+  SelectionOrder(records, RanksByKey(records, key, style == 1));
 }
 
 }  // namespace veldor

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "tests/engine/fake_file_system.h"
+#include "tests/engine/print_record.h"
 #include "tests/support/temp_folder.h"
 
 namespace veldor {
@@ -67,7 +70,12 @@ TEST(FileExtensionTest, TakesFromTheLastDot) {
 
 class FileRecordTest : public ::testing::Test {
  protected:
-  FileRecordTest() { settings_.company = kAu; }
+  FileRecordTest() {
+    // Dates are shown in local time; pin the zone whatever runs the test.
+    ::setenv("TZ", "Asia/Tokyo", 1);
+    ::tzset();
+    settings_.company = kAu;
+  }
 
   ListingSettings settings_;
   TempFolder program_folder_;

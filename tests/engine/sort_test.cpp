@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/engine/print_record.h"
 #include "tests/engine/reference_sort.h"
 
 namespace veldor {
@@ -138,10 +139,28 @@ TEST(SortRecordsTest, OrdersAsTheUserExpects) {
 // Records drawn from few values, so that most keys tie many times; the other fields tell
 // tied records apart, so a different exchange shows in the comparison.
 std::vector<FileRecord> RandomListing(std::mt19937& rng, std::size_t files) {
-  static const char* const kTexts[] = {"", "a", "B", "b", "ab", "\xB1", "\x82\xA0", "a\x82\xA0"};
+  // Half-width katakana above some lead bytes, differences in a second byte, and a lead
+  // byte at the end of a text.
+  static const char* const kTexts[] = {"",
+                                       "a",
+                                       "B",
+                                       "b",
+                                       "ab",
+                                       "\xB1",
+                                       "\x82\xA0",
+                                       "a\x82\xA0",
+                                       "\x82\xA2",
+                                       "\x82"
+                                       "a",
+                                       "a\x82",
+                                       "\xE0\x40",
+                                       "\xB1\x82\xA0",
+                                       "\x82\xA0\xB1",
+                                       "\x82\xA0\x82\xA2",
+                                       "a\x82\xA2"};
   static const char* const kDates[] = {"2003/11/05 13:05:18", "2003/11/05 13:05:19",
                                        "2004/01/01 00:00:00"};
-  std::uniform_int_distribution<int> text(0, 7);
+  std::uniform_int_distribution<int> text(0, 15);
   std::uniform_int_distribution<int> date(0, 2);
   std::uniform_int_distribution<std::int64_t> number(-1, 3);
   std::vector<FileRecord> records(1);
