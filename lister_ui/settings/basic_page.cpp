@@ -1,0 +1,169 @@
+#include "lister_ui/settings/basic_page.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "qt_common/dialog_font.h"
+#include "qt_common/dialog_units.h"
+#include "qt_common/qt_text.h"
+#include "text/cp932.h"
+
+namespace veldor::ui {
+namespace {
+
+template <typename W>
+W* MakeControl(QWidget* parent, const DialogUnits& units, const QString& name, int x, int y,
+               int width, int height) {
+  auto* widget = new W(parent);
+  widget->setObjectName(name);
+  PlaceWidget(*widget, units, QRect(x, y, width, height));
+  return widget;
+}
+
+template <typename W>
+W* MakeTextControl(QWidget* parent, const DialogUnits& units, const QString& name,
+                   const QString& text, int x, int y, int width, int height) {
+  auto* widget = MakeControl<W>(parent, units, name, x, y, width, height);
+  widget->setText(text);
+  return widget;
+}
+
+void MakeGroupBox(QWidget* parent, const DialogUnits& units, const QString& name,
+                  const QString& title, int y, int height) {
+  auto* box = MakeControl<QGroupBox>(parent, units, name, 2, y, 205, height);
+  box->setTitle(title);
+}
+
+// A check box shows a flag as on only when it equals 1.
+void SetCheck(QCheckBox* box, int flag) { box->setChecked(flag == 1); }
+
+// A radio group checks nothing for a value outside its buttons; reading it back then
+// keeps the stored value.
+void SetRadio(QButtonGroup* group, int index) {
+  if (QAbstractButton* button = group->button(index)) button->setChecked(true);
+}
+void ReadRadio(const QButtonGroup* group, int& index) {
+  if (group->checkedId() >= 0) index = group->checkedId();
+}
+
+}  // namespace
+
+CPage1::CPage1(const ListingSettings& settings, MessageSink& messages, QWidget* parent)
+    : CSheetPage(parent),
+      sort_key(settings.sort_key),
+      over_write(settings.over_write),
+      print_result(settings.print_result),
+      sort_style(settings.sort_style),
+      file_open(settings.file_open),
+      ext_strings(FormatExtensionList(settings.extensions)),
+      all_files(settings.all_files),
+      messages_(messages) {
+  setObjectName(QStringLiteral("basicPage"));
+  setFont(DialogFont());
+  const DialogUnits units(font());
+  setFixedSize(units.ToPixelsX(210), units.ToPixelsY(154));
+  BuildSortGroup();
+  BuildOptionGroup();
+  BuildFilterGroup();
+}
+
+void CPage1::BuildSortGroup() {
+  const DialogUnits units(font());
+  MakeGroupBox(this, units, QStringLiteral("sortGroup"), QStringLiteral("ソート"), 5, 45);
+  auto* label = MakeTextControl<QLabel>(this, units, QStringLiteral("sortKeyLabel"),
+                                        QStringLiteral("キーとして使用する項目(&K)"), 7, 18, 85, 8);
+  // The list drops down over the page; only its closed height is a control's height.
+  sort_key_combo_ =
+      MakeControl<QComboBox>(this, units, QStringLiteral("sortKeyCombo_1014"), 7, 29, 91, 12);
+  sort_key_combo_->addItems({QStringLiteral("ファイル名"), QStringLiteral("ファイルサイズ"),
+                             QStringLiteral("ファイル更新日付"), QStringLiteral("ファイル作成日付"),
+                             QStringLiteral("パケット数"), QStringLiteral("パケット料金"),
+                             QStringLiteral("拡張テキスト")});
+  label->setBuddy(sort_key_combo_);
+  sort_style_group_ = new QButtonGroup(this);
+  sort_style_group_->addButton(
+      MakeTextControl<QRadioButton>(this, units, QStringLiteral("ascendingRadio_1000"),
+                                    QStringLiteral("昇順ソート[小→大](&A)"), 112, 21, 93, 11),
+      0);
+  sort_style_group_->addButton(
+      MakeTextControl<QRadioButton>(this, units, QStringLiteral("descendingRadio_1001"),
+                                    QStringLiteral("降順ソート[大→小](&D)"), 112, 33, 76, 11),
+      1);
+}
+
+void CPage1::BuildOptionGroup() {
+  const DialogUnits units(font());
+  MakeGroupBox(this, units, QStringLiteral("optionGroup"), QStringLiteral("出力時オプション"), 53,
+               51);
+  over_write_check_ =
+      MakeTextControl<QCheckBox>(this, units, QStringLiteral("overWriteCheck_1007"),
+                                 QStringLiteral("上書き確認をする(&S)"), 7, 65, 94, 10);
+  print_result_check_ =
+      MakeTextControl<QCheckBox>(this, units, QStringLiteral("printResultCheck_1009"),
+                                 QStringLiteral("フォルダ出力結果の表示(&P)"), 7, 77, 94, 10);
+  file_open_check_ =
+      MakeTextControl<QCheckBox>(this, units, QStringLiteral("fileOpenCheck_1011"),
+                                 QStringLiteral("出力ファイルを開く(O)"), 7, 89, 78, 10);
+}
+
+void CPage1::BuildFilterGroup() {
+  const DialogUnits units(font());
+  MakeGroupBox(this, units, QStringLiteral("filterGroup"),
+               QStringLiteral("処理対象とするファイル"), 109, 41);
+  all_files_group_ = new QButtonGroup(this);
+  auto* every = MakeTextControl<QRadioButton>(this, units, QStringLiteral("allFilesRadio_1002"),
+                                              QStringLiteral("すべて(&E)"), 6, 121, 49, 11);
+  auto* listed =
+      MakeTextControl<QRadioButton>(this, units, QStringLiteral("listedExtensionsRadio_1003"),
+                                    QStringLiteral("次の拡張子のみ(&N)"), 6, 135, 67, 8);
+  all_files_group_->addButton(every, 0);
+  all_files_group_->addButton(listed, 1);
+  ext_edit_ =
+      MakeControl<QLineEdit>(this, units, QStringLiteral("extensionsEdit_1016"), 78, 132, 124, 14);
+  connect(every, &QRadioButton::clicked, this, &CPage1::OnFilterClicked);
+  connect(listed, &QRadioButton::clicked, this, &CPage1::OnFilterClicked);
+}
+
+void CPage1::OnInitDialog() {
+  sort_key_combo_->setCurrentIndex(sort_key >= 0 && sort_key < sort_key_combo_->count() ? sort_key
+                                                                                         : -1);
+  SetCheck(over_write_check_, over_write);
+  SetCheck(print_result_check_, print_result);
+  SetRadio(sort_style_group_, sort_style);
+  SetCheck(file_open_check_, file_open);
+  ext_edit_->setText(ToQString(ext_strings));
+  SetRadio(all_files_group_, all_files);
+  ext_edit_->setEnabled(all_files != 0);
+}
+
+void CPage1::OnFilterClicked() {
+  ext_edit_->setEnabled(all_files_group_->checkedId() != 0);
+}
+
+void CPage1::ReadControls() {
+  if (sort_key_combo_->currentIndex() >= 0) sort_key = sort_key_combo_->currentIndex();
+  over_write = over_write_check_->isChecked() ? 1 : 0;
+  print_result = print_result_check_->isChecked() ? 1 : 0;
+  ReadRadio(sort_style_group_, sort_style);
+  file_open = file_open_check_->isChecked() ? 1 : 0;
+  ext_strings = ToCp932(ext_edit_->text());
+  ReadRadio(all_files_group_, all_files);
+}
+
+bool CPage1::OnKillActive() {
+  ReadControls();
+  if (ext_strings.find('.') != std::string::npos) return true;
+  messages_.Show(Message{Utf8ToCp932("警告"),
+                         Utf8ToCp932("拡張子の設定が正しく設定されていません。\r\n確認してください。"),
+                         Icon::Exclamation, Buttons::Ok, false});
+  ext_edit_->setFocus();
+  ext_edit_->selectAll();
+  return false;
+}
+
+}  // namespace veldor::ui

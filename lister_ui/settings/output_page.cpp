@@ -1,0 +1,189 @@
+#include "lister_ui/settings/output_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "qt_common/dialog_font.h"
+#include "qt_common/dialog_units.h"
+#include "qt_common/qt_text.h"
+#include "text/cp932.h"
+#include "text/cp932.h"
+
+namespace veldor::ui {
+namespace {
+
+struct ColumnCheck {
+  int item;
+  const char* name;
+  const char* text;
+  int x, y, width;
+};
+
+// In dialog order: the tab order runs across the first row, then the second.
+constexpr ColumnCheck kColumnChecks[] = {
+    {1, "fileSizeCheck_1007", "ファイルサイズ", 5, 15, 58},
+    {2, "modifiedDateCheck_1009", "ファイル更新日付", 70, 15, 70},
+    {3, "createdDateCheck_1011", "ファイル作成日付", 141, 15, 60},
+    {4, "packetCountCheck_1008", "パケット数", 5, 30, 55},
+    {5, "packetChargeCheck_1010", "パケット料金", 70, 30, 64},
+    {6, "extendedTextCheck_1014", "拡張テキスト", 141, 30, 50},
+};
+
+bool IsTemplateName(std::string_view name) {
+  const std::size_t dot = FindLastMbChar(name, '.');
+  if (dot == std::string_view::npos) return false;
+  const std::string_view extension = name.substr(dot);
+  return MbsICmp(extension, ".htm") == 0 || MbsICmp(extension, ".html") == 0;
+}
+
+// Case-insensitive first, as a sorted list box orders its items; bytes break ties so the
+// order is total.
+bool ListOrder(const std::string& a, const std::string& b) {
+  const int folded = MbsICmp(a, b);
+  return folded != 0 ? folded < 0 : MbsCmp(a, b) < 0;
+}
+
+}  // namespace
+
+std::vector<std::string> FindTemplateFiles(FileSystem& file_system,
+                                           const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  const auto entries = file_system.Enumerate(folder);
+  if (!entries) return names;
+  for (const FolderEntry& entry : *entries) {
+    if (entry.is_directory) continue;
+    std::string name = PathToCp932(entry.name);
+    if (IsTemplateName(name)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end(), ListOrder);
+  return names;
+}
+
+CPage2::CPage2(ListerContext& context, QWidget* parent)
+    : CSheetPage(parent),
+      output_items(context.settings.output_items),
+      carrier_index(context.settings.company - 1),
+      context_(context) {
+  setObjectName(QStringLiteral("outputPage"));
+  setFont(DialogFont());
+  const DialogUnits units(font());
+  setFixedSize(units.ToPixelsX(210), units.ToPixelsY(154));
+  BuildColumnGroup();
+  BuildTemplateGroup();
+}
+
+void CPage2::BuildColumnGroup() {
+  const DialogUnits units(font());
+  auto* group = new QGroupBox(QStringLiteral("txt, csv出力設定(&T)"), this);
+  group->setObjectName(QStringLiteral("columnGroup"));
+  PlaceWidget(*group, units, QRect(2, 5, 205, 45));
+  for (const ColumnCheck& column : kColumnChecks) {
+    auto* check = new QCheckBox(QString::fromUtf8(column.text), this);
+    check->setObjectName(QString::fromUtf8(column.name));
+    PlaceWidget(*check, units, QRect(column.x, column.y, column.width, 15));
+    item_checks_[static_cast<std::size_t>(column.item)] = check;
+  }
+}
+
+void CPage2::BuildTemplateGroup() {
+  const DialogUnits units(font());
+  auto* group = new QGroupBox(QStringLiteral("html出力設定(&H)"), this);
+  group->setObjectName(QStringLiteral("templateGroup"));
+  PlaceWidget(*group, units, QRect(2, 56, 205, 94));
+  carrier_combo_ = new QComboBox(this);
+  carrier_combo_->setObjectName(QStringLiteral("carrierCombo_1018"));
+  carrier_combo_->addItems({QStringLiteral("docomo"), QStringLiteral("Vodafone"),
+                            QStringLiteral("au")});
+  PlaceWidget(*carrier_combo_, units, QRect(6, 66, 98, 12));
+  template_list_ = new QListWidget(this);
+  template_list_->setObjectName(QStringLiteral("templateList_1012"));
+  template_list_->setSelectionMode(QAbstractItemView::MultiSelection);
+  template_list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  PlaceWidget(*template_list_, units, QRect(6, 80, 98, 65));
+  auto* note = new QLabel(QStringLiteral("テンプレートファイルを\n携帯電話会社別に\n設定できます。\n\n"
+                                         "詳しい内容については\nヘルプをご覧ください。"),
+                          this);
+  note->setObjectName(QStringLiteral("templateNoteLabel"));
+  note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PlaceWidget(*note, units, QRect(122, 81, 75, 55));
+  connect(carrier_combo_, &QComboBox::currentIndexChanged, this, &CPage2::OnCarrierChanged);
+  connect(template_list_, &QListWidget::itemSelectionChanged, this, &CPage2::OnSelectionChanged);
+}
+
+void CPage2::OnInitDialog() {
+  {
+    const QSignalBlocker blocker(carrier_combo_);
+    carrier_combo_->setCurrentIndex(carrier_index >= 0 && carrier_index < 3 ? carrier_index : -1);
+  }
+  for (int item = 1; item <= 6; ++item) {
+    const auto i = static_cast<std::size_t>(item);
+    item_checks_[i]->setChecked(output_items[i] == 1);
+  }
+  for (int carrier = 1; carrier <= 3; ++carrier) {
+    working_lists_[static_cast<std::size_t>(carrier - 1)] =
+        context_.settings.templates[static_cast<std::size_t>(carrier)];
+  }
+  FillList(context_.settings.company);
+}
+
+void CPage2::FillList(int carrier) {
+  const QSignalBlocker blocker(template_list_);
+  template_list_->clear();
+  const std::string_view folder_name = CarrierName(carrier);
+  if (folder_name.empty()) return;
+  const auto folder = context_.program_folder / "template" / Cp932ToPath(folder_name);
+  const auto& chosen = working_list(carrier);
+  for (const std::string& name : FindTemplateFiles(context_.file_system, folder)) {
+    auto* item = new QListWidgetItem(ToQString(name), template_list_);
+    item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    item->setSelected(std::find(chosen.begin(), chosen.end(), name) != chosen.end());
+  }
+}
+
+void CPage2::OnCarrierChanged(int index) {
+  if (index >= 0) FillList(index + 1);
+}
+
+void CPage2::OnSelectionChanged() {
+  const int index = carrier_combo_->currentIndex();
+  if (index < 0) return;
+  auto& chosen = working_lists_[static_cast<std::size_t>(index)];
+  chosen.clear();
+  for (int row = 0; row < template_list_->count(); ++row) {
+    const QListWidgetItem* item = template_list_->item(row);
+    if (item->isSelected()) chosen.push_back(item->data(Qt::UserRole).toByteArray().toStdString());
+  }
+}
+
+bool CPage2::OnKillActive() {
+  if (carrier_combo_->currentIndex() >= 0) carrier_index = carrier_combo_->currentIndex();
+  for (int item = 1; item <= 6; ++item) {
+    const auto i = static_cast<std::size_t>(item);
+    output_items[i] = item_checks_[i]->isChecked() ? 1 : 0;
+  }
+  return true;
+}
+
+bool CPage2::OnApply() {
+  for (int carrier = 1; carrier <= 3; ++carrier) {
+    if (!working_list(carrier).empty()) continue;
+    const Message question{
+        Utf8ToCp932("確認"),
+        std::string(CarrierName(carrier)) +
+            Utf8ToCp932("用のテンプレートが設定されていません。\r\n"
+                         "このままではhtml出力が利用できませんが、よろしいですか？"),
+        Icon::Question, Buttons::OkCancel, true};
+    if (context_.messages.Show(question) != Answer::Ok) return false;
+  }
+  for (int carrier = 1; carrier <= 3; ++carrier) {
+    context_.settings.templates[static_cast<std::size_t>(carrier)] = working_list(carrier);
+  }
+  return true;
+}
+
+}  // namespace veldor::ui

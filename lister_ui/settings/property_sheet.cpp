@@ -1,0 +1,98 @@
+#include "lister_ui/settings/property_sheet.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "lister_ui/settings/basic_page.h"
+#include "lister_ui/settings/output_page.h"
+#include "qt_common/dialog_font.h"
+#include "qt_common/dialog_units.h"
+#include "qt_common/qt_text.h"
+#include "text/cp932.h"
+#include "lister_ui/settings/text_page.h"
+
+namespace veldor::ui {
+
+CPSeet::CPSeet(ListerContext& context, QWidget* parent)
+    : QDialog(parent),
+      page1_(new CPage1(context.settings, context.messages)),
+      page2_(new CPage2(context)),
+      page3_(new CPage3(context)),
+      page4_(new CPage4(context)),
+      pages_{page1_, page2_, page3_, page4_},
+      tabs_(new QTabWidget(this)) {
+  setObjectName(QStringLiteral("settingsSheet"));
+  setWindowTitle(QStringLiteral("VELDOR"));
+  setFont(DialogFont());
+  if (parent != nullptr) setWindowIcon(parent->windowIcon());
+  tabs_->setObjectName(QStringLiteral("pageTabs"));
+  tabs_->addTab(page1_, QStringLiteral("基本設定"));
+  tabs_->addTab(page2_, QStringLiteral("出力設定"));
+  tabs_->addTab(page3_, QStringLiteral("拡張設定1"));
+  tabs_->addTab(page4_, QStringLiteral("拡張設定2"));
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->setObjectName(QStringLiteral("sheetButtons"));
+  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  ok->setObjectName(QStringLiteral("okButton"));
+  ok->setDefault(true);
+  QPushButton* cancel =
+      buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("cancelButton"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabs_);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(ok, &QPushButton::clicked, this, &CPSeet::OnOk);
+  connect(cancel, &QPushButton::clicked, this, &CPSeet::reject);
+  connect(tabs_, &QTabWidget::currentChanged, this, &CPSeet::OnTabChanged);
+  tabs_->setCurrentIndex(0);
+  page1_->EnsureInitialised();
+}
+
+void CPSeet::OnTabChanged(int index) {
+  if (index == current_ || index < 0) return;
+  // The page being left decides first, while it is still the one on view, so that a
+  // refusal leaves the tabs exactly as they were.
+  {
+    const QSignalBlocker blocker(tabs_);
+    tabs_->setCurrentIndex(current_);
+  }
+  if (!pages_[static_cast<std::size_t>(current_)]->OnKillActive()) return;
+  {
+    const QSignalBlocker blocker(tabs_);
+    tabs_->setCurrentIndex(index);
+  }
+  current_ = index;
+  pages_[static_cast<std::size_t>(index)]->EnsureInitialised();
+}
+
+void CPSeet::OnOk() {
+  if (!pages_[static_cast<std::size_t>(current_)]->OnKillActive()) return;
+  for (CSheetPage* page : pages_) {
+    if (page->initialised() && !page->OnApply()) return;
+  }
+  accept();
+}
+
+void StoreSheetValues(const CPSeet& sheet, ListingSettings& settings) {
+  const CPage1& basic = sheet.page1();
+  settings.sort_key = basic.sort_key;
+  settings.over_write = basic.over_write;
+  settings.print_result = basic.print_result;
+  settings.sort_style = basic.sort_style;
+  settings.file_open = basic.file_open;
+  settings.all_files = basic.all_files;
+  settings.extensions.clear();
+  settings.extensions = ParseExtensionList(basic.ext_strings);
+  for (std::size_t item = 1; item <= 6; ++item) {
+    settings.output_items[item] = sheet.page2().output_items[item];
+  }
+}
+
+}  // namespace veldor::ui

@@ -1,0 +1,52 @@
+#pragma once
+// The settings sheet "VELDOR": four pages in tabs, with OK and Cancel.
+
+#include <array>
+
+#include <QDialog>
+
+#include "engine/lister_context.h"
+
+class QPushButton;
+class QTabWidget;
+
+namespace veldor::ui {
+
+class CSheetPage;
+class CPage1;
+class CPage2;
+class CTextPage;
+
+/// A modal tabbed dialog. Each page is initialised the first time its tab is shown; the
+/// basic page may refuse to be left; OK applies the initialised pages in page order and
+/// closes only when all of them accept.
+class CPSeet : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CPSeet(ListerContext& context, QWidget* parent = nullptr);
+
+  CPage1& page1() const { return *page1_; }
+  CPage2& page2() const { return *page2_; }
+  CTextPage& page3() const { return *page3_; }
+  CTextPage& page4() const { return *page4_; }
+  QTabWidget* tabs() const { return tabs_; }
+
+ private:
+  void OnTabChanged(int index);
+  void OnOk();
+
+  CPage1* page1_;
+  CPage2* page2_;
+  CTextPage* page3_;
+  CTextPage* page4_;
+  std::array<CSheetPage*, 4> pages_{};
+  QTabWidget* tabs_;
+  int current_ = 0;
+};
+
+/// Copies what the sheet's caller keeps after OK: the basic page's values with its
+/// extension text split into the list, and the output page's six column flags.
+void StoreSheetValues(const CPSeet& sheet, ListingSettings& settings);
+
+}  // namespace veldor::ui

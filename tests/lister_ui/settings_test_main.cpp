@@ -1,0 +1,14 @@
+// Runs the settings sheet tests inside one QApplication, offscreen unless told otherwise.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  // Test discovery runs this binary without the tests' environment.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
