@@ -87,7 +87,7 @@ Seconds SortSeconds(const std::vector<FileRecord>& input, int key, int style) {
 
 void Report(const char* sort, std::size_t files, const char* order, Seconds seconds) {
   const std::string label = std::string(sort) + ", " + std::to_string(files) + " records, " + order;
-  std::printf("%-58s %8.4f s wall %8.4f s cpu\n", label.c_str(), seconds.wall, seconds.cpu);
+  std::printf("%-64s %8.4f s wall %8.4f s cpu\n", label.c_str(), seconds.wall, seconds.cpu);
 }
 
 std::size_t Argument(int argc, char** argv, int index, std::size_t fallback) {
