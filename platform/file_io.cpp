@@ -64,10 +64,11 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target, unsigne
   static std::atomic<unsigned> counter{0};
   const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
   // A name may be up to 255 bytes; the temporary one must fit beside it all the same.
-  std::string name = "." + target.filename().native().substr(0, 180) + ".tmp-" +
-                     std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-                     std::to_string(attempt) + "-" +
-                     std::to_string(static_cast<unsigned long long>(ticks) % 1000000u);
+  std::string name(".");
+  // Appended, not "." + string&&: g++ 12 warns falsely (-Wrestrict) on that form.
+  name += target.filename().native().substr(0, 180) + ".tmp-" + std::to_string(::getpid()) + "-" +
+          std::to_string(counter++) + "-" + std::to_string(attempt) + "-" +
+          std::to_string(static_cast<unsigned long long>(ticks) % 1000000u);
   return target.parent_path() / name;
 }
 

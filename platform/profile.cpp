@@ -156,7 +156,11 @@ void PlaceEntry(std::vector<std::string_view>& lines, std::string_view section,
                 std::string_view key, std::string_view entry_line, std::string& header) {
   const auto span = FindSection(lines, section);
   if (!span) {
-    header = "[" + std::string(section) + "]";
+    // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) on "literal" + string&&.
+    header.clear();
+    header.push_back('[');
+    header.append(section);
+    header.push_back(']');
     lines.push_back(header);
     lines.push_back(entry_line);
     return;
