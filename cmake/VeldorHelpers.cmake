@@ -29,7 +29,5 @@ function(veldor_add_gtest name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} veldor_test_support GTest::gtest_main)
   veldor_target_defaults(${name})
-  gtest_discover_tests(${name}
-    PROPERTIES ENVIRONMENT "VELDOR_PROGRAM_DIR=${VELDOR_PROGRAM_DIR};TZ=Asia/Tokyo"
-    DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
