@@ -113,8 +113,8 @@ void CPage1::BuildOptionGroup() {
 
 void CPage1::BuildFilterGroup() {
   const DialogUnits units(font());
-  MakeGroupBox(this, units, QStringLiteral("filterGroup"),
-               QStringLiteral("処理対象とするファイル"), 109, 41);
+  MakeGroupBox(this, units, QStringLiteral("filterGroup"), QStringLiteral("処理対象とするファイル"),
+               109, 41);
   all_files_group_ = new QButtonGroup(this);
   auto* every = MakeTextControl<QRadioButton>(this, units, QStringLiteral("allFilesRadio_1002"),
                                               QStringLiteral("すべて(&E)"), 6, 121, 49, 11);
@@ -131,7 +131,7 @@ void CPage1::BuildFilterGroup() {
 
 void CPage1::OnInitDialog() {
   sort_key_combo_->setCurrentIndex(sort_key >= 0 && sort_key < sort_key_combo_->count() ? sort_key
-                                                                                         : -1);
+                                                                                        : -1);
   SetCheck(over_write_check_, over_write);
   SetCheck(print_result_check_, print_result);
   SetRadio(sort_style_group_, sort_style);
@@ -141,9 +141,7 @@ void CPage1::OnInitDialog() {
   ext_edit_->setEnabled(all_files != 0);
 }
 
-void CPage1::OnFilterClicked() {
-  ext_edit_->setEnabled(all_files_group_->checkedId() != 0);
-}
+void CPage1::OnFilterClicked() { ext_edit_->setEnabled(all_files_group_->checkedId() != 0); }
 
 void CPage1::ReadControls() {
   if (sort_key_combo_->currentIndex() >= 0) sort_key = sort_key_combo_->currentIndex();
@@ -158,9 +156,10 @@ void CPage1::ReadControls() {
 bool CPage1::OnKillActive() {
   ReadControls();
   if (ext_strings.find('.') != std::string::npos) return true;
-  messages_.Show(Message{Utf8ToCp932("警告"),
-                         Utf8ToCp932("拡張子の設定が正しく設定されていません。\r\n確認してください。"),
-                         Icon::Exclamation, Buttons::Ok, false});
+  messages_.Show(
+      Message{Utf8ToCp932("警告"),
+              Utf8ToCp932("拡張子の設定が正しく設定されていません。\r\n確認してください。"),
+              Icon::Exclamation, Buttons::Ok, false});
   ext_edit_->setFocus();
   ext_edit_->selectAll();
   return false;

@@ -12,7 +12,6 @@
 #include "qt_common/dialog_units.h"
 #include "qt_common/qt_text.h"
 #include "text/cp932.h"
-#include "text/cp932.h"
 
 namespace veldor::ui {
 namespace {
@@ -97,17 +96,17 @@ void CPage2::BuildTemplateGroup() {
   PlaceWidget(*group, units, QRect(2, 56, 205, 94));
   carrier_combo_ = new QComboBox(this);
   carrier_combo_->setObjectName(QStringLiteral("carrierCombo_1018"));
-  carrier_combo_->addItems({QStringLiteral("docomo"), QStringLiteral("Vodafone"),
-                            QStringLiteral("au")});
+  carrier_combo_->addItems(
+      {QStringLiteral("docomo"), QStringLiteral("Vodafone"), QStringLiteral("au")});
   PlaceWidget(*carrier_combo_, units, QRect(6, 66, 98, 12));
   template_list_ = new QListWidget(this);
   template_list_->setObjectName(QStringLiteral("templateList_1012"));
   template_list_->setSelectionMode(QAbstractItemView::MultiSelection);
-  template_list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   PlaceWidget(*template_list_, units, QRect(6, 80, 98, 65));
-  auto* note = new QLabel(QStringLiteral("テンプレートファイルを\n携帯電話会社別に\n設定できます。\n\n"
-                                         "詳しい内容については\nヘルプをご覧ください。"),
-                          this);
+  auto* note =
+      new QLabel(QStringLiteral("テンプレートファイルを\n携帯電話会社別に\n設定できます。\n\n"
+                                "詳しい内容については\nヘルプをご覧ください。"),
+                 this);
   note->setObjectName(QStringLiteral("templateNoteLabel"));
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PlaceWidget(*note, units, QRect(122, 81, 75, 55));
@@ -176,7 +175,7 @@ bool CPage2::OnApply() {
         Utf8ToCp932("確認"),
         std::string(CarrierName(carrier)) +
             Utf8ToCp932("用のテンプレートが設定されていません。\r\n"
-                         "このままではhtml出力が利用できませんが、よろしいですか？"),
+                        "このままではhtml出力が利用できませんが、よろしいですか？"),
         Icon::Question, Buttons::OkCancel, true};
     if (context_.messages.Show(question) != Answer::Ok) return false;
   }

@@ -8,11 +8,11 @@
 
 #include "lister_ui/settings/basic_page.h"
 #include "lister_ui/settings/output_page.h"
+#include "lister_ui/settings/text_page.h"
 #include "qt_common/dialog_font.h"
 #include "qt_common/dialog_units.h"
 #include "qt_common/qt_text.h"
 #include "text/cp932.h"
-#include "lister_ui/settings/text_page.h"
 
 namespace veldor::ui {
 

@@ -1,9 +1,8 @@
 #pragma once
 // The settings sheet "VELDOR": four pages in tabs, with OK and Cancel.
 
-#include <array>
-
 #include <QDialog>
+#include <array>
 
 #include "engine/lister_context.h"
 

@@ -62,7 +62,8 @@ void CTextPage::BuildControls() {
   auto* add_button = MakeButton(this, units, "addButton_1006", "追加(&A)", 31);
   edit_button_ = MakeButton(this, units, "editButton_1010", "編集(&E)", 51);
   delete_button_ = MakeButton(this, units, "deleteButton_1011", "削除(&D)", 71);
-  auto* editor_button = MakeButton(this, units, "externalEditorButton_1013", "外部エディタ(&O)", 111);
+  auto* editor_button =
+      MakeButton(this, units, "externalEditorButton_1013", "外部エディタ(&O)", 111);
   reload_button_ = MakeButton(this, units, "reloadButton_1014", "再読み込み(&R)", 131);
   save_button_ = MakeButton(this, units, "saveButton_1015", "設定を保存(&S)", 91);
 
@@ -201,8 +202,9 @@ void CTextPage::OnEdit() {
   if (RunInput(IsFileNames(kind_) ? 2 : 4, name, text)) {
     const auto keep_or_convert = [&](int column, const QString& shown, const QString& old) {
       SetCell(row, column, shown,
-              shown == old ? list_view_->item(row, column)->data(kBytesRole).toByteArray().toStdString()
-                           : ToCp932(shown));
+              shown == old
+                  ? list_view_->item(row, column)->data(kBytesRole).toByteArray().toStdString()
+                  : ToCp932(shown));
     };
     keep_or_convert(0, name, old_name);
     keep_or_convert(1, text, old_text);
@@ -230,7 +232,7 @@ void CTextPage::OnExternalEditor() {
   if (edited_ == 1) {
     const Message question{Utf8ToCp932("確認"),
                            Utf8ToCp932("リストは編集されています。\r\n"
-                                        "同期を取るために内容を保存しますか？"),
+                                       "同期を取るために内容を保存しますか？"),
                            Icon::Question, Buttons::YesNo, false};
     // A failed save has shown its message; the editor opens the file all the same.
     if (context_.messages.Show(question) == Answer::Yes) SaveViewToList();

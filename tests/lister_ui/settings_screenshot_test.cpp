@@ -29,7 +29,8 @@ TEST_F(ScreenshotTest, PagesAndInputDialogHaveTheirDialogSizes) {
   folder.Write("template/docomo/index.html", "x");
   folder.Write("template/docomo/top.htm", "x");
   folder.Write("template/docomo/gallery.html", "x");
-  folder.Write("replace_list.csv", Utf8ToCp932("photo01.jpg,夜明けの海\r\nphoto02.jpg,港の朝市\r\n"));
+  folder.Write("replace_list.csv",
+               Utf8ToCp932("photo01.jpg,夜明けの海\r\nphoto02.jpg,港の朝市\r\n"));
   folder.Write("replace_list2.csv", Utf8ToCp932("Trip,夏の旅行\r\n"));
   const ui::DialogUnits units(ui::DialogFont());
   const QSize page_size = units.ToPixels(QSize(210, 154));

@@ -1,5 +1,7 @@
 // The sheet and its basic page: values in and out, the extension check, apply order.
 
+#include "lister_ui/settings/settings_sheet.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,16 +11,14 @@
 
 #include "lister_ui/settings/basic_page.h"
 #include "lister_ui/settings/output_page.h"
-#include "lister_ui/settings/settings_sheet.h"
 #include "lister_ui/settings/text_page.h"
 #include "settings_test_fixture.h"
 
 namespace veldor::testing {
 namespace {
 
-const Message kExtensionWarning =
-    U8Message("警告", "拡張子の設定が正しく設定されていません。\r\n確認してください。",
-              Icon::Exclamation);
+const Message kExtensionWarning = U8Message(
+    "警告", "拡張子の設定が正しく設定されていません。\r\n確認してください。", Icon::Exclamation);
 
 class BasicPageTest : public SheetTest {};
 
@@ -71,9 +71,11 @@ struct ExtensionCase {
   bool every_file;
   bool accepted;
 };
+void PrintTo(const ExtensionCase& c, std::ostream* out) {
+  *out << '"' << c.text << '"' << (c.every_file ? " with every file" : "");
+}
 
-class ExtensionCheckTest : public SheetTest,
-                           public ::testing::WithParamInterface<ExtensionCase> {};
+class ExtensionCheckTest : public SheetTest, public ::testing::WithParamInterface<ExtensionCase> {};
 
 TEST_P(ExtensionCheckTest, LeavingTheBasicPageNeedsADotInTheExtensions) {
   ui::CPSeet sheet(context);

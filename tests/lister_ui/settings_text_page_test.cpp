@@ -45,8 +45,8 @@ class TextPageTest : public SheetTest {
     dialog.show();
     auto* name = Find<QLineEdit>(dialog, "nameEdit_1016");
     auto* text = Find<QLineEdit>(dialog, "textEdit_1017");
-    seen.push_back({dialog.mode, Find<QLabel>(dialog, "nameLabel_1015")->text(), name->text(),
-                    text->text()});
+    seen.push_back(
+        {dialog.mode, Find<QLabel>(dialog, "nameLabel_1015")->text(), name->text(), text->text()});
     EXPECT_FALSE(steps.empty()) << "unexpected input dialog";
     const InputStep step = steps.empty() ? InputStep{{}, {}, false} : steps.front();
     if (!steps.empty()) steps.pop_front();
@@ -117,6 +117,7 @@ struct PageCase {
   const char* label;
   const char* file;
 };
+void PrintTo(const PageCase& c, std::ostream* out) { *out << c.file; }
 
 class TextPageKindTest : public TextPageTest, public ::testing::WithParamInterface<PageCase> {
  protected:
@@ -165,11 +166,11 @@ TEST_P(TextPageKindTest, EditRewritesTheSelectedRowAndEnablesSaveEvenUnchanged) 
   EXPECT_EQ(ShownRows(), (Rows{{"one", "1"}, {"zwei", "2b"}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, TextPageKindTest,
-    ::testing::Values(PageCase{ListKind::FileNames, 1, 2, "ファイル名(&F)", "replace_list.csv"},
-                      PageCase{ListKind::FolderNames, 3, 4, "フォルダ名(&F)",
-                               "replace_list2.csv"}));
+INSTANTIATE_TEST_SUITE_P(Pages, TextPageKindTest,
+                         ::testing::Values(PageCase{ListKind::FileNames, 1, 2, "ファイル名(&F)",
+                                                    "replace_list.csv"},
+                                           PageCase{ListKind::FolderNames, 3, 4, "フォルダ名(&F)",
+                                                    "replace_list2.csv"}));
 
 TEST_F(TextPageTest, DoubleClickWithoutASelectedRowOpensNothing) {
   folder.Write("replace_list.csv", "one,1\r\n");
@@ -190,8 +191,8 @@ TEST_F(TextPageTest, DeleteRemovesWithoutAskingAndReloadAsksBeforeDiscarding) {
   EXPECT_TRUE(Enabled("saveButton_1015"));
   EXPECT_FALSE(Enabled("deleteButton_1011"));
 
-  const Message question = U8Message(
-      "確認", "保存された状態を読み込みます。\r\nよろしいですか？", Icon::Question, Buttons::OkCancel);
+  const Message question = U8Message("確認", "保存された状態を読み込みます。\r\nよろしいですか？",
+                                     Icon::Question, Buttons::OkCancel);
   messages.Script({Answer::Cancel, Answer::Ok});
   Click("reloadButton_1014");
   EXPECT_EQ(ShownRows(), (Rows{{"two", "2"}}));
