@@ -16,35 +16,40 @@ constexpr int kIconPixels = 32;
 
 AboutBox::AboutBox(const AboutBoxLayout& layout, const QIcon& icon, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      units_(DialogFont()) {
   setObjectName(QStringLiteral("aboutBox"));
   setFont(DialogFont());
   setWindowTitle(layout.caption);
   setWindowIcon(icon);
-  const DialogUnits units(font());
-
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("iconLabel"));
   picture->setPixmap(icon.pixmap(kIconPixels, kIconPixels));
-  picture->setGeometry(units.ToPixelsX(layout.icon_at.x()), units.ToPixelsY(layout.icon_at.y()),
-                       kIconPixels, kIconPixels);
-
   auto* text = new QLabel(layout.text, this);
   text->setObjectName(QStringLiteral("versionLabel"));
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("okButton"));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  // The text runs up to the OK button at most, whatever room its rectangle gives it.
+  DialogUnits& units = units_;
+  const int text_units = layout.text_rect.width() > 0
+                             ? layout.text_rect.width()
+                             : layout.ok_rect.left() - layout.text_rect.left() - 2;
+  units.FitWidth(text_units, text->sizeHint().width());
+  units.FitWidth(layout.ok_rect.width(), PushButtonTextWidth(*ok));
+
+  picture->setGeometry(units.ToPixelsX(layout.icon_at.x()), units.ToPixelsY(layout.icon_at.y()),
+                       kIconPixels, kIconPixels);
   if (layout.text_rect.size().isEmpty()) {
     text->move(units.ToPixels(layout.text_rect).topLeft());
     text->adjustSize();
   } else {
     PlaceWidget(*text, units, layout.text_rect);
   }
-
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("okButton"));
-  ok->setDefault(true);
   PlaceWidget(*ok, units, layout.ok_rect);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   ok->setFocus();
-
   setFixedSize(units.ToPixels(layout.size));
 }
 

@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+#include "qt_common/dialog_units.h"
+
 namespace veldor::ui {
 
 struct AboutBoxLayout {
@@ -25,6 +27,12 @@ class AboutBox : public QDialog {
 
  public:
   AboutBox(const AboutBoxLayout& layout, const QIcon& icon, QWidget* parent);
+
+  /// The dialog units the box is laid out in.
+  const DialogUnits& dialog_units() const { return units_; }
+
+ private:
+  DialogUnits units_;
 };
 
 }  // namespace veldor::ui

@@ -1,6 +1,9 @@
 #include "qt_common/dialog_units.h"
 
 #include <QFontMetrics>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QWidget>
 
 namespace veldor::ui {
@@ -24,6 +27,11 @@ DialogUnits::DialogUnits(const QFont& font) {
   base_height_ = metrics.height();
 }
 
+void DialogUnits::FitWidth(int units, int pixels) {
+  if (units <= 0) return;
+  while (ToPixelsX(units) < pixels) ++base_width_;
+}
+
 int DialogUnits::ToPixelsX(int units) const { return MulDiv(units, base_width_, 4); }
 
 int DialogUnits::ToPixelsY(int units) const { return MulDiv(units, base_height_, 8); }
@@ -35,6 +43,14 @@ QRect DialogUnits::ToPixels(const QRect& units) const {
 
 QSize DialogUnits::ToPixels(const QSize& units) const {
   return QSize(ToPixelsX(units.width()), ToPixelsY(units.height()));
+}
+
+int PushButtonTextWidth(const QPushButton& button) {
+  QString text = button.text();
+  text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+  const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+  const int frame = button.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+  return button.fontMetrics().horizontalAdvance(text) + 2 * (margin + frame);
 }
 
 void PlaceWidget(QWidget& widget, const DialogUnits& dialog_units, const QRect& units) {

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 
+class QPushButton;
 class QWidget;
 
 namespace veldor::ui {
@@ -18,6 +19,11 @@ class DialogUnits {
   int base_width() const { return base_width_; }
   int base_height() const { return base_height_; }
 
+  /// Widens the horizontal unit until `units` dialog units span at least `pixels`. The
+  /// layouts were made for a style with small check marks; a style that needs more room
+  /// for a control's text gets a wider unit, so the layout keeps its proportions.
+  void FitWidth(int units, int pixels);
+
   /// Pixels of a horizontal or vertical length in dialog units, rounded to nearest.
   int ToPixelsX(int units) const;
   int ToPixelsY(int units) const;
@@ -28,6 +34,11 @@ class DialogUnits {
   int base_width_;
   int base_height_;
 };
+
+/// The width a push button needs to show its text (without the mnemonic's "&") with the
+/// style's margins. Unlike its size hint, this leaves out the style's minimum button width,
+/// which the small buttons of the layouts are not meant to have.
+int PushButtonTextWidth(const QPushButton& button);
 
 /// Places `widget` at `units` (left, top, width, height in dialog units).
 void PlaceWidget(QWidget& widget, const DialogUnits& dialog_units, const QRect& units);
