@@ -67,6 +67,8 @@ void AppendRow(std::string& out, const FileRecord& record, const std::array<int,
 
 std::string FormatCsvListing(const Listing& listing, const ListingSettings& settings) {
   std::string out = HeaderRow(settings.output_items);
+  if (listing.count() <= 1) return out;
+  // One reservation for the whole table keeps a large folder from re-growing the buffer.
   out.reserve(out.size() +
               (listing.count() - 1) * (listing.longest_name + listing.longest_text + 80));
   for (std::size_t i = 1; i < listing.count(); ++i) {
