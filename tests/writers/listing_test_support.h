@@ -11,10 +11,10 @@
 
 namespace veldor::testing {
 
-struct RecordSpec {
-  RecordSpec(std::string name_, std::int64_t size_ = 0, std::int64_t packets_ = 0,
-             std::int64_t charge_ = 0, std::string modified_ = "2003/05/01 12:34:56",
-             std::string created_ = "2003/04/01 08:00:00", std::string text_ = "")
+struct RecordRow {
+  RecordRow(std::string name_, std::int64_t size_ = 0, std::int64_t packets_ = 0,
+            std::int64_t charge_ = 0, std::string modified_ = "2003/05/01 12:34:56",
+            std::string created_ = "2003/04/01 08:00:00", std::string text_ = "")
       : name(std::move(name_)),
         size(size_),
         packets(packets_),
@@ -32,18 +32,18 @@ struct RecordSpec {
   std::string text;  // UTF-8; the name when empty
 };
 
-/// A listing of `specs` in this order, with its longest name and text as the scan counts them.
-inline Listing MakeListing(std::initializer_list<RecordSpec> specs) {
+/// A listing of `rows` in this order, with its longest name and text as the scan counts them.
+inline Listing MakeListing(std::initializer_list<RecordRow> rows) {
   Listing listing;
-  for (const RecordSpec& spec : specs) {
+  for (const RecordRow& row : rows) {
     FileRecord record;
-    record.file_name = Utf8ToCp932(spec.name);
-    record.file_size = spec.size;
-    record.packet_count = spec.packets;
-    record.packet_charge = spec.charge;
-    record.extended_text = Utf8ToCp932(spec.text.empty() ? spec.name : spec.text);
-    record.modified_date = spec.modified;
-    record.created_date = spec.created;
+    record.file_name = Utf8ToCp932(row.name);
+    record.file_size = row.size;
+    record.packet_count = row.packets;
+    record.packet_charge = row.charge;
+    record.extended_text = Utf8ToCp932(row.text.empty() ? row.name : row.text);
+    record.modified_date = row.modified;
+    record.created_date = row.created;
     listing.longest_name = std::max(listing.longest_name, record.file_name.size());
     listing.longest_text = std::max(listing.longest_text, record.extended_text.size());
     listing.records.push_back(record);
