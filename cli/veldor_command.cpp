@@ -123,7 +123,8 @@ std::filesystem::path AsDropped(const std::filesystem::path& path) {
   return text;
 }
 
-int RunDropWith(const CliOptions& options, std::ostream& out, std::istream& in, bool interactive) {
+int RunDropWith(const CliOptions& options, std::ostream& out, std::ostream& err, std::istream& in,
+                bool interactive) {
   const std::filesystem::path program_folder =
       AsDropped(options.program_folder.value_or(ExecutableFolder()));
   ListingSettings settings;
@@ -131,7 +132,8 @@ int RunDropWith(const CliOptions& options, std::ostream& out, std::istream& in, 
   if (options.company) settings.company = *options.company;
   if (options.output_mode) settings.output_mode = *options.output_mode;
 
-  TerminalMessages messages(out, in, interactive, options.format, options.policy);
+  // In JSON mode stdout carries only the records, so a question is asked on stderr.
+  TerminalMessages messages(out, in, interactive, options.format, options.policy, &err);
   ReplaceLists lists(program_folder);
   LoadListsAtStartup(lists, messages);
 
@@ -185,7 +187,7 @@ int RunVeldorCli(const std::vector<std::string>& args, std::ostream& out, std::o
     out << VeldorCliUsage();
     return 0;
   }
-  return RunDropWith(*options, out, in, interactive);
+  return RunDropWith(*options, out, err, in, interactive);
 }
 
 }  // namespace veldor
