@@ -12,7 +12,7 @@
 #include "engine/settings.h"
 #include "platform/file_system.h"
 #include "platform/profile.h"
-#include "platform/program_folder.h"
+#include "platform/user_program_folder.h"
 #include "platform/shell.h"
 
 namespace veldor {
@@ -126,7 +126,7 @@ std::filesystem::path AsDropped(const std::filesystem::path& path) {
 int RunDropWith(const CliOptions& options, std::ostream& out, std::ostream& err, std::istream& in,
                 bool interactive) {
   const std::filesystem::path program_folder =
-      AsDropped(options.program_folder.value_or(ExecutableFolder()));
+      AsDropped(options.program_folder.value_or(DesktopProgramFolder()));
   ListingSettings settings;
   LoadSettings(settings, Profile(program_folder / "quorsel.ini"));
   if (options.company) settings.company = *options.company;
@@ -166,7 +166,8 @@ std::string VeldorCliUsage() {
          "(a path whose name has an extension).\n"
          "\n"
          "  --program-folder DIR  settings (quorsel.ini, read only), lists and templates;\n"
-         "                        default: the folder of this program\n"
+         "                        default: the folder of this program, or\n"
+         "                        ~/.local/share/veldor when that cannot be written\n"
          "  --carrier NAME        carrier for this run\n"
          "  --format FORMAT       listing format for this run\n"
          "  --yes, --no           answer every question Yes/OK or No/Cancel; by default\n"

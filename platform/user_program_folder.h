@@ -26,7 +26,8 @@ std::filesystem::path ChooseProgramFolder(const std::filesystem::path& executabl
                                           bool executable_folder_writable,
                                           const std::filesystem::path& user_folder);
 
-/// ChooseProgramFolder for the running executable and the current user.
+/// ChooseProgramFolder for the running executable and the current user; the terminal
+/// program uses it too, so both find the same settings and lists.
 std::filesystem::path DesktopProgramFolder();
 
 }  // namespace veldor
