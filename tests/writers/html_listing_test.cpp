@@ -7,72 +7,44 @@
 #include <string>
 #include <vector>
 
+#include "listing_test_support.h"
 #include "support/recording_messages.h"
+#include "support/recording_shell.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
 
 namespace veldor {
 namespace {
 
-using testing::RecordingMessages;
-using testing::TempFolder;
+namespace fs = std::filesystem;
+using testing::MakeListing;
 using testing::U8Message;
+using Messages = std::vector<Message>;
 
-class NoShell : public Shell {
- public:
-  void OpenFile(const std::filesystem::path&) override {
-    ADD_FAILURE() << "renderer opened a file";
-  }
-  void StartProgram(const std::filesystem::path&, const std::string&) override {
-    ADD_FAILURE() << "renderer started a program";
-  }
-};
-
-FileRecord Record(const std::string& name, std::int64_t size, std::int64_t packets,
-                  std::int64_t charge) {
-  FileRecord r;
-  r.file_name = name;
-  r.file_size = size;
-  r.packet_count = packets;
-  r.packet_charge = charge;
-  r.extended_text = name;
-  r.modified_date = "2003/05/01 10:20:30";
-  r.created_date = "2003/04/30 09:00:00";
-  return r;
-}
-
-const std::string kOpenCaption = "指定されたテンプレートが開けません";
-const std::string kErrorCaption = "テンプレートにエラーが見つかりました";
-
-Message OpenFailure(const std::filesystem::path& template_path) {
-  return U8Message(kOpenCaption,
+Message OpenFailure(const fs::path& template_path) {
+  return U8Message("指定されたテンプレートが開けません",
                    "テンプレートファイル\r\n" + template_path.string() +
                        "\r\nが開けません。削除、移動されていないか確認してください。",
                    Icon::Exclamation);
 }
 
-Message TemplateError(const std::filesystem::path& template_path) {
-  return U8Message(kErrorCaption,
+Message TemplateError(const fs::path& template_path) {
+  return U8Message("テンプレートにエラーが見つかりました",
                    "テンプレートファイル\r\n" + template_path.string() +
                        "\r\nには文法上のエラーがあります。TEMPLATEフォルダ内のtovrin.exeで"
                        "確認してみてください。",
                    Icon::Exclamation);
 }
 
+const std::string kGood = "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n";
+
 class HtmlListingTest : public ::testing::Test {
  protected:
-  HtmlListingTest() : lists_(program_.path()) {
-    std::filesystem::create_directories(folder_);
-    listing_.records.push_back(Record("a.jpg", 12345, 97, 29));
-    listing_.records.push_back(Record("b.gif", 100, 1, 0));
-  }
+  HtmlListingTest() { fs::create_directories(folder_); }
 
-  std::filesystem::path TemplateFile(const std::string& carrier, const std::string& name) const {
-    return program_.path() / "template" / carrier / name;
-  }
   void WriteTemplate(const std::string& name, const std::string& bytes,
                      const std::string& carrier = "docomo") {
-    program_.Write(std::filesystem::path("template") / carrier / name, bytes);
+    program_.Write(fs::path("template") / carrier / name, bytes);
   }
   int Render(const std::string& name = "index.html") {
     return RenderHtmlListing(listing_, folder_, name, context_);
@@ -81,40 +53,62 @@ class HtmlListingTest : public ::testing::Test {
     return work_.Read(folder_.filename() / name);
   }
 
-  TempFolder program_;
-  TempFolder work_;
-  std::filesystem::path folder_ = work_ / "Trip";
+  testing::TempFolder program_;
+  testing::TempFolder work_;
+  fs::path folder_ = work_ / "Trip";
   ListingSettings settings_;
-  ReplaceLists lists_;
-  RecordingMessages messages_;
-  NoShell shell_;
+  ReplaceLists lists_{program_.path()};
+  testing::RecordingMessages messages_;
+  testing::RecordingShell shell_;
   RealFileSystem file_system_;
   ListerContext context_{settings_, lists_, messages_, shell_, file_system_, program_.path(), {}};
-  Listing listing_;
+  Listing listing_ = MakeListing({{"a.jpg", 12345, 97, 29}, {"b.gif", 100, 1, 0}});
 };
 
-TEST_F(HtmlListingTest, WritesTheWorkedExampleByteForByte) {
-  WriteTemplate("index.html",
-                "Folder [@DNAME@] ([@DTEXT@])\n[@START@]\n"
-                "[@FNAME@]: [@PSIZE@] packets, [@PYEN@] yen\n[@STOP@]\nCarrier [@COMPANY@]\n");
+// One template per row and the page it gives for the listing a.jpg, b.gif in "Trip".
+struct PageRow {
+  const char* label;
+  std::string template_bytes;
+  std::string page;
+  int company = kDocomo;
+};
+
+class HtmlPageTest : public HtmlListingTest, public ::testing::WithParamInterface<PageRow> {};
+
+TEST_P(HtmlPageTest, WritesThePageByteForByte) {
+  settings_.company = GetParam().company;
+  WriteTemplate("index.html", GetParam().template_bytes,
+                std::string(CarrierName(GetParam().company)));
   EXPECT_EQ(Render(), 0);
-  EXPECT_EQ(Page(),
-            "Folder Trip (Trip)\r\na.jpg: 97 packets, 29 yen\r\nb.gif: 1 packets, 0 yen\r\n"
-            "Carrier docomo\r\n");
+  EXPECT_EQ(Page(), GetParam().page);
   EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_TRUE(shell_.opened.empty() && shell_.started.empty());
 }
 
-TEST_F(HtmlListingTest, ReadsTheTemplateOfTheCurrentCarrier) {
-  const std::string body = "[@COMPANY@]\n[@START@]\n[@FNAME@]\n[@STOP@]\nend\n";
-  WriteTemplate("index.html", body, "Vodafone");
-  WriteTemplate("index.html", body, "au");
-  settings_.company = kVodafone;
-  EXPECT_EQ(Render(), 0);
-  EXPECT_EQ(Page(), "Vodafone\r\na.jpg\r\nb.gif\r\nend\r\n");
-  settings_.company = kAu;
-  EXPECT_EQ(Render(), 0);
-  EXPECT_EQ(Page(), "au\r\na.jpg\r\nb.gif\r\nend\r\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HtmlPageTest,
+    ::testing::Values(
+        PageRow{"WorkedExample",
+                "Folder [@DNAME@] ([@DTEXT@])\n[@START@]\n"
+                "[@FNAME@]: [@PSIZE@] packets, [@PYEN@] yen\n[@STOP@]\nCarrier [@COMPANY@]\n",
+                "Folder Trip (Trip)\r\na.jpg: 97 packets, 29 yen\r\nb.gif: 1 packets, 0 yen\r\n"
+                "Carrier docomo\r\n"},
+        PageRow{"TemplateOfTheCurrentCarrier", "[@COMPANY@]\n[@START@]\n[@FNAME@]\n[@STOP@]\nend\n",
+                "Vodafone\r\na.jpg\r\nb.gif\r\nend\r\n", kVodafone},
+        PageRow{"EveryTagOnALineIsReplaced",
+                "\n[@START@]\n[@FNAME@]|[@FSIZE@]|[@FNAME@]|[@MDATE@]|[@CDATE@]\n[@STOP@]\n\n",
+                "\r\na.jpg|12345|a.jpg|2003/05/01 12:34:56|2003/04/01 08:00:00\r\n"
+                "b.gif|100|b.gif|2003/05/01 12:34:56|2003/04/01 08:00:00\r\n\r\n"},
+        PageRow{"NumericRecordTagsOutsideTheRepeatSectionPrintZero",
+                "[@FSIZE@] [@PSIZE@] [@PYEN@]\n[@START@]\n[@PSIZE@]\n[@STOP@]\n[@PYEN@]\n",
+                "0 0 0\r\n97\r\n1\r\n0\r\n"},
+        // 0x81 0x5B is one character whose second byte is "[", so "\x81[@FNAME@]" holds no tag.
+        PageRow{"Cp932AndStrayBytesPassAndEveryLineEndsWithCrLf",
+                "\x8E\xCA\x90\x5E [@DNAME@]\r\n[@START@]\r\n\x81[@FNAME@] \xFF\xFE\r"
+                "\n[@STOP@]\nlast line without a line end",
+                "\x8E\xCA\x90\x5E Trip\r\n\x81[@FNAME@] \xFF\xFE\r\n\x81[@FNAME@] \xFF\xFE\r\n"
+                "last line without a line end\r\n"}),
+    [](const ::testing::TestParamInfo<PageRow>& row) { return row.param.label; });
 
 TEST_F(HtmlListingTest, AnEmptyFolderGetsTheBeforeAndAfterSectionsOnly) {
   listing_ = Listing{};
@@ -123,47 +117,17 @@ TEST_F(HtmlListingTest, AnEmptyFolderGetsTheBeforeAndAfterSectionsOnly) {
   EXPECT_EQ(Page(), "<ul>\r\n</ul>\r\n");
 }
 
-TEST_F(HtmlListingTest, ReplacesEveryTagOnALineAndNeverSearchesAValue) {
-  listing_.records[2].file_name = "[@DNAME@]@].gif";
-  WriteTemplate("index.html",
-                "\n[@START@]\n[@FNAME@]|[@FSIZE@]|[@FNAME@]|[@MDATE@]|[@CDATE@]\n[@STOP@]\n\n");
-  EXPECT_EQ(Render(), 0);
-  EXPECT_EQ(Page(),
-            "\r\n"
-            "a.jpg|12345|a.jpg|2003/05/01 10:20:30|2003/04/30 09:00:00\r\n"
-            "[@DNAME@]@].gif|100|[@DNAME@]@].gif|2003/05/01 10:20:30|2003/04/30 09:00:00\r\n"
-            "\r\n");
-}
-
-TEST_F(HtmlListingTest, NumericRecordTagsOutsideTheRepeatSectionPrintZero) {
-  WriteTemplate("index.html",
-                "[@FSIZE@] [@PSIZE@] [@PYEN@]\n[@START@]\n[@PSIZE@]\n[@STOP@]\n[@PYEN@]\n");
-  EXPECT_EQ(Render(), 0);
-  EXPECT_EQ(Page(), "0 0 0\r\n97\r\n1\r\n0\r\n");
-}
-
-TEST_F(HtmlListingTest, PassesCp932AndStrayBytesThroughAndEndsEveryLineWithCrLf) {
-  // 0x81 0x5B is one character whose second byte is "[", so "\x81[@FNAME@]" holds no tag.
-  const std::string title = Utf8ToCp932("写真一覧");
-  WriteTemplate("index.html", title + " [@DNAME@]\r\n[@START@]\r\n\x81[@FNAME@] \xFF\xFE\r" +
-                                  "\n[@STOP@]\nlast line without a line end");
-  EXPECT_EQ(Render(), 0);
-  EXPECT_EQ(Page(), title + " Trip\r\n\x81[@FNAME@] \xFF\xFE\r\n\x81[@FNAME@] \xFF\xFE\r\n" +
-                        "last line without a line end\r\n");
-}
-
-TEST_F(HtmlListingTest, NamesAreEscapedAndListedTextsAreInsertedAsWritten) {
-  listing_.records[1] = Record("<b>&.jpg", 1, 1, 0);
-  listing_.records[2] = Record("c.jpg", 1, 1, 0);
+TEST_F(HtmlListingTest, NamesAreEscapedValuesNeverSearchedAndListedTextsInsertedAsWritten) {
+  listing_ = MakeListing({{"<b>&.jpg"}, {"[@DNAME@]@].gif"}, {"c.jpg"}});
   ASSERT_EQ(lists_.WriteReplaceList(ListKind::FileNames, {{"c.jpg", "<i>\"sea\" & sky</i>"}}), 0);
-  listing_.records[2].extended_text = "<i>\"sea\" & sky</i>";
   folder_ = work_ / "R&D \"x\"";
-  std::filesystem::create_directories(folder_);
+  fs::create_directories(folder_);
   WriteTemplate("index.html", "[@DNAME@]/[@DTEXT@]\n[@START@]\n[@FNAME@]=[@FTEXT@]\n[@STOP@]\n.\n");
   EXPECT_EQ(Render(), 0);
   EXPECT_EQ(Page(),
             "R&amp;D &quot;x&quot;/R&amp;D &quot;x&quot;\r\n"
             "&lt;b&gt;&amp;.jpg=&lt;b&gt;&amp;.jpg\r\n"
+            "[@DNAME@]@].gif=[@DNAME@]@].gif\r\n"
             "c.jpg=<i>\"sea\" & sky</i>\r\n.\r\n");
 
   ASSERT_EQ(lists_.WriteReplaceList(ListKind::FolderNames, {{"R&D \"x\"", "<b>Lab</b>"}}), 0);
@@ -173,7 +137,7 @@ TEST_F(HtmlListingTest, NamesAreEscapedAndListedTextsAreInsertedAsWritten) {
 
 TEST_F(HtmlListingTest, AsksBeforeReplacingAnExistingPage) {
   settings_.over_write = 1;
-  WriteTemplate("index.html", "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n");
+  WriteTemplate("index.html", kGood);
   work_.Write("Trip/index.html", "old page");
   const Message question = U8Message(
       "上書き確認",
@@ -187,20 +151,20 @@ TEST_F(HtmlListingTest, AsksBeforeReplacingAnExistingPage) {
   messages_.Script({Answer::Yes});
   EXPECT_EQ(Render(), 0);
   EXPECT_EQ(Page(), "a\r\na.jpg\r\nb.gif\r\nz\r\n");
-  EXPECT_EQ(messages_.shown, (std::vector<Message>{question, question}));
+  EXPECT_EQ(messages_.shown, (Messages{question, question}));
 }
 
 TEST_F(HtmlListingTest, ReportsAPageThatCannotBeWritten) {
   settings_.over_write = 1;
-  WriteTemplate("index.html", "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n");
+  WriteTemplate("index.html", kGood);
   work_.Write("Trip/index.html/inside", "x");
   EXPECT_EQ(Render(), -6);
   EXPECT_EQ(messages_.shown,
-            (std::vector<Message>{U8Message("書き込みエラーです",
-                                            (folder_ / "index.html").string() +
-                                                "\r\nに書き込めませんでした。\r\nフォルダへの書"
-                                                "き込み権限と空き容量を確認してください。",
-                                            Icon::Exclamation)}));
+            (Messages{U8Message("書き込みエラーです",
+                                (folder_ / "index.html").string() +
+                                    "\r\nに書き込めませんでした。\r\nフォルダへの書"
+                                    "き込み権限と空き容量を確認してください。",
+                                Icon::Exclamation)}));
   EXPECT_EQ(work_.Read("Trip/index.html/inside"), "x");
 }
 
@@ -225,23 +189,21 @@ TEST_P(HtmlListingFailureTest, ShowsItsMessageAndWritesNothing) {
   const std::string carrier(CarrierName(row.company));
   if (row.bytes) WriteTemplate(row.name, *row.bytes, carrier);
   if (row.name == "folder.html") {
-    std::filesystem::create_directories(TemplateFile(carrier, row.name));
+    fs::create_directories(program_.path() / "template" / carrier / row.name);
   }
   work_.Write("Trip/index.html", "old page");
   work_.Write("Trip/folder.html", "old page");
 
   EXPECT_EQ(Render(row.name), row.expected);
-  std::filesystem::path shown_path = program_.path() / "template";
+  fs::path shown_path = program_.path() / "template";
   if (!carrier.empty()) shown_path /= carrier;
   shown_path = shown_path.string() + "/" + row.name;
-  EXPECT_EQ(messages_.shown, (std::vector<Message>{row.open_failure ? OpenFailure(shown_path)
-                                                                    : TemplateError(shown_path)}));
+  EXPECT_EQ(messages_.shown,
+            Messages{row.open_failure ? OpenFailure(shown_path) : TemplateError(shown_path)});
   EXPECT_EQ(Page("index.html"), "old page");
   EXPECT_EQ(Page("folder.html"), "old page");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
 }
-
-const std::string kGood = "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, HtmlListingFailureTest,
@@ -266,11 +228,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HtmlListingTest, TheRootFolderHasNoNameForDname) {
   WriteTemplate("index.html", "[@DNAME@]\n[@START@]\nx\n[@STOP@]\nz\n");
-  const bool existed = std::filesystem::exists("/index.html");
+  const bool existed = fs::exists("/index.html");
   EXPECT_EQ(RenderHtmlListing(listing_, "/", "index.html", context_), -5);
   EXPECT_EQ(messages_.shown,
-            (std::vector<Message>{TemplateError(TemplateFile("docomo", "index.html"))}));
-  EXPECT_EQ(std::filesystem::exists("/index.html"), existed);
+            Messages{TemplateError(program_.path() / "template/docomo/index.html")});
+  EXPECT_EQ(fs::exists("/index.html"), existed);
 }
 
 }  // namespace

@@ -117,13 +117,6 @@ TEST_P(ListingFileTest, ListingThatCannotBeWrittenIsReportedAndLeavesNoTemporary
   EXPECT_EQ(Entries(), std::vector<std::string>{Target().filename().string()});
 }
 
-TEST_P(ListingFileTest, FolderThatIsGoneIsReported) {
-  const std::filesystem::path gone = folder_ / "gone" / Target().filename();
-  EXPECT_EQ(GetParam().write(listing_, gone, settings_, messages_), -2);
-  ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(Cp932ToUtf8(messages_.shown[0].caption), "書き込みエラーです");
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Writers, ListingFileTest,
     ::testing::Values(Writer{"txt", WriteTextListing, FormatTextListing, Icon::Question},
