@@ -55,12 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"StopAboveStart", "r\n[@STOP@]\nb\n[@START@]\na\n", "b\n", "r\n", "a\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(JoinTemplateLinesTest, EndsEveryLineWithLfAndKeepsMarkers) {
-  EXPECT_EQ(JoinTemplateLines("a\r\n[@START@]\nb"), "a\n[@START@]\nb\n");
-  EXPECT_EQ(JoinTemplateLines(""), "");
-  EXPECT_EQ(JoinTemplateLines("\r\n"), "\n");
-}
-
 struct CandidateCase {
   const char* name;
   std::string text;
@@ -105,13 +99,6 @@ TEST(LookupTagTest, NamesEachTagInTableOrder) {
     EXPECT_EQ(TagText(tag), texts[i]);
     EXPECT_EQ(LookupTag(texts[i]), tag) << texts[i];
     EXPECT_EQ(IsRecordTag(tag), i < 7) << texts[i];
-  }
-}
-
-TEST(LookupTagTest, ComparesExactly) {
-  for (const char* candidate : {"[@fname@]", "[@Fname@]", "[@ FNAME@]", "[@FNAME @]", "[@FNA\nME@]",
-                                "[@START@]", "[@FNAME@]x", "[@@]"}) {
-    EXPECT_EQ(LookupTag(candidate), std::nullopt) << candidate;
   }
 }
 
