@@ -23,28 +23,23 @@ struct Terminal {
       : in(typed), messages(out, in, interactive, format, policy, &prompt) {}
 };
 
-TEST(TerminalMessagesTest, JsonIsOneEscapedObjectPerLine) {
+TEST(TerminalMessagesTest, JsonIsOneEscapedObjectPerLineNamingEveryIconAndButtons) {
   Terminal t(MessageFormat::Json, AnswerPolicy::No);
   t.messages.Show(
       U8Message("上書き確認", "C:\\a \"b\"\r\nに\tある\x01", Icon::Question, Buttons::YesNo));
   t.messages.Show(U8Message("処理終了", "済み", Icon::None));
+  t.messages.Show(U8Message("c", "t", Icon::Exclamation, Buttons::OkCancel));
+  t.messages.Show(U8Message("c", "t", Icon::Stop, Buttons::Ok));
   EXPECT_EQ(t.out.str(),
             "{\"caption\": \"上書き確認\", \"text\": \"C:\\\\a \\\"b\\\"\\r\\nに\\tある\\u0001\", "
             "\"icon\": \"question\", \"buttons\": \"yesno\", \"answer\": \"no\"}\n"
             "{\"caption\": \"処理終了\", \"text\": \"済み\", \"icon\": \"none\", "
-            "\"buttons\": \"ok\", \"answer\": \"ok\"}\n");
-  EXPECT_EQ(t.prompt.str(), "");
-}
-
-TEST(TerminalMessagesTest, JsonNamesEveryIconAndButtons) {
-  Terminal t(MessageFormat::Json, AnswerPolicy::Yes);
-  t.messages.Show(U8Message("c", "t", Icon::Exclamation, Buttons::OkCancel));
-  t.messages.Show(U8Message("c", "t", Icon::Stop, Buttons::Ok));
-  EXPECT_EQ(t.out.str(),
+            "\"buttons\": \"ok\", \"answer\": \"ok\"}\n"
             "{\"caption\": \"c\", \"text\": \"t\", \"icon\": \"exclamation\", "
-            "\"buttons\": \"okcancel\", \"answer\": \"ok\"}\n"
+            "\"buttons\": \"okcancel\", \"answer\": \"cancel\"}\n"
             "{\"caption\": \"c\", \"text\": \"t\", \"icon\": \"stop\", "
             "\"buttons\": \"ok\", \"answer\": \"ok\"}\n");
+  EXPECT_EQ(t.prompt.str(), "");
 }
 
 struct AnswerCase {

@@ -4,17 +4,14 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/veldor_command.h"
+#include "cli_test_support.h"
 #include "platform/file_system.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
@@ -22,21 +19,9 @@
 namespace veldor {
 namespace {
 
+using testing::CliRun;
+using testing::Json;
 using testing::TempFolder;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunInProcess(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  std::istringstream in;
-  const int status = RunVeldorCli(args, out, err, in, false);
-  return {status, out.str(), err.str()};
-}
 
 class VeldorCliTest : public ::testing::Test {
  protected:
@@ -48,17 +33,12 @@ class VeldorCliTest : public ::testing::Test {
 
   // Runs the built program in `work_` with stdin not a terminal; stderr is kept apart.
   CliRun Run(const std::string& args) const {
-    const std::string err_file = (scratch_ / "stderr").string();
-    const std::string command =
-        "cd '" + work_.path().string() + "' && '" VELDOR_CLI "' --program-folder '" +
-        program_.path().string() + "' " + args + " </dev/null 2>'" + err_file + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return {-1, "", ""};
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, scratch_.Read("stderr")};
+    CliRun run =
+        testing::RunShell("cd '" + work_.path().string() +
+                          "' && '" VELDOR_CLI "' --program-folder '" + program_.path().string() +
+                          "' " + args + " </dev/null 2>'" + (scratch_ / "stderr").string() + "'");
+    run.err = scratch_.Read("stderr");
+    return run;
   }
 
   // A file of `size` bytes last written at 2003/11/05 13:05:18 Tokyo time.
@@ -66,13 +46,6 @@ class VeldorCliTest : public ::testing::Test {
     const auto path = work_.Write(rel, std::string(size, 'x'));
     const timespec times[2] = {{1068005118, 0}, {1068005118, 0}};
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-  }
-
-  static std::string Json(const std::string& caption, const std::string& text,
-                          const std::string& icon = "none", const std::string& buttons = "ok",
-                          const std::string& answer = "ok") {
-    return "{\"caption\": \"" + caption + "\", \"text\": \"" + text + "\", \"icon\": \"" + icon +
-           "\", \"buttons\": \"" + buttons + "\", \"answer\": \"" + answer + "\"}\n";
   }
 
   TempFolder program_;
@@ -89,7 +62,7 @@ TEST_F(VeldorCliTest, UsageErrorsExitTwoWithUsageOnStderr) {
                                                                 {"--messages", "xml", "a"},
                                                                 {"--yes", "--no", "a"},
                                                                 {"a", "--program-folder"}}) {
-    const CliRun run = RunInProcess(args);
+    const CliRun run = testing::RunInProcess(RunVeldorCli, args);
     EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("usage: veldor-cli [--program-folder DIR]"), std::string::npos);
