@@ -129,14 +129,10 @@ TEST_F(ProfileTest, WrittenValuesReadBack) {
   Profile profile(folder_ / "quorsel.ini");
   ASSERT_TRUE(profile.WriteInt("MAIN_OPTION", "company", 2));
   ASSERT_TRUE(profile.WriteInt("MAIN_OPTION", "sort_style", -1));
-  ASSERT_TRUE(profile.WriteString("PAGE_2", "templates1", "a.html/b.html/"));
   ASSERT_TRUE(profile.WriteInt("MAIN_OPTION", "company", 3));
   EXPECT_EQ(profile.GetInt("MAIN_OPTION", "company", 0), 3);
   EXPECT_EQ(profile.GetInt("MAIN_OPTION", "sort_style", 0), -1);
-  EXPECT_EQ(profile.GetString("PAGE_2", "templates1", ""), "a.html/b.html/");
-  EXPECT_EQ(FileBytes(),
-            "[MAIN_OPTION]\r\ncompany=3\r\nsort_style=-1\r\n"
-            "[PAGE_2]\r\ntemplates1=a.html/b.html/\r\n");
+  EXPECT_EQ(FileBytes(), "[MAIN_OPTION]\r\ncompany=3\r\nsort_style=-1\r\n");
 }
 
 TEST_F(ProfileTest, WriteFailsWhenTheFileCannotBeWritten) {
