@@ -15,68 +15,59 @@
 #include <vector>
 
 #include "support/recording_messages.h"
+#include "support/recording_shell.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
 
 namespace veldor {
-
-// Failures show the message as the user would read it.
-void PrintTo(const Message& message, std::ostream* out) {
-  *out << "[" << Cp932ToUtf8(message.caption) << "] "
-       << ::testing::PrintToString(Cp932ToUtf8(message.text)) << " icon "
-       << static_cast<int>(message.icon) << " buttons " << static_cast<int>(message.buttons);
-}
-
 namespace {
 
-using testing::RecordingMessages;
-using testing::TempFolder;
+namespace fs = std::filesystem;
 using testing::U8Message;
-
-class RecordingShell : public Shell {
- public:
-  void OpenFile(const std::filesystem::path& file) override { opened.push_back(file); }
-  void StartProgram(const std::filesystem::path& program, const std::string&) override {
-    started.push_back(program);
-  }
-  std::vector<std::filesystem::path> opened;
-  std::vector<std::filesystem::path> started;
-};
+using Messages = std::vector<Message>;
+using Paths = std::vector<fs::path>;
 
 // The disk as it is, except for a creation time that a test cannot set on a real file.
 class FixedBirthFileSystem : public RealFileSystem {
  public:
-  std::optional<FileStatus> Status(const std::filesystem::path& path) override {
+  std::optional<FileStatus> Status(const fs::path& path) override {
     auto status = RealFileSystem::Status(path);
-    if (status) status->created = kCreated;
+    if (status) status->created = 1046509200;  // 2003/03/01 18:00:00 in Tokyo
     return status;
   }
-  static constexpr std::time_t kCreated = 1046509200;  // 2003/03/01 18:00:00 in Tokyo
 };
-
-// 2003/11/05 13:05:18 in Tokyo.
-constexpr std::time_t kModified = 1068005118;
 
 class ListingRunTest : public ::testing::Test {
  protected:
-  ListingRunTest() : lists_(program_.path()) {
-    // Dates below are Tokyo times, whatever zone the machine is in.
+  ListingRunTest() {
     ::setenv("TZ", "Asia/Tokyo", 1);
     ::tzset();
   }
 
-  // A file of `size` bytes modified at kModified.
-  std::filesystem::path File(const std::string& rel, std::size_t size = 0) {
+  // A file of `size` bytes modified at 2003/11/05 13:05:18 in Tokyo.
+  fs::path File(const std::string& rel, std::size_t size = 0) {
     const auto path = work_.Write(rel, std::string(size, 'x'));
-    const timespec times[2] = {{kModified, 0}, {kModified, 0}};
+    const timespec times[2] = {{1068005118, 0}, {1068005118, 0}};
     EXPECT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
     return path;
   }
-  std::filesystem::path Folder(const std::string& rel) {
-    std::filesystem::create_directories(work_ / rel);
+  fs::path Folder(const std::string& rel) {
+    fs::create_directories(work_ / rel);
     return work_ / rel;
   }
-  void Drop(const std::vector<std::filesystem::path>& paths) { RunDrop(paths, context_); }
+  void Drop(const Paths& paths) { RunDrop(paths, context_); }
+  std::vector<std::string> Contents(const std::string& rel) const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(work_ / rel))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  Message Question(const std::string& rel) const {
+    return U8Message("上書き確認",
+                     (work_ / rel).string() + "は既に存在します。\r\n上書きしてもよろしいですか？",
+                     Icon::None, Buttons::YesNo);
+  }
 
   static Message Result(const std::string& lines) {
     return U8Message("処理結果", lines + "\r\nを出力しました。", Icon::None);
@@ -87,31 +78,23 @@ class ListingRunTest : public ::testing::Test {
                      Icon::None);
   }
 
-  TempFolder program_;
-  TempFolder work_;
+  testing::TempFolder program_;
+  testing::TempFolder work_;
   ListingSettings settings_;
-  ReplaceLists lists_;
-  RecordingMessages messages_;
-  RecordingShell shell_;
+  ReplaceLists lists_{program_.path()};
+  testing::RecordingMessages messages_;
+  testing::RecordingShell shell_;
   FixedBirthFileSystem file_system_;
-  ListerContext context_{settings_, lists_, messages_, shell_, file_system_, program_.path(), {}};
+  ListerContext context_{settings_,    lists_,          messages_,         shell_,
+                         file_system_, program_.path(), "/usr/bin/browser"};
 };
-
-TEST_F(ListingRunTest, DroppedFileShowsItsFiguresAndNoResult) {
-  Drop({File("a.jpg", 640)});
-  EXPECT_EQ(messages_.shown,
-            std::vector<Message>{FileInfo("a.jpg", "640 byte\r\n5 パケット 2 円")});
-}
 
 TEST_F(ListingRunTest, FileFolderFileAreHandledInDropOrder) {
   File("photos/x.png", 129);
-  const auto a = File("a.jpg", 1);
-  const auto b = File("b.GIF", 3000);
-  Drop({a, Folder("photos"), b});
-  EXPECT_EQ(messages_.shown,
-            (std::vector<Message>{FileInfo("a.jpg", "1 byte\r\n1 パケット 0 円"),
-                                  FileInfo("b.GIF", "3000 byte\r\n24 パケット 7 円"),
-                                  Result("photos.txt\r\n")}));
+  Drop({File("a.jpg", 1), Folder("photos"), File("b.GIF", 3000)});
+  EXPECT_EQ(messages_.shown, (Messages{FileInfo("a.jpg", "1 byte\r\n1 パケット 0 円"),
+                                       FileInfo("b.GIF", "3000 byte\r\n24 パケット 7 円"),
+                                       Result("photos.txt\r\n")}));
   EXPECT_EQ(Cp932ToUtf8(work_.Read("photos/photos.txt")),
             "x.png         129 byte   2003/11/05 13:05:18 更新        2 パケット      1 円\r\n");
 }
@@ -121,43 +104,37 @@ TEST_F(ListingRunTest, FolderWhoseNameHasAnExtensionGetsTheFileMessage) {
   Drop({Folder("photos.2003")});
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(Cp932ToUtf8(messages_.shown[0].caption), "photos.2003");
-  EXPECT_FALSE(std::filesystem::exists(work_ / "photos.2003/photos.2003.txt"));
+  EXPECT_EQ(Contents("photos.2003"), std::vector<std::string>{"x.jpg"});
 }
 
 TEST_F(ListingRunTest, NameWithoutExtensionThatIsNoFolderEndsTheDrop) {
   File("photos/x.jpg");
   Drop({File("README"), Folder("photos"), File("a.jpg")});
   EXPECT_TRUE(messages_.shown.empty());
-  EXPECT_FALSE(std::filesystem::exists(work_ / "photos/photos.txt"));
+  EXPECT_FALSE(fs::exists(work_ / "photos/photos.txt"));
 }
 
 TEST_F(ListingRunTest, NameWithoutExtensionAfterAFolderSuppressesOnlyTheResult) {
   File("photos/x.jpg");
   Drop({Folder("photos"), work_ / "missing", Folder("music")});
   EXPECT_TRUE(messages_.shown.empty());
-  EXPECT_TRUE(std::filesystem::exists(work_ / "photos/photos.txt"));
-  EXPECT_FALSE(std::filesystem::exists(work_ / "music/music.txt"));
+  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
+  EXPECT_FALSE(fs::exists(work_ / "music/music.txt"));
 }
 
-TEST_F(ListingRunTest, EmptyFolderGetsAnEmptyListingNamedInTheResult) {
-  File("empty/notes.txt");  // filtered out
-  Drop({Folder("empty")});
-  EXPECT_EQ(messages_.shown, std::vector<Message>{Result("empty.txt\r\n")});
-  EXPECT_EQ(work_.Read("empty/empty.txt"), "");
-}
-
-TEST_F(ListingRunTest, ResultNamesEveryListingInOrder) {
+TEST_F(ListingRunTest, ResultNamesEveryListingInOrderEvenAnEmptyOne) {
   settings_.output_mode = kCsv;
-  Drop({Folder("photos"), Folder("音楽")});
-  EXPECT_EQ(messages_.shown, std::vector<Message>{Result("photos.csv\r\n音楽.csv\r\n")});
-  EXPECT_TRUE(std::filesystem::exists(work_ / "音楽/音楽.csv"));
+  File("empty/notes.txt");  // filtered out
+  Drop({Folder("empty"), Folder("音楽")});
+  EXPECT_EQ(messages_.shown, Messages{Result("empty.csv\r\n音楽.csv\r\n")});
+  EXPECT_TRUE(fs::exists(work_ / "音楽/音楽.csv"));
 }
 
 TEST_F(ListingRunTest, NoResultMessageWhenItIsNotWanted) {
   settings_.print_result = 0;
   Drop({Folder("photos")});
   EXPECT_TRUE(messages_.shown.empty());
-  EXPECT_TRUE(std::filesystem::exists(work_ / "photos/photos.txt"));
+  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
 }
 
 TEST_F(ListingRunTest, DeclinedListingIsLeftOutButStillOpened) {
@@ -170,8 +147,7 @@ TEST_F(ListingRunTest, DeclinedListingIsLeftOutButStillOpened) {
   EXPECT_EQ(Cp932ToUtf8(messages_.shown[0].caption), "上書き確認");
   EXPECT_EQ(messages_.shown[1], Result("music.txt\r\n"));
   EXPECT_EQ(work_.Read("photos/photos.txt"), "old");
-  EXPECT_EQ(shell_.opened, (std::vector<std::filesystem::path>{work_ / "photos/photos.txt",
-                                                               work_ / "music/music.txt"}));
+  EXPECT_EQ(shell_.opened, (Paths{work_ / "photos/photos.txt", work_ / "music/music.txt"}));
 }
 
 TEST_F(ListingRunTest, ListingThatCannotBeWrittenIsNotCalledWritten) {
@@ -180,27 +156,78 @@ TEST_F(ListingRunTest, ListingThatCannotBeWrittenIsNotCalledWritten) {
   Drop({Folder("photos")});
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(Cp932ToUtf8(messages_.shown[0].caption), "書き込みエラーです");
-  EXPECT_EQ(shell_.opened, std::vector<std::filesystem::path>{work_ / "photos/photos.txt"});
+  EXPECT_EQ(shell_.opened, Paths{work_ / "photos/photos.txt"});
 }
 
 TEST_F(ListingRunTest, OutputModeOutsideTheFormatsWritesNothing) {
   settings_.output_mode = 4;
   Drop({Folder("photos")});
   EXPECT_TRUE(messages_.shown.empty());
-  EXPECT_TRUE(std::filesystem::is_empty(work_ / "photos"));
+  EXPECT_TRUE(fs::is_empty(work_ / "photos"));
 }
 
 TEST_F(ListingRunTest, FileWhoseStatusCannotBeReadIsReported) {
   Drop({work_ / "gone.jpg"});
   EXPECT_EQ(messages_.shown,
-            std::vector<Message>{U8Message(
-                "gone.jpg", (work_ / "gone.jpg").string() + "\r\nの情報を読み取れませんでした。",
-                Icon::Exclamation)});
+            Messages{U8Message("gone.jpg",
+                               (work_ / "gone.jpg").string() + "\r\nの情報を読み取れませんでした。",
+                               Icon::Exclamation)});
 }
 
 TEST(FolderBaseNameTest, RootIsNamedRoot) {
   EXPECT_EQ(FolderBaseName("/home/user/photos"), "photos");
   EXPECT_EQ(FolderBaseName("/"), "root");
+}
+
+// HTML: one page per template of the carrier, in list order.
+class ListingRunHtmlTest : public ListingRunTest {
+ protected:
+  ListingRunHtmlTest() {
+    settings_.output_mode = kHtml;
+    settings_.templates[kDocomo] = {"index.html", "top.html"};
+    program_.Write("template/docomo/index.html",
+                   "<h1>[@DNAME@]</h1>\n[@START@]\n<p>[@FNAME@]</p>\n[@STOP@]\n<hr>\n");
+    program_.Write("template/docomo/top.html", "top\n[@START@]\n[@PSIZE@]\n[@STOP@]\nend\n");
+    File("B/a.jpg", 200);
+  }
+};
+
+TEST_F(ListingRunHtmlTest, WritesOnePagePerTemplateInListOrderAndNamesThem) {
+  settings_.over_write = 1;
+  work_.Write("B/index.html", "old");
+  work_.Write("B/top.html", "old");
+  messages_.Script({Answer::Yes, Answer::Yes});
+  Drop({work_ / "B"});
+  EXPECT_EQ(messages_.shown,
+            (Messages{Question("B/index.html"), Question("B/top.html"),
+                      U8Message("処理結果", "B/index.html\r\nB/top.html\r\n\r\nを出力しました。",
+                                Icon::None)}));
+  EXPECT_EQ(work_.Read("B/index.html"), "<h1>B</h1>\r\n<p>a.jpg</p>\r\n<hr>\r\n");
+  EXPECT_EQ(work_.Read("B/top.html"), "top\r\n2\r\nend\r\n");
+  EXPECT_TRUE(shell_.started.empty());
+}
+
+TEST_F(ListingRunHtmlTest, AnEmptyTemplateListWritesAndShowsNothing) {
+  settings_.templates[kDocomo].clear();
+  Drop({work_ / "B"});
+  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_EQ(Contents("B"), std::vector<std::string>{"a.jpg"});
+}
+
+TEST_F(ListingRunHtmlTest, StartsTheBrowserWithEveryPageEvenOneThatFailed) {
+  settings_.file_open = 1;
+  settings_.templates[kDocomo] = {"index.html", "missing.html"};
+  Drop({work_ / "B"});
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(Cp932ToUtf8(messages_.shown[0].caption), "指定されたテンプレートが開けません");
+  EXPECT_EQ(messages_.shown[1],
+            U8Message("処理結果", "B/index.html\r\n\r\nを出力しました。", Icon::None));
+  using Start = std::pair<fs::path, std::string>;
+  EXPECT_EQ(shell_.started,
+            (std::vector<Start>{{"/usr/bin/browser", (work_ / "B/index.html").string()},
+                                {"/usr/bin/browser", (work_ / "B/missing.html").string()}}));
+  EXPECT_TRUE(shell_.opened.empty());
+  EXPECT_EQ(Contents("B"), (std::vector<std::string>{"a.jpg", "index.html"}));
 }
 
 }  // namespace

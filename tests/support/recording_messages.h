@@ -4,11 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/messages.h"
 #include "text/cp932.h"
+
+namespace veldor {
+
+/// Failures show a message as the user reads it: caption, text in UTF-8, icon and buttons.
+inline void PrintTo(const Message& m, std::ostream* out) {
+  *out << "[" << Cp932ToUtf8(m.caption) << "] " << ::testing::PrintToString(Cp932ToUtf8(m.text))
+       << " icon " << static_cast<int>(m.icon) << " buttons " << static_cast<int>(m.buttons);
+}
+
+}  // namespace veldor
 
 namespace veldor::testing {
 
