@@ -58,13 +58,6 @@ TEST(ChargeForPacketsTest, RoundsHalfUpInDoubleArithmetic) {
   EXPECT_LT(ChargeForPackets(std::int64_t{1} << 56, Rate(-2000000000)), 0);
 }
 
-TEST(FileExtensionTest, TakesFromTheLastDot) {
-  const std::pair<const char*, const char*> rows[] = {
-      {"photo.JPG", ".JPG"}, {"a.jpg.bak", ".bak"}, {".jpg", ".jpg"},
-      {"README", ""},        {"a.", "."},           {"\x83\x5C.gif", ".gif"}};
-  for (const auto& [name, ext] : rows) EXPECT_EQ(FileExtension(name), ext) << name;
-}
-
 class FileRecordTest : public ::testing::Test {
  protected:
   FileRecordTest() {

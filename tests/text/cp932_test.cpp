@@ -84,32 +84,26 @@ INSTANTIATE_TEST_SUITE_P(
                       CompareRow{"LoneLeadByteAtTheEnd", "a\x83", "a\x83\x40", -1, -1}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(Utf8ToCp932Test, ConvertsJapaneseAndKeepsBackslash) {
-  EXPECT_EQ(Utf8ToCp932("写真 \\ ソ"), "\x8E\xCA\x90\x5E\x20\x5C\x20\x83\x5C");
-  EXPECT_EQ(Utf8ToCp932("ｱｲ"), "\xB1\xB2");
-  EXPECT_EQ(Utf8ToCp932(""), "");
-}
-
-TEST(Utf8ToCp932Test, WaveDashAndFullWidthTildeBothBecome8160) {
-  EXPECT_EQ(Utf8ToCp932("a\u301Cb\uFF5Ec"),
-            "a\x81\x60"
-            "b\x81\x60"
-            "c");
-}
-
-TEST(Utf8ToCp932Test, UnmappableCharacterBecomesQuestionMark) {
-  EXPECT_EQ(Utf8ToCp932("a\U0001F600b"), "a?b");
-  EXPECT_EQ(Utf8ToCp932("\u00E9t\u00E9.jpg"), "?t?.jpg");
-}
-
-TEST(Utf8ToCp932Test, InvalidUtf8BecomesQuestionMarkAndTheRestSurvives) {
-  EXPECT_EQ(Utf8ToCp932("a\xFF"
-                        "b"),
-            "a?b");
-  EXPECT_EQ(Utf8ToCp932("\x80\x80写"), "??\x8E\xCA");
-  // Each byte of a cut-off sequence counts on its own.
-  EXPECT_EQ(Utf8ToCp932("x\xE5\x86"), "x??");
-  EXPECT_EQ(Utf8ToCp932("\xE5\x86z"), "??z");
+TEST(Utf8ToCp932Test, ConvertsAndTurnsWhatCannotBeConvertedIntoQuestionMarks) {
+  const std::pair<std::string_view, std::string_view> rows[] = {
+      {"写真 \\ ソ", "\x8E\xCA\x90\x5E\x20\x5C\x20\x83\x5C"},
+      {"ｱｲ", "\xB1\xB2"},
+      {"", ""},
+      // The wave dash and the full-width tilde both become 0x81 0x60.
+      {"a\u301Cb\uFF5E",
+       "a\x81\x60"
+       "b\x81\x60"},
+      {"a\U0001F600b", "a?b"},
+      {"\u00E9t.jpg", "?t.jpg"},
+      // Invalid UTF-8, a byte at a time, and the rest survives.
+      {"a\xFF"
+       "b",
+       "a?b"},
+      {"\x80\x80写", "??\x8E\xCA"},
+      {"x\xE5\x86", "x??"},
+      {"\xE5\x86z", "??z"},
+  };
+  for (const auto& [utf8, cp932] : rows) EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
 }
 
 TEST(Cp932ToUtf8Test, ConvertsAndReplacesInvalidBytes) {
