@@ -2,8 +2,6 @@
 // The main window of the listing program: folders and files dropped on it are listed,
 // two radio groups pick the carrier and the format, a button opens the settings sheet.
 
-#include <QDialog>
-#include <QIcon>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -13,22 +11,13 @@
 #include "engine/replace_list.h"
 #include "engine/settings.h"
 #include "platform/file_system.h"
-#include "platform/messages.h"
 #include "platform/profile.h"
 #include "platform/shell.h"
-#include "qt_common/dialog_units.h"
+#include "qt_common/drop_window.h"
 
-class QAction;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QPushButton;
 class QRadioButton;
 
-/// The program icon in all its sizes.
-QIcon ListerIcon();
-
-class CListerDlg : public QDialog {
+class CListerDlg : public veldor::ui::DropWindow {
   Q_OBJECT
 
  public:
@@ -41,49 +30,28 @@ class CListerDlg : public QDialog {
   /// Saves the settings: the only time the settings file is written.
   ~CListerDlg() override;
 
-  /// Hands `paths` to the listing run as one drop, unless a drop is still running.
-  void DropPaths(const std::vector<std::filesystem::path>& paths);
-  /// Drops `paths` once the dialog has been shown (paths given on the command line).
-  void DropWhenShown(std::vector<std::filesystem::path> paths);
-  /// Shows the about box modally.
-  void ShowAbout();
-
+  void ShowAbout() override;
   veldor::ListerContext& context() { return context_; }
-  /// The dialog units the dialog is laid out in.
-  const veldor::ui::DialogUnits& dialog_units() const { return units_; }
-  QMenu* contextMenu() const { return context_menu_; }
 
  protected:
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
-  void showEvent(QShowEvent* event) override;
+  /// Hands `paths` to the listing run as one drop.
+  void HandleDrop(const std::vector<std::filesystem::path>& paths) override;
 
  private:
   void CreateControls();
-  QGroupBox* CreateRadioGroup(const QString& title, int first_slot);
-  /// Widens the dialog unit where the style needs more room for a control's text.
-  void FitUnits(const QLabel& hint, const QPushButton& settings);
-  void PlaceRadioGroup(QGroupBox& group, const QRect& group_units, int first_slot);
+  void CreateRadioGroup(const QString& title, const char* name, const QRect& units, int first_slot);
   void MarkRadios();
   void OnRadioClicked(int slot);
   void OnSettingsClicked();
-  /// Runs the drop from the event loop, once the current event is handled.
-  void DropSoon(std::vector<std::filesystem::path> paths);
 
-  veldor::ui::DialogUnits units_;
   std::filesystem::path program_folder_;
   veldor::Profile profile_;
   veldor::ListingSettings settings_;
   veldor::ReplaceLists lists_;
-  std::unique_ptr<veldor::MessageSink> own_messages_;
   std::unique_ptr<veldor::Shell> own_shell_;
   veldor::RealFileSystem file_system_;
   veldor::ListerContext context_;
 
   /// Slot k (1..6) holds the radio of id 999 + k: carriers in 1..3, formats in 4..6.
   std::array<QRadioButton*, 7> radios_{};
-  QMenu* context_menu_ = nullptr;
-  std::vector<std::filesystem::path> paths_when_shown_;
-  bool drop_running_ = false;
 };

@@ -1,17 +1,13 @@
 // veldor: the listing program's desktop window.
 
 #include <QApplication>
-#include <QStringList>
 
 #include "lister_ui/lister_app.h"
-#include "qt_common/dialog_font.h"
+#include "qt_common/desktop_program.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("veldor"));
-  QApplication::setDesktopFileName(QStringLiteral("veldor"));
-  QApplication::setWindowIcon(ListerIcon());
-  QApplication::setFont(veldor::ui::DialogFont());
+  veldor::ui::SetUpApplication(QStringLiteral("veldor"));
   CListerApp app(QApplication::arguments().mid(1));
   return app.Run();
 }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "qt_common/desktop_program.h"
 #include "qt_common/dialog_font.h"
 #include "qt_common/dialog_units.h"
 
@@ -15,9 +16,7 @@ constexpr int kIconPixels = 32;
 }  // namespace
 
 AboutBox::AboutBox(const AboutBoxLayout& layout, const QIcon& icon, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      units_(DialogFont()) {
+    : QDialog(parent, kDialogFrame), units_(DialogFont()) {
   setObjectName(QStringLiteral("aboutBox"));
   setFont(DialogFont());
   setWindowTitle(layout.caption);

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 
 namespace veldor::ui {
 namespace {
@@ -30,6 +31,10 @@ DialogUnits::DialogUnits(const QFont& font) {
 void DialogUnits::FitWidth(int units, int pixels) {
   if (units <= 0) return;
   while (ToPixelsX(units) < pixels) ++base_width_;
+}
+
+void DialogUnits::Widen(const DialogUnits& other) {
+  base_width_ = std::max(base_width_, other.base_width_);
 }
 
 int DialogUnits::ToPixelsX(int units) const { return MulDiv(units, base_width_, 4); }

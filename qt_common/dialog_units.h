@@ -23,6 +23,8 @@ class DialogUnits {
   /// layouts were made for a style with small check marks; a style that needs more room
   /// for a control's text gets a wider unit, so the layout keeps its proportions.
   void FitWidth(int units, int pixels);
+  /// Widens the horizontal unit to `other`'s where that is wider.
+  void Widen(const DialogUnits& other);
 
   /// Pixels of a horizontal or vertical length in dialog units, rounded to nearest.
   int ToPixelsX(int units) const;
