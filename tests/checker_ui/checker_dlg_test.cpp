@@ -1,15 +1,11 @@
 #include "checker_ui/checker_dlg.h"
 
 #include <QFontInfo>
-#include <QImage>
 #include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QTest>
 #include <memory>
 
 #include "checker_ui/checker_app.h"
-#include "qt_common/about_box.h"
 #include "support/qt_test_support.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
@@ -48,10 +44,6 @@ class CheckerDlgTest : public QObject {
   std::filesystem::path GoodTemplate(const char* name) {
     return folder_->Write(name, "<ul>\n[@START@]\n<li>[@FNAME@]</li>\n[@STOP@]\n</ul>\n");
   }
-  static void Show(CCheckerDlg& dialog) {
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  }
 
  private slots:
   void init() {
@@ -64,7 +56,7 @@ class CheckerDlgTest : public QObject {
     const auto good = GoodTemplate("index.html");
     const auto bad = folder_->Write("list.htm", "[@TITLE@]\n[@START@]\n[@FNAME@]\n[@STOP@]\n");
     CCheckerDlg dialog(&messages_);
-    Show(dialog);
+    testing::ShowAndWait(dialog);
     QVERIFY(testing::DropOn(dialog, {capitals, good, bad}));
     QTRY_COMPARE(messages_.shown.size(), std::size_t{4});
     QCOMPARE(messages_.shown[0], kWrongExtension);
@@ -80,7 +72,7 @@ class CheckerDlgTest : public QObject {
     const auto text = folder_->Write("notes.txt", "text");
     const auto no_extension = folder_->Write("README", "text");
     CCheckerDlg dialog(&messages_);
-    Show(dialog);
+    testing::ShowAndWait(dialog);
     QVERIFY(testing::DropOn(dialog, {good, text, no_extension}));
     QTRY_COMPARE(messages_.shown.size(), std::size_t{3});
     QCOMPARE(messages_.shown,
@@ -89,70 +81,41 @@ class CheckerDlgTest : public QObject {
 
   void commandLinePathsAreCheckedOnceTheWindowIsShown() {
     const auto good = GoodTemplate("index.html");
-    const QString started_in = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(folder_->path().string()));
-    CCheckerApp app({QStringLiteral("index.html"), QStringLiteral("index.HTM")});
-    QDir::setCurrent(started_in);
+    auto app = testing::StartedIn<CCheckerApp>(
+        folder_->path(), {QStringLiteral("index.html"), QStringLiteral("index.HTM")});
 
     auto dialog = app.CreateMainDialog(&messages_);
     QCoreApplication::processEvents();  // a drop scheduled too early would run here
     QVERIFY(messages_.shown.empty());
-    Show(*dialog);
+    testing::ShowAndWait(*dialog);
     QTRY_COMPARE(messages_.shown.size(), std::size_t{2});
     QCOMPARE(messages_.shown, (std::vector<Message>{NoErrors(good), kWrongExtension}));
   }
 
   void contextMenuOpensTheAboutBox() {
     CCheckerDlg dialog(&messages_);
-    const QList<QAction*> actions = dialog.contextMenu()->actions();
-    QCOMPARE(actions.size(), 3);
-    QVERIFY(actions[1]->isSeparator());
-    QCOMPARE(actions[2]->text(), QStringLiteral("tovrin のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
-
-    QString title;
-    QString version;
-    testing::WhenModalShown([&](QWidget& about) {
-      title = about.windowTitle();
-      version = about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
-      about.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    });
-    actions[2]->trigger();
-    QCOMPARE(title, QStringLiteral("tovrinのﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(version, QStringLiteral("tovrin Version 1.0"));
+    const testing::AboutSeen about = testing::OpenAboutBox(*dialog.contextMenu(), QSize(235, 55),
+                                                           QStringLiteral("tovrin-about.png"));
+    QCOMPARE(about.menu, (QStringList{"閉じる(&C)", "", "tovrin のﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
+    QCOMPARE(about.title, QStringLiteral("tovrinのﾊﾞｰｼﾞｮﾝ情報"));
+    QCOMPARE(about.version, QStringLiteral("tovrin Version 1.0"));
+    QCOMPARE(about.size, about.expected_size);
+    QCOMPARE(about.cut_off, QStringList());
+    QVERIFY(about.text_clear_of_ok);
   }
 
-  void windowsRenderAtTheirDialogUnitSize() {
+  void windowRendersAtItsDialogUnitSizeWithItsHintReadable() {
     CCheckerDlg dialog(&messages_);
     QCOMPARE(QFontInfo(dialog.font()).family(), QStringLiteral("IPAPGothic"));
     const ui::DialogUnits& units = dialog.dialog_units();
-    Show(dialog);
-    const QImage main = dialog.grab().toImage();
-    QCOMPARE(main.size(), units.ToPixels(QSize(131, 67)));
+    testing::ShowAndWait(dialog);
+    QCOMPARE(dialog.grab().size(), units.ToPixels(QSize(131, 67)));
     auto* hint = dialog.findChild<QLabel*>(QStringLiteral("dropHintLabel"));
     QCOMPARE(hint->text(),
              QStringLiteral("テンプレートファイルを\nドラッグ＆ドロップしてください。"));
     QCOMPARE(hint->geometry(), units.ToPixels(QRect(21, 23, 89, 19)));
-    QVERIFY(hint->sizeHint().width() <= hint->width());
-    QVERIFY(hint->sizeHint().height() <= hint->height());
-    QVERIFY(main.save(testing::ScreenshotPath(QStringLiteral("tovrin-main.png"))));
-
-    QSize about_size;
-    QSize expected_about;
-    QRect version_rect;
-    QRect ok_rect;
-    testing::WhenModalShown([&](QWidget& about) {
-      const QImage image = about.grab().toImage();
-      about_size = image.size();
-      expected_about = dynamic_cast<ui::AboutBox&>(about).dialog_units().ToPixels(QSize(235, 55));
-      version_rect = about.findChild<QLabel*>(QStringLiteral("versionLabel"))->geometry();
-      ok_rect = about.findChild<QPushButton*>(QStringLiteral("okButton"))->geometry();
-      image.save(testing::ScreenshotPath(QStringLiteral("tovrin-about.png")));
-      QTest::keyClick(&about, Qt::Key_Escape);
-    });
-    dialog.ShowAbout();
-    QVERIFY(!about_size.isEmpty());
-    QCOMPARE(about_size, expected_about);
-    QVERIFY(version_rect.right() < ok_rect.left());
+    QCOMPARE(testing::TextsCutOff(dialog), QStringList());
+    QVERIFY(testing::SaveScreenshot(dialog, QStringLiteral("tovrin-main.png")));
   }
 };
 

@@ -1,16 +1,12 @@
 #include "lister_ui/lister_dlg.h"
 
 #include <QFontInfo>
-#include <QImage>
-#include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
 
 #include "lister_ui/lister_app.h"
-#include "qt_common/about_box.h"
 #include "qt_common/dialog_units.h"
 #include "support/qt_test_support.h"
 #include "support/temp_folder.h"
@@ -63,10 +59,6 @@ class ListerDlgTest : public QObject {
     drops_->Write("Trip/notes.txt", "not a picture");
     return drops_->path() / "Trip";
   }
-  static void Show(CListerDlg& dialog) {
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  }
 
  private slots:
   void init() {
@@ -100,21 +92,9 @@ class ListerDlgTest : public QObject {
     QVERIFY(messages_.shown.empty());
   }
 
-  void storedAuStaysUntilTheUserClicksAnotherCarrier() {
-    program_->Write("quorsel.ini", "[MAIN_OPTION]\r\ncompany=3\r\noutput_mode=2\r\n");
-    auto dialog = Open();
-    Show(*dialog);
-    QCOMPARE(dialog->context().settings.company, 3);
-    QCOMPARE(dialog->context().settings.output_mode, 2);
-
-    QTest::mouseClick(Radio(*dialog, "carrierVodafoneRadio"), Qt::LeftButton);
-    QCOMPARE(dialog->context().settings.company, 2);
-    QCOMPARE(CheckedRadios(*dialog), QStringLiteral("carrierVodafoneRadio formatCsvRadio"));
-  }
-
   void clicksSetCarrierAndFormatAtOnce() {
     auto dialog = Open();
-    Show(*dialog);
+    testing::ShowAndWait(*dialog);
     const ListingSettings& settings = dialog->context().settings;
     const struct {
       const char* radio;
@@ -134,7 +114,7 @@ class ListerDlgTest : public QObject {
   void droppedFolderIsListedAndTheResultShown() {
     const auto trip = MakeTripFolder();
     auto dialog = Open();
-    Show(*dialog);
+    testing::ShowAndWait(*dialog);
     QVERIFY(testing::DropOn(*dialog, {trip}));
     QTRY_COMPARE(messages_.shown.size(), std::size_t{1});
     QCOMPARE(messages_.shown[0],
@@ -150,7 +130,7 @@ class ListerDlgTest : public QObject {
     const auto photo = drops_->Write("photo.jpg", std::string(640, 'p'));
     program_->Write("quorsel.ini", "[MAIN_OPTION]\r\noutput_mode=2\r\n");
     auto dialog = Open();
-    Show(*dialog);
+    testing::ShowAndWait(*dialog);
     QVERIFY(testing::DropOn(*dialog, {photo, trip}));
     QTRY_COMPARE(messages_.shown.size(), std::size_t{2});
     QCOMPARE(messages_.Captions(), (std::vector<std::string>{"photo.jpg", "処理結果"}));
@@ -169,15 +149,12 @@ class ListerDlgTest : public QObject {
 
   void commandLinePathsAreDroppedOnceTheDialogIsShown() {
     MakeTripFolder();
-    const QString started_in = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(drops_->path().string()));
-    CListerApp app({QStringLiteral("Trip/")});
-    QDir::setCurrent(started_in);  // the program moves to its program folder at start-up
+    auto app = testing::StartedIn<CListerApp>(drops_->path(), {QStringLiteral("Trip/")});
 
     auto dialog = app.CreateMainDialog(program_->path(), &messages_, &shell_);
     QCoreApplication::processEvents();  // a drop scheduled too early would run here
     QVERIFY(messages_.shown.empty());
-    Show(*dialog);
+    testing::ShowAndWait(*dialog);
     QTRY_COMPARE(messages_.shown.size(), std::size_t{1});
     QCOMPARE(messages_.shown[0],
              U8Message("処理結果", "Trip.txt\r\n\r\nを出力しました。", Icon::None));
@@ -186,7 +163,7 @@ class ListerDlgTest : public QObject {
 
   void closingWritesEveryKeyAndOnlyThen() {
     auto dialog = Open();
-    Show(*dialog);
+    testing::ShowAndWait(*dialog);
     QTest::mouseClick(Radio(*dialog, "formatCsvRadio"), Qt::LeftButton);
     QCOMPARE(program_->Read("quorsel.ini"), std::string("<missing>"));
 
@@ -209,24 +186,18 @@ class ListerDlgTest : public QObject {
 
   void contextMenuOpensTheAboutBox() {
     auto dialog = Open();
-    const QList<QAction*> actions = dialog->contextMenu()->actions();
-    QCOMPARE(actions.size(), 3);
-    QVERIFY(actions[1]->isSeparator());
-    QCOMPARE(actions[2]->text(), QStringLiteral("Veldor のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
-
-    QString title;
-    QString version;
-    testing::WhenModalShown([&](QWidget& about) {
-      title = about.windowTitle();
-      version = about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
-      about.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    });
-    actions[2]->trigger();
-    QCOMPARE(title, QStringLiteral("VELDORのﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(version, QStringLiteral("パケット料金表示支援プログラム　 VELDOR  Version 1.02"));
+    const testing::AboutSeen about = testing::OpenAboutBox(*dialog->contextMenu(), QSize(271, 55),
+                                                           QStringLiteral("veldor-about.png"));
+    QCOMPARE(about.menu, (QStringList{"閉じる(&C)", "", "Veldor のﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
+    QCOMPARE(about.title, QStringLiteral("VELDORのﾊﾞｰｼﾞｮﾝ情報"));
+    QCOMPARE(about.version,
+             QStringLiteral("パケット料金表示支援プログラム　 VELDOR  Version 1.02"));
+    QCOMPARE(about.size, about.expected_size);
+    QCOMPARE(about.cut_off, QStringList());
+    QVERIFY(about.text_clear_of_ok);
   }
 
-  void dialogsRenderAtTheirDialogUnitSize() {
+  void dialogRendersAtItsDialogUnitSizeWithEveryTextReadable() {
     auto dialog = Open();
     const QString family = QFontInfo(dialog->font()).family();
     QVERIFY2(family == QStringLiteral("IPAPGothic") || family == QStringLiteral("ＭＳ Ｐゴシック"),
@@ -237,48 +208,16 @@ class ListerDlgTest : public QObject {
     QVERIFY(units.base_width() >= font_units.base_width());
     QVERIFY(units.base_width() <= font_units.base_width() * 3 / 2);
 
-    Show(*dialog);
-    const QImage main = dialog->grab().toImage();
-    QCOMPARE(main.size(), units.ToPixels(QSize(157, 91)));
+    testing::ShowAndWait(*dialog);
+    QCOMPARE(dialog->grab().size(), units.ToPixels(QSize(157, 91)));
     QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("settingsButton"))->geometry(),
              units.ToPixels(QRect(118, 70, 32, 13)));
     QCOMPARE(dialog->findChild<QWidget*>(QStringLiteral("formatGroup"))->geometry(),
              units.ToPixels(QRect(65, 22, 50, 62)));
     QCOMPARE(Radio(*dialog, "formatCsvRadio")->mapTo(dialog.get(), QPoint(0, 0)),
              units.ToPixels(QRect(69, 51, 31, 12)).topLeft());
-    AssertEveryTextFits(*dialog);
-    QVERIFY(main.save(testing::ScreenshotPath(QStringLiteral("veldor-main.png"))));
-
-    QSize about_size;
-    QSize expected_about;
-    testing::WhenModalShown([&](QWidget& about) {
-      const QImage image = about.grab().toImage();
-      about_size = image.size();
-      expected_about = dynamic_cast<ui::AboutBox&>(about).dialog_units().ToPixels(QSize(271, 55));
-      AssertEveryTextFits(about);
-      image.save(testing::ScreenshotPath(QStringLiteral("veldor-about.png")));
-      QTest::keyClick(&about, Qt::Key_Escape);
-    });
-    dialog->ShowAbout();
-    QVERIFY(!about_size.isEmpty());
-    QCOMPARE(about_size, expected_about);
-  }
-
- private:
-  // No control cuts its text off or reaches out of its window.
-  static void AssertEveryTextFits(QWidget& window) {
-    for (QWidget* child : window.findChildren<QWidget*>()) {
-      if (qobject_cast<QMenu*>(child) != nullptr) continue;
-      const QRect in_window(child->mapTo(&window, QPoint(0, 0)), child->size());
-      QVERIFY2(window.rect().contains(in_window), qPrintable(child->objectName()));
-      if (auto* button = qobject_cast<QPushButton*>(child)) {
-        QString text = button->text().remove(QLatin1Char('&'));
-        QVERIFY2(button->fontMetrics().horizontalAdvance(text) < button->width(),
-                 qPrintable(child->objectName()));
-      } else if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)) {
-        QVERIFY2(child->sizeHint().width() <= child->width(), qPrintable(child->objectName()));
-      }
-    }
+    QCOMPARE(testing::TextsCutOff(*dialog), QStringList());
+    QVERIFY(testing::SaveScreenshot(*dialog, QStringLiteral("veldor-main.png")));
   }
 };
 
