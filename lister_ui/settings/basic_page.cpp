@@ -8,35 +8,16 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "qt_common/dialog_font.h"
-#include "qt_common/dialog_units.h"
 #include "qt_common/qt_text.h"
 #include "text/cp932.h"
 
 namespace veldor::ui {
 namespace {
 
-template <typename W>
-W* MakeControl(QWidget* parent, const DialogUnits& units, const QString& name, int x, int y,
-               int width, int height) {
-  auto* widget = new W(parent);
-  widget->setObjectName(name);
-  PlaceWidget(*widget, units, QRect(x, y, width, height));
-  return widget;
-}
-
-template <typename W>
-W* MakeTextControl(QWidget* parent, const DialogUnits& units, const QString& name,
-                   const QString& text, int x, int y, int width, int height) {
-  auto* widget = MakeControl<W>(parent, units, name, x, y, width, height);
-  widget->setText(text);
-  return widget;
-}
-
-void MakeGroupBox(QWidget* parent, const DialogUnits& units, const QString& name,
-                  const QString& title, int y, int height) {
-  auto* box = MakeControl<QGroupBox>(parent, units, name, 2, y, 205, height);
-  box->setTitle(title);
+// The page's three group boxes span its width.
+void AddGroupBox(UnitLayout& layout, QWidget* page, const char* name, const QString& title, int y,
+                 int height) {
+  layout.Add(new QGroupBox(title, page), name, QRect(2, y, 205, height));
 }
 
 // A check box shows a flag as on only when it equals 1.
@@ -64,22 +45,18 @@ CPage1::CPage1(const ListingSettings& settings, MessageSink& messages, QWidget* 
       all_files(settings.all_files),
       messages_(messages) {
   setObjectName(QStringLiteral("basicPage"));
-  setFont(DialogFont());
-  const DialogUnits units(font());
-  setFixedSize(units.ToPixelsX(210), units.ToPixelsY(154));
   BuildSortGroup();
   BuildOptionGroup();
   BuildFilterGroup();
+  PlaceControls();
 }
 
 void CPage1::BuildSortGroup() {
-  const DialogUnits units(font());
-  MakeGroupBox(this, units, QStringLiteral("sortGroup"), QStringLiteral("ソート"), 5, 45);
-  auto* label = MakeTextControl<QLabel>(this, units, QStringLiteral("sortKeyLabel"),
-                                        QStringLiteral("キーとして使用する項目(&K)"), 7, 18, 85, 8);
+  AddGroupBox(layout_, this, "sortGroup", QStringLiteral("ソート"), 5, 45);
+  auto* label = layout_.Add(new QLabel(QStringLiteral("キーとして使用する項目(&K)"), this),
+                            "sortKeyLabel", QRect(7, 18, 85, 8));
   // The list drops down over the page; only its closed height is a control's height.
-  sort_key_combo_ =
-      MakeControl<QComboBox>(this, units, QStringLiteral("sortKeyCombo_1014"), 7, 29, 91, 12);
+  sort_key_combo_ = layout_.Add(new QComboBox(this), "sortKeyCombo_1014", QRect(7, 29, 91, 12));
   sort_key_combo_->addItems({QStringLiteral("ファイル名"), QStringLiteral("ファイルサイズ"),
                              QStringLiteral("ファイル更新日付"), QStringLiteral("ファイル作成日付"),
                              QStringLiteral("パケット数"), QStringLiteral("パケット料金"),
@@ -87,44 +64,36 @@ void CPage1::BuildSortGroup() {
   label->setBuddy(sort_key_combo_);
   sort_style_group_ = new QButtonGroup(this);
   sort_style_group_->addButton(
-      MakeTextControl<QRadioButton>(this, units, QStringLiteral("ascendingRadio_1000"),
-                                    QStringLiteral("昇順ソート[小→大](&A)"), 112, 21, 93, 11),
+      layout_.Add(new QRadioButton(QStringLiteral("昇順ソート[小→大](&A)"), this),
+                  "ascendingRadio_1000", QRect(112, 21, 93, 11)),
       0);
   sort_style_group_->addButton(
-      MakeTextControl<QRadioButton>(this, units, QStringLiteral("descendingRadio_1001"),
-                                    QStringLiteral("降順ソート[大→小](&D)"), 112, 33, 76, 11),
+      layout_.Add(new QRadioButton(QStringLiteral("降順ソート[大→小](&D)"), this),
+                  "descendingRadio_1001", QRect(112, 33, 76, 11)),
       1);
 }
 
 void CPage1::BuildOptionGroup() {
-  const DialogUnits units(font());
-  MakeGroupBox(this, units, QStringLiteral("optionGroup"), QStringLiteral("出力時オプション"), 53,
-               51);
-  over_write_check_ =
-      MakeTextControl<QCheckBox>(this, units, QStringLiteral("overWriteCheck_1007"),
-                                 QStringLiteral("上書き確認をする(&S)"), 7, 65, 94, 10);
+  AddGroupBox(layout_, this, "optionGroup", QStringLiteral("出力時オプション"), 53, 51);
+  over_write_check_ = layout_.Add(new QCheckBox(QStringLiteral("上書き確認をする(&S)"), this),
+                                  "overWriteCheck_1007", QRect(7, 65, 94, 10));
   print_result_check_ =
-      MakeTextControl<QCheckBox>(this, units, QStringLiteral("printResultCheck_1009"),
-                                 QStringLiteral("フォルダ出力結果の表示(&P)"), 7, 77, 94, 10);
-  file_open_check_ =
-      MakeTextControl<QCheckBox>(this, units, QStringLiteral("fileOpenCheck_1011"),
-                                 QStringLiteral("出力ファイルを開く(O)"), 7, 89, 78, 10);
+      layout_.Add(new QCheckBox(QStringLiteral("フォルダ出力結果の表示(&P)"), this),
+                  "printResultCheck_1009", QRect(7, 77, 94, 10));
+  file_open_check_ = layout_.Add(new QCheckBox(QStringLiteral("出力ファイルを開く(O)"), this),
+                                 "fileOpenCheck_1011", QRect(7, 89, 78, 10));
 }
 
 void CPage1::BuildFilterGroup() {
-  const DialogUnits units(font());
-  MakeGroupBox(this, units, QStringLiteral("filterGroup"), QStringLiteral("処理対象とするファイル"),
-               109, 41);
+  AddGroupBox(layout_, this, "filterGroup", QStringLiteral("処理対象とするファイル"), 109, 41);
   all_files_group_ = new QButtonGroup(this);
-  auto* every = MakeTextControl<QRadioButton>(this, units, QStringLiteral("allFilesRadio_1002"),
-                                              QStringLiteral("すべて(&E)"), 6, 121, 49, 11);
-  auto* listed =
-      MakeTextControl<QRadioButton>(this, units, QStringLiteral("listedExtensionsRadio_1003"),
-                                    QStringLiteral("次の拡張子のみ(&N)"), 6, 135, 67, 8);
+  auto* every = layout_.Add(new QRadioButton(QStringLiteral("すべて(&E)"), this),
+                            "allFilesRadio_1002", QRect(6, 121, 49, 11));
+  auto* listed = layout_.Add(new QRadioButton(QStringLiteral("次の拡張子のみ(&N)"), this),
+                             "listedExtensionsRadio_1003", QRect(6, 135, 67, 8));
   all_files_group_->addButton(every, 0);
   all_files_group_->addButton(listed, 1);
-  ext_edit_ =
-      MakeControl<QLineEdit>(this, units, QStringLiteral("extensionsEdit_1016"), 78, 132, 124, 14);
+  ext_edit_ = layout_.Add(new QLineEdit(this), "extensionsEdit_1016", QRect(78, 132, 124, 14));
   connect(every, &QRadioButton::clicked, this, &CPage1::OnFilterClicked);
   connect(listed, &QRadioButton::clicked, this, &CPage1::OnFilterClicked);
 }

@@ -5,46 +5,41 @@
 #include <QPushButton>
 
 #include "qt_common/dialog_font.h"
-#include "qt_common/dialog_units.h"
 #include "qt_common/qt_text.h"
 #include "text/cp932.h"
 
 namespace veldor::ui {
 
-CInputDlg::CInputDlg(int dialog_mode, QWidget* parent) : QDialog(parent), mode(dialog_mode) {
+CInputDlg::CInputDlg(int dialog_mode, QWidget* parent)
+    : QDialog(parent), mode(dialog_mode), layout_(DialogFont()) {
   setObjectName(QStringLiteral("inputDialog"));
   setWindowTitle(QStringLiteral("入力"));
   setFont(DialogFont());
-  const DialogUnits units(font());
-  setFixedSize(units.ToPixelsX(195), units.ToPixelsY(75));
-
-  name_label_ = new QLabel(QStringLiteral("ファイル名(&F)"), this);
-  name_label_->setObjectName(QStringLiteral("nameLabel_1015"));
-  PlaceWidget(*name_label_, units, QRect(7, 14, 46, 10));
-  name_edit_ = new QLineEdit(this);
-  name_edit_->setObjectName(QStringLiteral("nameEdit_1016"));
-  PlaceWidget(*name_edit_, units, QRect(59, 11, 129, 13));
-  name_label_->setBuddy(name_edit_);
-  auto* text_label = new QLabel(QStringLiteral("対応テキスト(&T)"), this);
-  text_label->setObjectName(QStringLiteral("textLabel"));
-  PlaceWidget(*text_label, units, QRect(7, 32, 49, 10));
-  text_edit_ = new QLineEdit(this);
-  text_edit_->setObjectName(QStringLiteral("textEdit_1017"));
-  PlaceWidget(*text_edit_, units, QRect(59, 30, 129, 13));
-  text_label->setBuddy(text_edit_);
-
-  ok_button_ = new QPushButton(QStringLiteral("OK"), this);
-  ok_button_->setObjectName(QStringLiteral("okButton"));
+  name_label_ = AddRow(QStringLiteral("ファイル名(&F)"), "nameLabel_1015", QRect(7, 14, 46, 10),
+                       "nameEdit_1016", 11, name_edit_);
+  AddRow(QStringLiteral("対応テキスト(&T)"), "textLabel", QRect(7, 32, 49, 10), "textEdit_1017", 30,
+         text_edit_);
+  ok_button_ =
+      layout_.Add(new QPushButton(QStringLiteral("OK"), this), "okButton", QRect(84, 54, 50, 14));
   ok_button_->setDefault(true);
-  PlaceWidget(*ok_button_, units, QRect(84, 54, 50, 14));
-  auto* cancel_button = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  cancel_button->setObjectName(QStringLiteral("cancelButton"));
-  PlaceWidget(*cancel_button, units, QRect(138, 54, 50, 14));
+  auto* cancel_button = layout_.Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), "cancelButton",
+                                    QRect(138, 54, 50, 14));
+  // "フォルダ名(&F)", put in when shown, is as wide as the name label fitted here.
+  layout_.Place(*this, QSize(195, 75));
 
   connect(ok_button_, &QPushButton::clicked, this, &CInputDlg::accept);
   connect(cancel_button, &QPushButton::clicked, this, &CInputDlg::reject);
   connect(name_edit_, &QLineEdit::textChanged, this, &CInputDlg::UpdateOk);
   connect(text_edit_, &QLineEdit::textChanged, this, &CInputDlg::UpdateOk);
+}
+
+QLabel* CInputDlg::AddRow(const QString& label_text, const char* label_name,
+                          const QRect& label_units, const char* edit_name, int edit_top,
+                          QLineEdit*& edit) {
+  auto* label = layout_.Add(new QLabel(label_text, this), label_name, label_units);
+  edit = layout_.Add(new QLineEdit(this), edit_name, QRect(59, edit_top, 129, 13));
+  label->setBuddy(edit);
+  return label;
 }
 
 void CInputDlg::showEvent(QShowEvent* event) {

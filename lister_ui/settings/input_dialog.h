@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "qt_common/unit_layout.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,13 +25,19 @@ class CInputDlg : public QDialog {
   QString text;  ///< put into the text box when shown; the box's text after OK
 
   void accept() override;
+  /// The dialog units the dialog is laid out in.
+  const DialogUnits& dialog_units() const { return layout_.units(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  /// A label and, beside it, its edit box.
+  QLabel* AddRow(const QString& label_text, const char* label_name, const QRect& label_units,
+                 const char* edit_name, int edit_top, QLineEdit*& edit);
   void UpdateOk();
 
+  UnitLayout layout_;
   QLabel* name_label_ = nullptr;
   QLineEdit* name_edit_ = nullptr;
   QLineEdit* text_edit_ = nullptr;

@@ -8,8 +8,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "qt_common/dialog_font.h"
-#include "qt_common/dialog_units.h"
 #include "qt_common/qt_text.h"
 #include "text/cp932.h"
 
@@ -69,47 +67,35 @@ CPage2::CPage2(ListerContext& context, QWidget* parent)
       carrier_index(context.settings.company - 1),
       context_(context) {
   setObjectName(QStringLiteral("outputPage"));
-  setFont(DialogFont());
-  const DialogUnits units(font());
-  setFixedSize(units.ToPixelsX(210), units.ToPixelsY(154));
   BuildColumnGroup();
   BuildTemplateGroup();
+  PlaceControls();
 }
 
 void CPage2::BuildColumnGroup() {
-  const DialogUnits units(font());
-  auto* group = new QGroupBox(QStringLiteral("txt, csv出力設定(&T)"), this);
-  group->setObjectName(QStringLiteral("columnGroup"));
-  PlaceWidget(*group, units, QRect(2, 5, 205, 45));
+  layout_.Add(new QGroupBox(QStringLiteral("txt, csv出力設定(&T)"), this), "columnGroup",
+              QRect(2, 5, 205, 45));
   for (const ColumnCheck& column : kColumnChecks) {
-    auto* check = new QCheckBox(QString::fromUtf8(column.text), this);
-    check->setObjectName(QString::fromUtf8(column.name));
-    PlaceWidget(*check, units, QRect(column.x, column.y, column.width, 15));
-    item_checks_[static_cast<std::size_t>(column.item)] = check;
+    item_checks_[static_cast<std::size_t>(column.item)] =
+        layout_.Add(new QCheckBox(QString::fromUtf8(column.text), this), column.name,
+                    QRect(column.x, column.y, column.width, 15));
   }
 }
 
 void CPage2::BuildTemplateGroup() {
-  const DialogUnits units(font());
-  auto* group = new QGroupBox(QStringLiteral("html出力設定(&H)"), this);
-  group->setObjectName(QStringLiteral("templateGroup"));
-  PlaceWidget(*group, units, QRect(2, 56, 205, 94));
-  carrier_combo_ = new QComboBox(this);
-  carrier_combo_->setObjectName(QStringLiteral("carrierCombo_1018"));
+  layout_.Add(new QGroupBox(QStringLiteral("html出力設定(&H)"), this), "templateGroup",
+              QRect(2, 56, 205, 94));
+  carrier_combo_ = layout_.Add(new QComboBox(this), "carrierCombo_1018", QRect(6, 66, 98, 12));
   carrier_combo_->addItems(
       {QStringLiteral("docomo"), QStringLiteral("Vodafone"), QStringLiteral("au")});
-  PlaceWidget(*carrier_combo_, units, QRect(6, 66, 98, 12));
-  template_list_ = new QListWidget(this);
-  template_list_->setObjectName(QStringLiteral("templateList_1012"));
+  template_list_ = layout_.Add(new QListWidget(this), "templateList_1012", QRect(6, 80, 98, 65));
   template_list_->setSelectionMode(QAbstractItemView::MultiSelection);
-  PlaceWidget(*template_list_, units, QRect(6, 80, 98, 65));
-  auto* note =
+  auto* note = layout_.Add(
       new QLabel(QStringLiteral("テンプレートファイルを\n携帯電話会社別に\n設定できます。\n\n"
                                 "詳しい内容については\nヘルプをご覧ください。"),
-                 this);
-  note->setObjectName(QStringLiteral("templateNoteLabel"));
+                 this),
+      "templateNoteLabel", QRect(122, 81, 75, 55));
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PlaceWidget(*note, units, QRect(122, 81, 75, 55));
   connect(carrier_combo_, &QComboBox::currentIndexChanged, this, &CPage2::OnCarrierChanged);
   connect(template_list_, &QListWidget::itemSelectionChanged, this, &CPage2::OnSelectionChanged);
 }

@@ -10,7 +10,6 @@
 #include "lister_ui/settings/output_page.h"
 #include "lister_ui/settings/text_page.h"
 #include "qt_common/dialog_font.h"
-#include "qt_common/dialog_units.h"
 #include "qt_common/qt_text.h"
 #include "text/cp932.h"
 
@@ -28,6 +27,10 @@ CPSeet::CPSeet(ListerContext& context, QWidget* parent)
   setWindowTitle(QStringLiteral("VELDOR"));
   setFont(DialogFont());
   if (parent != nullptr) setWindowIcon(parent->windowIcon());
+  // One page size for all: each page is laid out in the widest unit any page needs.
+  DialogUnits widest = page1_->dialog_units();
+  for (CSheetPage* page : pages_) widest.Widen(page->dialog_units());
+  for (CSheetPage* page : pages_) page->UseDialogUnits(widest);
   tabs_->setObjectName(QStringLiteral("pageTabs"));
   tabs_->addTab(page1_, QStringLiteral("基本設定"));
   tabs_->addTab(page2_, QStringLiteral("出力設定"));

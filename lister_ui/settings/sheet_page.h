@@ -3,13 +3,16 @@
 
 #include <QWidget>
 
+#include "qt_common/dialog_font.h"
+#include "qt_common/unit_layout.h"
+
 namespace veldor::ui {
 
 /// One tab of the settings sheet. The sheet initialises a page the first time its tab is
 /// shown, asks it before the user leaves it, and applies every initialised page on OK.
 class CSheetPage : public QWidget {
  public:
-  using QWidget::QWidget;
+  explicit CSheetPage(QWidget* parent = nullptr) : QWidget(parent) { setFont(DialogFont()); }
 
   /// Puts the page's fields into its controls; runs once, when the page is first shown.
   virtual void OnInitDialog() {}
@@ -25,6 +28,19 @@ class CSheetPage : public QWidget {
     initialised_ = true;
     OnInitDialog();
   }
+
+  /// The dialog units the page is laid out in.
+  const DialogUnits& dialog_units() const { return layout_.units(); }
+  /// Lays the page out again in `units` where they are wider than its own: the sheet
+  /// gives every page the widest unit any page needs.
+  void UseDialogUnits(const DialogUnits& units) { layout_.PlaceIn(*this, units); }
+
+ protected:
+  /// Places the controls added to `layout_`, with a unit wide enough for their texts,
+  /// on a page of the pages' common size.
+  void PlaceControls() { layout_.Place(*this, QSize(210, 154)); }
+
+  UnitLayout layout_{DialogFont()};
 
  private:
   bool initialised_ = false;

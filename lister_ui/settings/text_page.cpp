@@ -6,8 +6,6 @@
 #include <QTableWidget>
 
 #include "lister_ui/settings/input_dialog.h"
-#include "qt_common/dialog_font.h"
-#include "qt_common/dialog_units.h"
 #include "qt_common/qt_text.h"
 #include "text/cp932.h"
 
@@ -18,12 +16,12 @@ constexpr int kBytesRole = Qt::UserRole;
 
 bool IsFileNames(ListKind kind) { return kind == ListKind::FileNames; }
 
-QPushButton* MakeButton(QWidget* parent, const DialogUnits& units, const char* name,
-                        const char* text, int y) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
-  button->setObjectName(QString::fromUtf8(name));
+// The buttons stand in one column beside the list.
+QPushButton* AddButton(UnitLayout& layout, QWidget* page, const char* name, const char* text,
+                       int y) {
+  auto* button =
+      layout.Add(new QPushButton(QString::fromUtf8(text), page), name, QRect(158, y, 49, 17));
   button->setAutoDefault(false);
-  PlaceWidget(*button, units, QRect(158, y, 49, 17));
   return button;
 }
 
@@ -36,36 +34,30 @@ CTextPage::CTextPage(ListerContext& context, ListKind kind, QWidget* parent)
       run_input_([](CInputDlg& dialog) { return dialog.exec() == QDialog::Accepted; }) {
   setObjectName(IsFileNames(kind) ? QStringLiteral("fileTextPage")
                                   : QStringLiteral("folderTextPage"));
-  setFont(DialogFont());
-  const DialogUnits units(font());
-  setFixedSize(units.ToPixelsX(210), units.ToPixelsY(154));
   BuildControls();
+  PlaceControls();
 }
 
 void CTextPage::BuildControls() {
-  const DialogUnits units(font());
   const bool files = IsFileNames(kind_);
-  auto* label = new QLabel(files ? QStringLiteral("ファイル名対応 拡張テキスト設定(&T)")
-                                 : QStringLiteral("フォルダ名対応 拡張テキスト設定(&T)"),
-                           this);
-  label->setObjectName(QStringLiteral("listLabel"));
-  PlaceWidget(*label, units, QRect(3, 6, files ? 134 : 147, 8));
-
-  list_view_ = new QTableWidget(0, 2, this);
-  list_view_->setObjectName(QStringLiteral("listView_1012"));
+  auto* label =
+      layout_.Add(new QLabel(files ? QStringLiteral("ファイル名対応 拡張テキスト設定(&T)")
+                                   : QStringLiteral("フォルダ名対応 拡張テキスト設定(&T)"),
+                             this),
+                  "listLabel", QRect(3, 6, files ? 134 : 147, 8));
+  list_view_ = layout_.Add(new QTableWidget(0, 2, this), "listView_1012", QRect(3, 19, 150, 130));
   list_view_->setHorizontalHeaderLabels(
       {files ? QStringLiteral("ファイル名") : QStringLiteral("フォルダ名"),
        QStringLiteral("対応テキスト")});
-  PlaceWidget(*list_view_, units, QRect(3, 19, 150, 130));
   label->setBuddy(list_view_);
 
-  auto* add_button = MakeButton(this, units, "addButton_1006", "追加(&A)", 31);
-  edit_button_ = MakeButton(this, units, "editButton_1010", "編集(&E)", 51);
-  delete_button_ = MakeButton(this, units, "deleteButton_1011", "削除(&D)", 71);
+  auto* add_button = AddButton(layout_, this, "addButton_1006", "追加(&A)", 31);
+  edit_button_ = AddButton(layout_, this, "editButton_1010", "編集(&E)", 51);
+  delete_button_ = AddButton(layout_, this, "deleteButton_1011", "削除(&D)", 71);
   auto* editor_button =
-      MakeButton(this, units, "externalEditorButton_1013", "外部エディタ(&O)", 111);
-  reload_button_ = MakeButton(this, units, "reloadButton_1014", "再読み込み(&R)", 131);
-  save_button_ = MakeButton(this, units, "saveButton_1015", "設定を保存(&S)", 91);
+      AddButton(layout_, this, "externalEditorButton_1013", "外部エディタ(&O)", 111);
+  reload_button_ = AddButton(layout_, this, "reloadButton_1014", "再読み込み(&R)", 131);
+  save_button_ = AddButton(layout_, this, "saveButton_1015", "設定を保存(&S)", 91);
 
   connect(add_button, &QPushButton::clicked, this, &CTextPage::OnAdd);
   connect(edit_button_, &QPushButton::clicked, this, &CTextPage::OnEdit);

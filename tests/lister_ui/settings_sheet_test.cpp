@@ -1,4 +1,5 @@
-// The sheet and its basic page: values in and out, the extension check, apply order.
+// The sheet and its basic page: values in and out, the extension check, apply order, and
+// the layout of every page and of the input dialog.
 
 #include "lister_ui/settings/settings_sheet.h"
 
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include "lister_ui/settings/basic_page.h"
+#include "lister_ui/settings/input_dialog.h"
 #include "lister_ui/settings/output_page.h"
 #include "lister_ui/settings/text_page.h"
 #include "settings_test_fixture.h"
@@ -232,6 +234,39 @@ TEST_F(BasicPageTest, CancelAfterALaterPageRefusedKeepsTheStoredTemplates) {
   ClickCancel(sheet);
   EXPECT_EQ(settings.templates[kDocomo], std::vector<std::string>{"top.html"});
   EXPECT_EQ(settings.templates[kAu], std::vector<std::string>{"index.html"});
+}
+
+TEST_F(BasicPageTest, PagesAndInputDialogKeepTheirDialogUnitSizesWithEveryTextReadable) {
+  folder.Write("template/docomo/index.html", "x");
+  folder.Write("template/docomo/top.htm", "x");
+  folder.Write("template/docomo/gallery.html", "x");
+  folder.Write("replace_list.csv",
+               Utf8ToCp932("photo01.jpg,夜明けの海\r\nphoto02.jpg,港の朝市\r\n"));
+  folder.Write("replace_list2.csv", Utf8ToCp932("Trip,夏の旅行\r\n"));
+  ui::CPSeet sheet(context);
+  sheet.show();
+  const ui::DialogUnits& units = sheet.page1().dialog_units();
+  const ui::DialogUnits font_units(sheet.font());
+  EXPECT_GE(units.base_width(), font_units.base_width());
+  EXPECT_LE(units.base_width(), font_units.base_width() * 3 / 2);
+  const char* const names[] = {"settings-basic.png", "settings-output.png", "settings-text1.png",
+                               "settings-text2.png"};
+  for (int i = 0; i < 4; ++i) {
+    ClickTab(sheet, i);
+    ASSERT_EQ(sheet.tabs()->currentIndex(), i);
+    EXPECT_EQ(sheet.tabs()->currentWidget()->size(), units.ToPixels(QSize(210, 154))) << names[i];
+    EXPECT_EQ(TextsCutOff(sheet), QStringList()) << names[i];
+    EXPECT_TRUE(SaveScreenshot(sheet, QString::fromLatin1(names[i])));
+  }
+
+  ui::CInputDlg dialog(2, &sheet);
+  dialog.name = "photo01.jpg";
+  dialog.text = QStringLiteral("夜明けの海");
+  dialog.show();
+  EXPECT_EQ(dialog.size(), dialog.dialog_units().ToPixels(QSize(195, 75)));
+  EXPECT_EQ(TextsCutOff(dialog), QStringList());
+  EXPECT_TRUE(SaveScreenshot(dialog, QStringLiteral("settings-input.png")));
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace
