@@ -17,24 +17,16 @@ class OutputPageTest : public SheetTest {
     list = Find<QListWidget>(sheet, "templateList_1012");
     combo = Find<QComboBox>(sheet, "carrierCombo_1018");
   }
-  QStringList Items() const {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-    return items;
-  }
-  QStringList Selected() const {
+  // The texts of the list's items, or of the selected ones only.
+  QStringList Items(bool selected_only = false) const {
     QStringList items;
     for (int i = 0; i < list->count(); ++i) {
-      if (list->item(i)->isSelected()) items << list->item(i)->text();
+      if (!selected_only || list->item(i)->isSelected()) items << list->item(i)->text();
     }
     return items;
   }
-  void Toggle(const QString& name) {
-    const auto found = list->findItems(name, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << name.toStdString();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.front()).center());
-  }
+  QStringList Selected() const { return Items(true); }
+  void Toggle(const char* name) { ClickItem(*list, name); }
   static Message Question(const std::string& carrier) {
     Message m = U8Message("確認",
                           carrier +

@@ -200,9 +200,7 @@ TEST_F(BasicPageTest, ARefusedApplyKeepsTheCurrentPageAndStopsLaterPages) {
   sheet.show();
   ClickTab(sheet, 2);
   ClickTab(sheet, 1);
-  auto* list = Find<QListWidget>(sheet, "templateList_1012");
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualItemRect(list->item(0)).center());
+  ClickItem(*Find<QListWidget>(sheet, "templateList_1012"), "top.html");
   ClickTab(sheet, 3);
   messages.Script({Answer::Cancel});
   ClickOk(sheet);
@@ -219,10 +217,7 @@ TEST_F(BasicPageTest, CancelAfterALaterPageRefusedKeepsTheStoredTemplates) {
   ui::CPSeet sheet(context);
   sheet.show();
   ClickTab(sheet, 1);
-  auto* list = Find<QListWidget>(sheet, "templateList_1012");
-  ASSERT_EQ(list->count(), 1);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualItemRect(list->item(0)).center());
+  ClickItem(*Find<QListWidget>(sheet, "templateList_1012"), "top.html");
   ClickTab(sheet, 2);
   // The list file turns into a folder after the page read it, so its write fails.
   std::filesystem::remove(folder / "replace_list.csv");

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -42,6 +43,14 @@ class SheetTest : public ::testing::Test {
   static void ClickOk(ui::CPSeet& sheet) { Find<QAbstractButton>(sheet, "okButton")->click(); }
   static void ClickCancel(ui::CPSeet& sheet) {
     Find<QAbstractButton>(sheet, "cancelButton")->click();
+  }
+
+  /// Clicks the item `name` of `list` as the user would; it must be there once.
+  static void ClickItem(QListWidget& list, const char* name) {
+    const auto found = list.findItems(QString::fromUtf8(name), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name;
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(found.front()).center());
   }
 
   TempFolder folder;

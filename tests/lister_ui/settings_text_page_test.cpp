@@ -244,23 +244,18 @@ TEST_F(TextPageTest, ExternalEditorAsksToSaveEditsThenOpensTheListFile) {
 TEST_F(TextPageTest, SheetOkWritesEveryShownListAndCancelWritesNothing) {
   folder.Write("replace_list.csv", "a.jpg,A\r\nbad line\r\n");
   folder.Write("replace_list2.csv", "Trip,T\r\n");
-  {
+  for (const bool ok : {false, true}) {
     ui::CPSeet sheet(context);
     sheet.show();
     ClickTab(sheet, 2);
     Open(sheet.page3());
     steps = {{"b.jpg", "B", true}};
     Click("addButton_1006");
-    ClickCancel(sheet);
-  }
-  EXPECT_EQ(folder.Read("replace_list.csv"), "a.jpg,A\r\nbad line\r\n");
-  {
-    ui::CPSeet sheet(context);
-    sheet.show();
-    ClickTab(sheet, 2);
-    Open(sheet.page3());
-    steps = {{"b.jpg", "B", true}};
-    Click("addButton_1006");
+    if (!ok) {
+      ClickCancel(sheet);
+      EXPECT_EQ(folder.Read("replace_list.csv"), "a.jpg,A\r\nbad line\r\n");
+      continue;
+    }
     ClickOk(sheet);
     EXPECT_EQ(sheet.result(), QDialog::Accepted);
   }

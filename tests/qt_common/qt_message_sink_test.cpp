@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <iterator>
 
 #include "support/qt_test_support.h"
 #include "text/cp932.h"
@@ -44,6 +45,39 @@ Answer ShowAndAnswer(ui::QtMessageSink& sink, const Message& message,
   return sink.Show(message);
 }
 
+// A message, the button the user presses (NoButton for Esc), what the box shows and the
+// answer it gives.
+struct BoxCase {
+  const char* name;
+  Icon icon;
+  Buttons buttons;
+  bool second_default;
+  QMessageBox::StandardButton press;
+  QMessageBox::Icon qt_icon;
+  QMessageBox::StandardButtons qt_buttons;
+  QMessageBox::StandardButton qt_default;
+  Answer answer;
+};
+
+constexpr auto kYesNo = QMessageBox::Yes | QMessageBox::No;
+constexpr auto kOkCancel = QMessageBox::Ok | QMessageBox::Cancel;
+const BoxCase kBoxCases[] = {
+    {"ok, no icon", Icon::None, Buttons::Ok, false, QMessageBox::Ok, QMessageBox::NoIcon,
+     QMessageBox::Ok, QMessageBox::Ok, Answer::Ok},
+    {"exclamation is a warning", Icon::Exclamation, Buttons::Ok, false, QMessageBox::Ok,
+     QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, Answer::Ok},
+    {"question answered yes", Icon::Question, Buttons::YesNo, false, QMessageBox::Yes,
+     QMessageBox::Question, kYesNo, QMessageBox::Yes, Answer::Yes},
+    {"question with No as default", Icon::Question, Buttons::YesNo, true, QMessageBox::No,
+     QMessageBox::Question, kYesNo, QMessageBox::No, Answer::No},
+    {"Esc on a question is No", Icon::Question, Buttons::YesNo, false, QMessageBox::NoButton,
+     QMessageBox::Question, kYesNo, QMessageBox::Yes, Answer::No},
+    {"stop with OK and Cancel", Icon::Stop, Buttons::OkCancel, false, QMessageBox::Ok,
+     QMessageBox::Critical, kOkCancel, QMessageBox::Ok, Answer::Ok},
+    {"Esc is Cancel", Icon::Stop, Buttons::OkCancel, false, QMessageBox::NoButton,
+     QMessageBox::Critical, kOkCancel, QMessageBox::Ok, Answer::Cancel},
+};
+
 }  // namespace
 
 class QtMessageSinkTest : public QObject {
@@ -51,61 +85,30 @@ class QtMessageSinkTest : public QObject {
 
  private slots:
   void boxShowsTheMessageAndReturnsTheAnswer_data() {
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<bool>("second_default");
-    QTest::addColumn<int>("press");
-    QTest::addColumn<int>("qt_icon");
-    QTest::addColumn<int>("qt_buttons");
-    QTest::addColumn<int>("qt_default");
-    QTest::addColumn<int>("answer");
-    const auto row = [](const char* name, Icon icon, Buttons buttons, bool second,
-                        QMessageBox::StandardButton press, QMessageBox::Icon qt_icon,
-                        QMessageBox::StandardButtons qt_buttons,
-                        QMessageBox::StandardButton qt_default, Answer answer) {
-      QTest::newRow(name) << static_cast<int>(icon) << static_cast<int>(buttons) << second
-                          << static_cast<int>(press) << static_cast<int>(qt_icon)
-                          << static_cast<int>(qt_buttons.toInt()) << static_cast<int>(qt_default)
-                          << static_cast<int>(answer);
-    };
-    row("ok, no icon", Icon::None, Buttons::Ok, false, QMessageBox::Ok, QMessageBox::NoIcon,
-        QMessageBox::Ok, QMessageBox::Ok, Answer::Ok);
-    row("exclamation is a warning", Icon::Exclamation, Buttons::Ok, false, QMessageBox::Ok,
-        QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, Answer::Ok);
-    row("question answered yes", Icon::Question, Buttons::YesNo, false, QMessageBox::Yes,
-        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, Answer::Yes);
-    row("question with No as default", Icon::Question, Buttons::YesNo, true, QMessageBox::No,
-        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, Answer::No);
-    row("Esc on a question is No", Icon::Question, Buttons::YesNo, false, QMessageBox::NoButton,
-        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, Answer::No);
-    row("stop with OK and Cancel", Icon::Stop, Buttons::OkCancel, false, QMessageBox::Ok,
-        QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, Answer::Ok);
-    row("Esc is Cancel", Icon::Stop, Buttons::OkCancel, false, QMessageBox::NoButton,
-        QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
-        Answer::Cancel);
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < static_cast<int>(std::size(kBoxCases)); ++row) {
+      QTest::newRow(kBoxCases[row].name) << row;
+    }
   }
 
   void boxShowsTheMessageAndReturnsTheAnswer() {
-    QFETCH(int, icon);
-    QFETCH(int, buttons);
-    QFETCH(bool, second_default);
-    QFETCH(int, press);
+    QFETCH(int, row);
+    const BoxCase& c = kBoxCases[row];
     QDialog owner;
     ui::QtMessageSink sink(&owner);
     const Message message{Utf8ToCp932("処理結果"), Utf8ToCp932("a<b>.txt\r\n\r\nを出力しました。"),
-                          static_cast<Icon>(icon), static_cast<Buttons>(buttons), second_default};
+                          c.icon, c.buttons, c.second_default};
     SeenBox seen;
-    const Answer answer =
-        ShowAndAnswer(sink, message, static_cast<QMessageBox::StandardButton>(press), seen);
+    const Answer answer = ShowAndAnswer(sink, message, c.press, seen);
 
     QCOMPARE(seen.title, QStringLiteral("処理結果"));
     QCOMPARE(seen.text, QStringLiteral("a<b>.txt\n\nを出力しました。"));
     QCOMPARE(seen.format, Qt::PlainText);
-    QTEST(static_cast<int>(seen.icon), "qt_icon");
-    QTEST(static_cast<int>(seen.buttons.toInt()), "qt_buttons");
-    QTEST(static_cast<int>(seen.default_button), "qt_default");
+    QCOMPARE(seen.icon, c.qt_icon);
+    QCOMPARE(seen.buttons, c.qt_buttons);
+    QCOMPARE(seen.default_button, c.qt_default);
     QCOMPARE(seen.parent, &owner);
-    QTEST(static_cast<int>(answer), "answer");
+    QCOMPARE(answer, c.answer);
   }
 
   void boxBelongsToTheModalWindowInFront() {
