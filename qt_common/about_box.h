@@ -9,7 +9,7 @@
 #include <QSize>
 #include <QString>
 
-#include "qt_common/dialog_units.h"
+#include "qt_common/unit_layout.h"
 
 namespace veldor::ui {
 
@@ -29,10 +29,10 @@ class AboutBox : public QDialog {
   AboutBox(const AboutBoxLayout& layout, const QIcon& icon, QWidget* parent);
 
   /// The dialog units the box is laid out in.
-  const DialogUnits& dialog_units() const { return units_; }
+  const DialogUnits& dialog_units() const { return layout_.units(); }
 
  private:
-  DialogUnits units_;
+  UnitLayout layout_;
 };
 
 }  // namespace veldor::ui

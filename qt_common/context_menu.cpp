@@ -5,6 +5,7 @@
 #include <QWidget>
 
 namespace veldor::ui {
+namespace {
 
 QAction* AppendAboutEntry(QMenu& menu, const QString& about_text) {
   menu.addSeparator();
@@ -12,6 +13,8 @@ QAction* AppendAboutEntry(QMenu& menu, const QString& about_text) {
   about->setObjectName(QStringLiteral("aboutAction"));
   return about;
 }
+
+}  // namespace
 
 QMenu* CreateDialogContextMenu(QWidget& dialog, const QString& about_text, QAction** about) {
   auto* menu = new QMenu(&dialog);

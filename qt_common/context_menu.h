@@ -10,12 +10,9 @@ class QWidget;
 
 namespace veldor::ui {
 
-/// Appends a separator and the about entry `about_text` (with its "&" mnemonic) to `menu`
-/// and returns the entry, for the caller to connect.
-QAction* AppendAboutEntry(QMenu& menu, const QString& about_text);
-
 /// A dialog's context menu: "閉じる(&C)", which closes `dialog`, then the separator and
-/// the about entry. The menu is a child of `dialog`.
+/// the about entry `about_text` (with its "&" mnemonic), returned in `about` for the caller
+/// to connect. The menu is a child of `dialog`.
 QMenu* CreateDialogContextMenu(QWidget& dialog, const QString& about_text, QAction** about);
 
 }  // namespace veldor::ui

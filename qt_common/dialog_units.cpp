@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
-#include <QWidget>
 #include <algorithm>
 
 namespace veldor::ui {
@@ -56,10 +55,6 @@ int PushButtonTextWidth(const QPushButton& button) {
   const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
   const int frame = button.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
   return button.fontMetrics().horizontalAdvance(text) + 2 * (margin + frame);
-}
-
-void PlaceWidget(QWidget& widget, const DialogUnits& dialog_units, const QRect& units) {
-  widget.setGeometry(dialog_units.ToPixels(units));
 }
 
 }  // namespace veldor::ui

@@ -7,7 +7,6 @@
 #include <QSize>
 
 class QPushButton;
-class QWidget;
 
 namespace veldor::ui {
 
@@ -41,8 +40,5 @@ class DialogUnits {
 /// style's margins. Unlike its size hint, this leaves out the style's minimum button width,
 /// which the small buttons of the layouts are not meant to have.
 int PushButtonTextWidth(const QPushButton& button);
-
-/// Places `widget` at `units` (left, top, width, height in dialog units).
-void PlaceWidget(QWidget& widget, const DialogUnits& dialog_units, const QRect& units);
 
 }  // namespace veldor::ui
