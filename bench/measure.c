@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   clock_gettime(CLOCK_MONOTONIC, &end);
-  const double seconds = (double)(end.tv_sec - start.tv_sec) + (double)(end.tv_nsec - start.tv_nsec) / 1e9;
+  const double seconds =
+      (double)(end.tv_sec - start.tv_sec) + (double)(end.tv_nsec - start.tv_nsec) / 1e9;
   printf("%.4f %ld %d\n", seconds, usage.ru_maxrss, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
   return 0;
 }

@@ -12,8 +12,8 @@
 #include "engine/settings.h"
 #include "platform/file_system.h"
 #include "platform/profile.h"
-#include "platform/user_program_folder.h"
 #include "platform/shell.h"
+#include "platform/user_program_folder.h"
 
 namespace veldor {
 namespace {

@@ -30,7 +30,8 @@ class FileSystem {
   virtual std::optional<FileStatus> Status(const std::filesystem::path& path) = 0;
   /// The entries of `folder` in ascending byte order of their names, without "." and "..",
   /// or nothing when the folder cannot be enumerated (missing, not a folder, unreadable).
-  virtual std::optional<std::vector<FolderEntry>> Enumerate(const std::filesystem::path& folder) = 0;
+  virtual std::optional<std::vector<FolderEntry>> Enumerate(
+      const std::filesystem::path& folder) = 0;
 };
 
 /// The real file system (statx, opendir).

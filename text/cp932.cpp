@@ -107,9 +107,12 @@ class Converter {
 std::size_t Utf8SequenceLength(std::string_view s) {
   const auto c = static_cast<unsigned char>(s[0]);
   std::size_t n = 1;
-  if (c >= 0xC2 && c <= 0xDF) n = 2;
-  else if (c >= 0xE0 && c <= 0xEF) n = 3;
-  else if (c >= 0xF0 && c <= 0xF4) n = 4;
+  if (c >= 0xC2 && c <= 0xDF)
+    n = 2;
+  else if (c >= 0xE0 && c <= 0xEF)
+    n = 3;
+  else if (c >= 0xF0 && c <= 0xF4)
+    n = 4;
   if (n > s.size()) return 1;
   for (std::size_t k = 1; k < n; ++k) {
     if ((static_cast<unsigned char>(s[k]) & 0xC0) != 0x80) return 1;
@@ -127,9 +130,7 @@ int MbsCmp(std::string_view a, std::string_view b) {
   return CompareChars(a, b, [](unsigned v) { return v; });
 }
 
-int MbsICmp(std::string_view a, std::string_view b) {
-  return CompareChars(a, b, FoldLatin);
-}
+int MbsICmp(std::string_view a, std::string_view b) { return CompareChars(a, b, FoldLatin); }
 
 std::string Utf8ToCp932(std::string_view utf8) {
   // glibc's CP932 knows the full-width tilde (U+FF5E) for 0x81 0x60 but not the wave dash.
