@@ -156,6 +156,9 @@ std::string TagValue(std::string_view candidate, const FileRecord& record,
     case TemplateTag::CDATE:
       return record.created_date;
     case TemplateTag::FTEXT:
+      // The empty record of the before and after sections has no text, even when a list
+      // line gives one to the empty name.
+      if (record.extended_text.empty()) return {};
       return ListedOrEscaped(context.lists.Find(ListKind::FileNames, record.file_name),
                              record.extended_text);
     case TemplateTag::FSIZE:

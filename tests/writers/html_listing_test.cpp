@@ -226,6 +226,16 @@ INSTANTIATE_TEST_SUITE_P(
                    kDocomo, -5, false}),
     [](const ::testing::TestParamInfo<FailureRow>& row) { return row.param.label; });
 
+// A list line ",text" names the empty name; the empty record of the before section still
+// has no file text.
+TEST_F(HtmlListingTest, FileTextOutsideTheRepeatSectionIsEmptyEvenForAListedEmptyName) {
+  ASSERT_EQ(lists_.WriteReplaceList(ListKind::FileNames, {{"", "listed"}}), 0);
+  WriteTemplate("index.html", "[@FTEXT@]\n[@START@]\nx\n[@STOP@]\nz\n");
+  EXPECT_EQ(Render(), -5);
+  EXPECT_EQ(messages_.shown,
+            Messages{TemplateError(program_.path() / "template/docomo/index.html")});
+}
+
 TEST_F(HtmlListingTest, TheRootFolderHasNoNameForDname) {
   WriteTemplate("index.html", "[@DNAME@]\n[@START@]\nx\n[@STOP@]\nz\n");
   const bool existed = fs::exists("/index.html");
