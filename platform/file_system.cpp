@@ -39,7 +39,9 @@ std::optional<FileStatus> RealFileSystem::Status(const std::filesystem::path& pa
     return std::nullopt;
   }
   FileStatus result;
-  result.size = static_cast<std::int64_t>(status.stx_size);
+  // A folder has no bytes of its own to send; what the file system reserves for its
+  // entries (4096 and up) is not a size the user could pay for.
+  result.size = S_ISDIR(status.stx_mode) ? 0 : static_cast<std::int64_t>(status.stx_size);
   result.modified = static_cast<std::time_t>(status.stx_mtime.tv_sec);
   // Not every file system records a birth time (tmpfs before 5.x, many network mounts).
   result.created = (status.stx_mask & STATX_BTIME) != 0

@@ -12,6 +12,7 @@
 namespace veldor {
 
 struct FileStatus {
+  /// Bytes of a file; 0 for a folder.
   std::int64_t size = 0;
   std::time_t modified = 0;
   /// The file system's birth time where it has one, else the modification time.
