@@ -130,9 +130,29 @@ void WriteJson(std::ostream& out, const Message& message, Answer answer) {
       << ButtonsName(message.buttons) << "\", \"answer\": \"" << AnswerName(answer) << "\"}\n";
 }
 
+// Names of files reach the terminal inside messages; a control character in one must not
+// act on the terminal (move the cursor, change colours or the title), so each C0 or C1
+// control but the tab shows as "?".
+std::string Printable(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    const bool c1 =
+        byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+    if ((byte < 0x20 && byte != '\t') || byte == 0x7F || c1) {
+      out += '?';
+      if (c1) ++i;
+    } else {
+      out += utf8[i];
+    }
+  }
+  return out;
+}
+
 // "[caption] word", then the text indented, one terminal line per line of the message.
 void WriteTextBody(std::ostream& out, const Message& message) {
-  out << '[' << Cp932ToUtf8(message.caption) << ']';
+  out << '[' << Printable(Cp932ToUtf8(message.caption)) << ']';
   if (const std::string_view word = IconWord(message.icon); !word.empty()) out << ' ' << word;
   out << '\n';
   const std::string text = Cp932ToUtf8(message.text);
@@ -141,7 +161,7 @@ void WriteTextBody(std::ostream& out, const Message& message) {
     const std::size_t end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    out << "  " << line << '\n';
+    out << "  " << Printable(line) << '\n';
     if (end == std::string_view::npos) break;
     rest.remove_prefix(end + 1);
   }

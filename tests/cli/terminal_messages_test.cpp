@@ -97,6 +97,12 @@ TEST(TerminalMessagesTest, TextShowsCaptionIconLinesAndAnswer) {
             "\n");
 }
 
+TEST(TerminalMessagesTest, TextShowsControlCharactersOfNamesAsQuestionMarks) {
+  Terminal t(MessageFormat::Text, AnswerPolicy::Yes);
+  t.messages.Show(U8Message("e\x1b[31m.jpg", "a\x1b]0;x\x07\tb\rc\x7f\r\nd\n", Icon::None));
+  EXPECT_EQ(t.out.str(), "[e?[31m.jpg]\n  a?]0;x?\tb?c?\n  d\n  \n\n");
+}
+
 TEST(TerminalMessagesTest, TextAsksOnTheOutput) {
   Terminal t(MessageFormat::Text, AnswerPolicy::Ask, true, "n\n");
   EXPECT_EQ(
