@@ -100,7 +100,9 @@ bool FillTemporary(FileDescriptor& fd, const std::filesystem::path& target,
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
-  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  // O_NONBLOCK: opening a named pipe for reading would otherwise wait for a writer
+  // forever; it changes nothing for the regular files that are read below.
+  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd.valid()) return std::nullopt;
   struct stat status {};
   // Only regular files: a folder cannot be read and a pipe or device could block forever.

@@ -44,6 +44,9 @@ TEST_F(FileIoTest, ReadsEveryByteAndRefusesMissingFilesAndFolders) {
   EXPECT_EQ(ReadFileBytes(folder_.Write("empty", "")), "");
   EXPECT_EQ(ReadFileBytes(folder_ / "missing"), std::nullopt);
   EXPECT_EQ(ReadFileBytes(folder_.path()), std::nullopt);
+  // A named pipe without a writer is refused at once instead of waiting for one.
+  ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+  EXPECT_EQ(ReadFileBytes(folder_ / "pipe"), std::nullopt);
 }
 
 TEST_F(FileIoTest, WritesANewFileWithTheUmaskMode) {
