@@ -103,18 +103,30 @@ class Converter {
   iconv_t cd_;
 };
 
-// Length of the UTF-8 character at the start of `s` when it is well formed, else 1.
+// Length of the UTF-8 character at the start of `s` when it is well formed, else 1, so
+// that every byte of an ill-formed sequence (overlong forms and surrogates included)
+// becomes a "?" of its own.
 std::size_t Utf8SequenceLength(std::string_view s) {
   const auto c = static_cast<unsigned char>(s[0]);
   std::size_t n = 1;
-  if (c >= 0xC2 && c <= 0xDF)
+  // The range the second byte must fall in; the lead byte narrows it for some leads.
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (c >= 0xC2 && c <= 0xDF) {
     n = 2;
-  else if (c >= 0xE0 && c <= 0xEF)
+  } else if (c >= 0xE0 && c <= 0xEF) {
     n = 3;
-  else if (c >= 0xF0 && c <= 0xF4)
+    if (c == 0xE0) low = 0xA0;
+    if (c == 0xED) high = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
     n = 4;
-  if (n > s.size()) return 1;
-  for (std::size_t k = 1; k < n; ++k) {
+    if (c == 0xF0) low = 0x90;
+    if (c == 0xF4) high = 0x8F;
+  }
+  if (n == 1 || n > s.size()) return 1;
+  const auto second = static_cast<unsigned char>(s[1]);
+  if (second < low || second > high) return 1;
+  for (std::size_t k = 2; k < n; ++k) {
     if ((static_cast<unsigned char>(s[k]) & 0xC0) != 0x80) return 1;
   }
   return n;

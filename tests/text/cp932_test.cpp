@@ -102,6 +102,11 @@ TEST(Utf8ToCp932Test, ConvertsAndTurnsWhatCannotBeConvertedIntoQuestionMarks) {
       {"\x80\x80写", "??\x8E\xCA"},
       {"x\xE5\x86", "x??"},
       {"\xE5\x86z", "??z"},
+      // Overlong forms, surrogates and code points past U+10FFFF are bytes, not characters.
+      {"\xE0\x80\xAF", "???"},
+      {"\xED\xA0\x80", "???"},
+      {"\xF4\x90\x80\x80", "????"},
+      {"\xF0\x9F\x98\x80\xF0\x8F\xBF\xBF", "?????"},
   };
   for (const auto& [utf8, cp932] : rows) EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
 }
