@@ -32,7 +32,8 @@ TEST_P(ShippedTemplateTest, RendersEveryTag) {
   ListerContext context{settings, lists, messages, shell, file_system, program, {}};
   const Listing listing =
       testing::MakeListing({{"海.jpg", 12416, 97, 29, "2004/02/03 04:05:06", "2004/01/02 03:04:05"},
-                            {"<b>&.gif", 100, 1, 0}});
+                            {"<b>&.gif", 100, 1, 0},
+                            {"javascript:alert(1).png", 1, 1, 0}});
 
   ASSERT_EQ(RenderHtmlListing(listing, folder, "index.html", context), 0);
   EXPECT_TRUE(messages.shown.empty());
@@ -46,6 +47,11 @@ TEST_P(ShippedTemplateTest, RendersEveryTag) {
     EXPECT_NE(page.find(expected), std::string::npos) << expected;
   }
   EXPECT_NE(page.find(std::string(CarrierName(GetParam())) + " "), std::string::npos);
+  // A file name is a relative link, never a scheme such as "javascript:".
+  for (std::size_t at = page.find("href=\""); at != std::string::npos;
+       at = page.find("href=\"", at + 1)) {
+    EXPECT_EQ(page.compare(at + 6, 2, "./"), 0) << page.substr(at, 40);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Carriers, ShippedTemplateTest, ::testing::Values(kDocomo, kVodafone, kAu),
