@@ -69,8 +69,9 @@ std::string FormatCsvListing(const Listing& listing, const ListingSettings& sett
   std::string out = HeaderRow(settings.output_items);
   if (listing.count() <= 1) return out;
   // One reservation for the whole table keeps a large folder from re-growing the buffer.
-  out.reserve(out.size() +
-              (listing.count() - 1) * (listing.longest_name + listing.longest_text + 80));
+  // Rows are not padded, so the longest text is no measure of a row: reserving it for
+  // every row could ask for far more memory than the table needs.
+  out.reserve(out.size() + (listing.count() - 1) * (listing.longest_name + 80));
   for (std::size_t i = 1; i < listing.count(); ++i) {
     AppendRow(out, listing.records[i], settings.output_items);
   }

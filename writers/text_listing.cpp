@@ -70,7 +70,10 @@ std::string FormatTextListing(const Listing& listing, const ListingSettings& set
   std::string out;
   if (listing.count() <= 1) return out;
   // One reservation for the whole listing keeps a large folder from re-growing the buffer.
-  const std::size_t per_line = listing.longest_name + listing.longest_text + 120;
+  // Every line is padded to the longest name, and to the longest text only when the text
+  // column is written: one long list text must not be reserved for every line otherwise.
+  const std::size_t per_line =
+      listing.longest_name + (settings.output_items[6] == 1 ? listing.longest_text : 0) + 120;
   out.reserve((listing.count() - 1) * per_line);
   for (std::size_t i = 1; i < listing.count(); ++i) {
     AppendLine(out, listing.records[i], listing, settings.output_items);

@@ -50,6 +50,16 @@ TEST_F(CsvListingTest, EveryColumnWithTheExtendedTextSecond) {
             "a.jpg,海の写真,640,2003/11/05 13:05:18,2003/01/02 03:04:05,5,2\r\n");
 }
 
+// The table grows with what it holds: one long list text is not reserved for every row.
+TEST_F(CsvListingTest, OneLongTextAmongManyFilesIsWrittenOnce) {
+  settings_.output_items = Columns(0, 0, 0, 0, 0, 1);
+  const std::size_t header = FormatCsvListing(Listing{}, settings_).size();
+  const std::string csv =
+      FormatCsvListing(testing::ManyFilesOneLongText(50000, 4 << 20), settings_);
+  EXPECT_EQ(csv.size(), header + (4 << 20) + 50000 * std::string("a.jpg,\r\n").size() +
+                            49999 * std::string("a.jpg").size());
+}
+
 struct QuotingRow {
   const char* name;
   const char* text;

@@ -51,6 +51,20 @@ inline Listing MakeListing(std::initializer_list<RecordRow> rows) {
   return listing;
 }
 
+/// `count` files named a.jpg, the first of them with a list text of `text_bytes` bytes.
+inline Listing ManyFilesOneLongText(std::size_t count, std::size_t text_bytes) {
+  Listing listing;
+  FileRecord record;
+  record.file_name = "a.jpg";
+  record.extended_text = "a.jpg";
+  listing.records.resize(count + 1, record);
+  listing.records[0] = FileRecord{};
+  listing.records[1].extended_text.assign(text_bytes, 'x');
+  listing.longest_name = 5;
+  listing.longest_text = text_bytes;
+  return listing;
+}
+
 /// Column flags 1..6 (size, modified, created, packets, charge, extended text).
 inline std::array<int, 7> Columns(int size, int modified, int created, int packets, int charge,
                                   int text) {

@@ -64,6 +64,13 @@ TEST_F(TextListingTest, NumbersWiderThanTheirColumnAreNotCut) {
             "big.jpg   3221225472 byte   25165824 パケット   7549747 円\r\n");
 }
 
+// Without the text column, a long list text has no part in the listing or its size.
+TEST_F(TextListingTest, OneLongTextOutOfTheColumnsCostsNothing) {
+  settings_.output_items = Columns(0, 0, 0, 0, 0, 0);
+  EXPECT_EQ(FormatTextListing(testing::ManyFilesOneLongText(50000, 4 << 20), settings_).size(),
+            50000 * std::string("a.jpg   \r\n").size());
+}
+
 TEST_F(TextListingTest, EmptyFolderGivesAnEmptyListing) {
   EXPECT_EQ(FormatTextListing(Listing{}, settings_), "");
 }
