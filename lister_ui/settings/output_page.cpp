@@ -72,28 +72,30 @@ CPage2::CPage2(ListerContext& context, QWidget* parent)
   PlaceControls();
 }
 
+// The controls of a group are its children, so that the mnemonic of its title moves the
+// focus to its first control.
 void CPage2::BuildColumnGroup() {
-  layout_.Add(new QGroupBox(QStringLiteral("txt, csv出力設定(&T)"), this), "columnGroup",
-              QRect(2, 5, 205, 45));
+  auto* group = layout_.Add(new QGroupBox(QStringLiteral("txt, csv出力設定(&T)"), this),
+                            "columnGroup", QRect(2, 5, 205, 45));
   for (const ColumnCheck& column : kColumnChecks) {
     item_checks_[static_cast<std::size_t>(column.item)] =
-        layout_.Add(new QCheckBox(QString::fromUtf8(column.text), this), column.name,
+        layout_.Add(new QCheckBox(QString::fromUtf8(column.text), group), column.name,
                     QRect(column.x, column.y, column.width, 15));
   }
 }
 
 void CPage2::BuildTemplateGroup() {
-  layout_.Add(new QGroupBox(QStringLiteral("html出力設定(&H)"), this), "templateGroup",
-              QRect(2, 56, 205, 94));
-  carrier_combo_ = layout_.Add(new QComboBox(this), "carrierCombo_1018", QRect(6, 66, 98, 12));
+  auto* group = layout_.Add(new QGroupBox(QStringLiteral("html出力設定(&H)"), this),
+                            "templateGroup", QRect(2, 56, 205, 94));
+  carrier_combo_ = layout_.Add(new QComboBox(group), "carrierCombo_1018", QRect(6, 66, 98, 12));
   carrier_combo_->addItems(
       {QStringLiteral("docomo"), QStringLiteral("Vodafone"), QStringLiteral("au")});
-  template_list_ = layout_.Add(new QListWidget(this), "templateList_1012", QRect(6, 80, 98, 65));
+  template_list_ = layout_.Add(new QListWidget(group), "templateList_1012", QRect(6, 80, 98, 65));
   template_list_->setSelectionMode(QAbstractItemView::MultiSelection);
   auto* note = layout_.Add(
       new QLabel(QStringLiteral("テンプレートファイルを\n携帯電話会社別に\n設定できます。\n\n"
                                 "詳しい内容については\nヘルプをご覧ください。"),
-                 this),
+                 group),
       "templateNoteLabel", QRect(122, 81, 75, 55));
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   connect(carrier_combo_, &QComboBox::currentIndexChanged, this, &CPage2::OnCarrierChanged);

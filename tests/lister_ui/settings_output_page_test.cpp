@@ -56,6 +56,17 @@ TEST_F(OutputPageTest, ListsOnlyTemplateFilesOfTheMainWindowsCarrier) {
   EXPECT_EQ(Selected(), QStringList{"index.html"});
 }
 
+TEST_F(OutputPageTest, GroupMnemonicsMoveTheFocusIntoTheirGroup) {
+  ui::CPSeet sheet(context);
+  ShowOutputPage(sheet);
+  sheet.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+  QTest::keyClick(&sheet, Qt::Key_H, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), combo);
+  QTest::keyClick(&sheet, Qt::Key_T, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(sheet, "fileSizeCheck_1007"));
+}
+
 TEST_F(OutputPageTest, EachCarrierKeepsItsSelectionAcrossSwitches) {
   for (const char* name : {"a.html", "b.htm", "c.html"}) {
     folder.Write(std::filesystem::path("template/au") / name, "x");
