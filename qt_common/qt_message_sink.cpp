@@ -40,6 +40,29 @@ ButtonPair ToQtButtons(Buttons buttons) {
   return {QMessageBox::Ok, QMessageBox::NoButton};
 }
 
+// The buttons speak the program's language, as the sheet's and dialogs' own buttons do,
+// whatever translations Qt finds on the system.
+QString ButtonText(QMessageBox::StandardButton button) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return QStringLiteral("はい(&Y)");
+    case QMessageBox::No:
+      return QStringLiteral("いいえ(&N)");
+    case QMessageBox::Cancel:
+      return QStringLiteral("キャンセル");
+    default:
+      break;
+  }
+  return QStringLiteral("OK");
+}
+
+void SetButtons(QMessageBox& box, QMessageBox::StandardButtons buttons) {
+  box.setStandardButtons(buttons);
+  for (QAbstractButton* button : box.buttons()) {
+    button->setText(ButtonText(box.standardButton(button)));
+  }
+}
+
 }  // namespace
 
 void ConfigureMessageBox(QMessageBox& box, const Message& message) {
@@ -50,11 +73,11 @@ void ConfigureMessageBox(QMessageBox& box, const Message& message) {
   box.setIcon(ToQtIcon(message.icon));
   const ButtonPair pair = ToQtButtons(message.buttons);
   if (pair.second == QMessageBox::NoButton) {
-    box.setStandardButtons(pair.first);
+    SetButtons(box, pair.first);
     box.setDefaultButton(pair.first);
     return;
   }
-  box.setStandardButtons(pair.first | pair.second);
+  SetButtons(box, pair.first | pair.second);
   box.setDefaultButton(message.second_button_default ? pair.second : pair.first);
   box.setEscapeButton(pair.second);
 }

@@ -22,6 +22,7 @@ struct SeenBox {
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton default_button = QMessageBox::NoButton;
   QWidget* parent = nullptr;
+  QStringList button_texts;  ///< in the order the standard buttons are numbered
 };
 
 // Shows `message` through the sink and answers the box with `press` (a standard button,
@@ -33,9 +34,12 @@ Answer ShowAndAnswer(ui::QtMessageSink& sink, const Message& message,
     seen = {box.windowTitle(),     box.text(),
             box.textFormat(),      box.icon(),
             box.standardButtons(), QMessageBox::NoButton,
-            box.parentWidget()};
+            box.parentWidget(),    {}};
     if (box.defaultButton() != nullptr)
       seen.default_button = box.standardButton(box.defaultButton());
+    for (auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
+      if (box.button(button) != nullptr) seen.button_texts << box.button(button)->text();
+    }
     if (press == QMessageBox::NoButton) {
       QTest::keyClick(&box, Qt::Key_Escape);
     } else {
@@ -78,6 +82,19 @@ const BoxCase kBoxCases[] = {
      QMessageBox::Critical, kOkCancel, QMessageBox::Ok, Answer::Cancel},
 };
 
+// The buttons are labelled in Japanese, as the dialogs' own buttons are.
+QStringList ButtonTexts(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::YesNo:
+      return {"はい(&Y)", "いいえ(&N)"};
+    case Buttons::OkCancel:
+      return {"OK", "キャンセル"};
+    case Buttons::Ok:
+      break;
+  }
+  return {"OK"};
+}
+
 }  // namespace
 
 class QtMessageSinkTest : public QObject {
@@ -107,6 +124,7 @@ class QtMessageSinkTest : public QObject {
     QCOMPARE(seen.icon, c.qt_icon);
     QCOMPARE(seen.buttons, c.qt_buttons);
     QCOMPARE(seen.default_button, c.qt_default);
+    QCOMPARE(seen.button_texts, ButtonTexts(c.buttons));
     QCOMPARE(seen.parent, &owner);
     QCOMPARE(answer, c.answer);
   }
