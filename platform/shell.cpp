@@ -27,12 +27,18 @@ bool IsExecutableFile(const std::filesystem::path& path) {
   sigset_t none;
   ::sigemptyset(&none);
   ::sigprocmask(SIG_SETMASK, &none, nullptr);
-  // The program must not compete with the caller for the terminal's input.
-  const int null = ::open("/dev/null", O_RDONLY);
+  // The program must not compete with the caller for the terminal, nor hold the caller's
+  // output pipes open after the caller is done (a script reading veldor-cli's output would
+  // otherwise wait for the browser to end); its failures are ignored anyway.
+  const int null = ::open("/dev/null", O_RDWR);
   if (null >= 0) {
     ::dup2(null, STDIN_FILENO);
-    if (null != STDIN_FILENO) ::close(null);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    if (null > STDERR_FILENO) ::close(null);
   }
+  // Nor any other descriptor the caller happened to have open without close-on-exec.
+  ::close_range(3, ~0U, 0);
   ::execv(program, argv);
   ::_exit(127);
 }

@@ -1,7 +1,9 @@
 #include "platform/shell.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -86,6 +88,30 @@ TEST_F(ShellTest, SpawnOfAMissingProgramIsIgnored) {
   SpawnDetached({(folder_ / "no-such-file").string()});
   SpawnDetached({});
   EXPECT_TRUE(NoChildLeft());
+}
+
+TEST_F(ShellTest, SpawnedProgramDoesNotHoldTheCallersOutputOpen) {
+  // A script that reads veldor-cli's output must see its end when veldor-cli ends, even
+  // while the browser it started runs on.
+  const fs::path lingering = Executable("bin/lingering", "#!/bin/sh\nexec sleep 3\n");
+  int pipe_fds[2];
+  ASSERT_EQ(::pipe(pipe_fds), 0);
+  const int saved_stdout = ::dup(STDOUT_FILENO);
+  const int saved_stderr = ::dup(STDERR_FILENO);
+  ::dup2(pipe_fds[1], STDOUT_FILENO);
+  ::dup2(pipe_fds[1], STDERR_FILENO);
+  SpawnDetached({lingering.string()});
+  ::dup2(saved_stdout, STDOUT_FILENO);
+  ::dup2(saved_stderr, STDERR_FILENO);
+  ::close(saved_stdout);
+  ::close(saved_stderr);
+  ::close(pipe_fds[1]);
+
+  pollfd reader{pipe_fds[0], POLLIN, 0};
+  ASSERT_EQ(::poll(&reader, 1, 2000), 1) << "the spawned program still holds the pipe";
+  char byte = 0;
+  EXPECT_EQ(::read(pipe_fds[0], &byte, 1), 0);
+  ::close(pipe_fds[0]);
 }
 
 TEST_F(ShellTest, OpenFileRunsXdgOpenAndStartProgramTheProgramWithThePathAsOneArgument) {
