@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything with the tests, and runs every test.
 # Usage: scripts/test.sh [--sanitize]
-#   --sanitize  a separate build of the core and terminal programs with AddressSanitizer
-#               and UndefinedBehaviorSanitizer, running their tests
+#   --sanitize  a separate build of everything with AddressSanitizer and
+#               UndefinedBehaviorSanitizer, running every test again
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +18,7 @@ if [ "${CI:-}" = "true" ]; then
 fi
 if [ $sanitize -eq 1 ]; then
   dir=build-sanitize
-  flags+=(-DVELDOR_SANITIZE=ON -DVELDOR_GUI=OFF)
+  flags+=(-DVELDOR_SANITIZE=ON)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
