@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/lister_context.h"
+#include "engine/replace_list.h"
+#include "engine/settings.h"
 #include "platform/messages.h"
 #include "template_gen.h"
 #include "writers/html_listing.h"
@@ -25,12 +26,6 @@ class CountingMessages : public veldor::MessageSink {
     return veldor::Answer::Yes;
   }
   std::size_t count = 0;
-};
-
-class NoShell : public veldor::Shell {
- public:
-  void OpenFile(const std::filesystem::path&) override {}
-  void StartProgram(const std::filesystem::path&, const std::string&) override {}
 };
 
 // The median of five runs, in milliseconds.
@@ -68,9 +63,6 @@ struct Bench {
   veldor::ListingSettings settings;
   veldor::ReplaceLists lists{root};
   CountingMessages messages;
-  NoShell shell;
-  veldor::RealFileSystem file_system;
-  veldor::ListerContext context{settings, lists, messages, shell, file_system, root, {}};
 
   Bench() {
     std::filesystem::create_directories(root / "template" / "docomo");
@@ -89,10 +81,14 @@ struct Bench {
     std::uintmax_t page[2];
     const std::string* names[2] = {&small, &large};
     for (int i = 0; i < 2; ++i) {
-      int result = 0;
-      ms[i] = MedianMs([&] { result = RenderHtmlListing(listing, folder, *names[i], context); });
-      page[i] = result == 0 ? std::filesystem::file_size(folder / *names[i]) : 0;
-      if (result != 0) std::printf("%s: result %d\n", names[i]->c_str(), result);
+      auto outcome = veldor::WriteOutcome::Failed;
+      ms[i] = MedianMs([&] {
+        outcome = RenderHtmlListing(listing, folder, *names[i], settings, lists, root / "template",
+                                    messages);
+      });
+      const bool written = outcome == veldor::WriteOutcome::Written;
+      page[i] = written ? std::filesystem::file_size(folder / *names[i]) : 0;
+      if (!written) std::printf("%s: not written\n", names[i]->c_str());
     }
     std::printf("%-26s %11.1f ms %11.1f ms %7.2f   %ju / %ju\n", what, ms[0], ms[1], ms[1] / ms[0],
                 page[0], page[1]);

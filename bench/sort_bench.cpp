@@ -29,8 +29,8 @@ std::vector<FileRecord> MakeListing(std::size_t files, unsigned seed) {
   std::vector<std::size_t> numbers(files);
   for (std::size_t i = 0; i < files; ++i) numbers[i] = i;
   std::shuffle(numbers.begin(), numbers.end(), rng);
-  std::vector<FileRecord> records(1);
-  records.reserve(files + 1);
+  std::vector<FileRecord> records;
+  records.reserve(files);
   char buffer[64];
   for (std::size_t i = 0; i < files; ++i) {
     FileRecord r;

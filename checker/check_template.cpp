@@ -43,10 +43,6 @@ constexpr std::string_view kWrongFileCaption = "ファイルが違います";
 constexpr std::string_view kWrongExtension =
     "テンプレートファイルの拡張子は\r\n「.html」か「.htm」にしてください。";
 
-constexpr std::string_view kStartMarker = "[@START@]";
-constexpr std::string_view kStopMarker = "[@STOP@]";
-constexpr std::string_view kOpen = "[@";
-
 enum class Section { Before, Repeat, After };
 
 struct SectionRules {
@@ -148,13 +144,6 @@ std::string_view SectionText(const TemplateSections& sections, Section section) 
   return {};
 }
 
-// The extension as a path split gives it: from the last "." of the file name, dot included.
-std::string_view Extension(const std::string& file_name) {
-  const std::size_t dot = file_name.rfind('.');
-  if (dot == std::string::npos) return {};
-  return std::string_view(file_name).substr(dot);
-}
-
 }  // namespace
 
 void CheckTemplate(const std::filesystem::path& path, MessageSink& messages) {
@@ -186,7 +175,7 @@ void CheckDroppedFiles(const std::vector<std::filesystem::path>& paths, MessageS
   for (const std::filesystem::path& path : paths) {
     // Letter case counts: ".HTML" is refused.
     const std::string file_name = path.filename().native();
-    const std::string_view extension = Extension(file_name);
+    const std::string_view extension = FileExtension(file_name);
     if (extension == ".html" || extension == ".htm") {
       CheckTemplate(path, messages);
     } else {

@@ -6,12 +6,9 @@
 #include <system_error>
 
 #include "cli/terminal_messages.h"
-#include "engine/lister_context.h"
-#include "engine/listing_run.h"
-#include "engine/replace_list.h"
 #include "engine/settings.h"
-#include "platform/file_system.h"
-#include "platform/profile.h"
+#include "listing/lister.h"
+#include "listing/listing_run.h"
 #include "platform/shell.h"
 #include "platform/user_program_folder.h"
 
@@ -29,7 +26,7 @@ struct CliOptions {
 };
 
 std::optional<int> ParseCarrier(const std::string& value) {
-  for (int company = kDocomo; company <= kAu; ++company) {
+  for (const int company : kCarriers) {
     if (value == CarrierName(company)) return company;
   }
   return std::nullopt;
@@ -127,29 +124,18 @@ int RunDropWith(const CliOptions& options, std::ostream& out, std::ostream& err,
                 bool interactive) {
   const std::filesystem::path program_folder =
       AsDropped(options.program_folder.value_or(DesktopProgramFolder()));
-  ListingSettings settings;
-  LoadSettings(settings, Profile(program_folder / "quorsel.ini"));
-  if (options.company) settings.company = *options.company;
-  if (options.output_mode) settings.output_mode = *options.output_mode;
-
   // In JSON mode stdout carries only the records, so a question is asked on stderr.
   TerminalMessages messages(out, in, interactive, options.format, options.policy, &err);
-  ReplaceLists lists(program_folder);
-  LoadListsAtStartup(lists, messages);
-
   DesktopShell shell;
-  RealFileSystem file_system;
-  ListerContext context{settings,
-                        lists,
-                        messages,
-                        shell,
-                        file_system,
-                        program_folder,
-                        FindBrowserPath(program_folder)};
+  // The settings file is only read: the options below hold for this run alone.
+  Lister lister(program_folder, messages, shell);
+  if (options.company) lister.settings().company = *options.company;
+  if (options.output_mode) lister.settings().output_mode = *options.output_mode;
+
   std::vector<std::filesystem::path> dropped;
   dropped.reserve(options.paths.size());
   for (const auto& path : options.paths) dropped.push_back(AsDropped(path));
-  RunDrop(dropped, context);
+  RunDrop(dropped, lister.context());
   out.flush();
   return messages.warned() ? 1 : 0;
 }

@@ -11,11 +11,24 @@ function(veldor_target_defaults target)
   endif()
 endfunction()
 
+# veldor_expose_folder(target): the target's users, and the target itself, include its
+# headers as "<folder>/<name>.h" (the folder relative to the source tree) and see no other
+# folder of the tree: each library's include path is its own folder plus its dependencies'
+# folders, so the compiler refuses an include of a folder the library does not depend on.
+function(veldor_expose_folder target)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  set(root ${CMAKE_BINARY_DIR}/include/${target})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
 # veldor_add_library(name SOURCES ... DEPS ...): one core folder, one static library.
 function(veldor_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  veldor_expose_folder(${name})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   veldor_target_defaults(${name})
   if(VELDOR_SANITIZE)

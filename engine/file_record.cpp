@@ -31,7 +31,7 @@ std::optional<FileRecord> BuildNamedRecord(const std::filesystem::path& path, st
 
 bool PassesFilter(std::string_view file_name, const ListingSettings& settings) {
   if (settings.all_files == 0) return true;
-  const std::string ext = FileExtension(file_name);
+  const std::string_view ext = FileExtension(file_name);
   // A name without a "." never passes, even against an empty entry in the list.
   if (ext.empty()) return false;
   return std::any_of(settings.extensions.begin(), settings.extensions.end(),
@@ -58,13 +58,6 @@ std::int64_t ChargeForPackets(std::int64_t packets, double rate) {
   return static_cast<std::int64_t>(rounded);
 }
 
-std::string FileExtension(std::string_view file_name) {
-  // "." lies below 0x40 and is never the second byte of a CP932 character.
-  const std::size_t dot = file_name.rfind('.');
-  if (dot == std::string_view::npos) return {};
-  return std::string(file_name.substr(dot));
-}
-
 std::optional<FileRecord> BuildFileRecord(const std::filesystem::path& path,
                                           const ListingSettings& settings,
                                           const ReplaceLists& lists, FileSystem& fs) {
@@ -77,7 +70,7 @@ std::optional<Listing> ScanFolder(const std::filesystem::path& folder,
   auto entries = fs.Enumerate(folder);
   if (!entries) return std::nullopt;
   Listing listing;
-  listing.records.reserve(entries->size() + 1);
+  listing.records.reserve(entries->size());
   for (const FolderEntry& entry : *entries) {
     if (entry.is_directory) continue;
     std::string name = PathToCp932(entry.name);

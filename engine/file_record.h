@@ -26,13 +26,11 @@ struct FileRecord {
   friend bool operator==(const FileRecord&, const FileRecord&) = default;
 };
 
-/// The records of one folder: position 0 is an empty record, files are at 1..count()-1.
+/// The records of the listed files of one folder.
 struct Listing {
-  std::vector<FileRecord> records = std::vector<FileRecord>(1);
+  std::vector<FileRecord> records;
   std::size_t longest_name = 0;  ///< greatest byte length of a file_name
   std::size_t longest_text = 0;  ///< greatest byte length of an extended_text
-
-  std::size_t count() const { return records.size(); }
 };
 
 /// Packets of 128 bytes, a started packet counting whole.
@@ -51,9 +49,5 @@ std::optional<FileRecord> BuildFileRecord(const std::filesystem::path& path,
 std::optional<Listing> ScanFolder(const std::filesystem::path& folder,
                                   const ListingSettings& settings, const ReplaceLists& lists,
                                   FileSystem& fs);
-
-/// The extension of a file name: from its last "." to the end, dot included; empty when
-/// the name has no ".". (".jpg" has the extension ".jpg".)
-std::string FileExtension(std::string_view file_name);
 
 }  // namespace veldor

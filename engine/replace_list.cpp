@@ -160,24 +160,24 @@ std::optional<std::string> ReadOrCreate(const std::filesystem::path& file) {
 
 }  // namespace
 
-int ReplaceLists::LoadReplaceList(ListKind kind) {
+bool ReplaceLists::LoadReplaceList(ListKind kind) {
   const auto bytes = ReadOrCreate(FilePath(kind));
-  if (!bytes) return -1;
+  if (!bytes) return false;
   mutable_list(kind).Assign(ParseReplaceFile(*bytes));
-  return 0;
+  return true;
 }
 
-int ReplaceLists::WriteReplaceList(ListKind kind, const std::vector<ReplaceRow>& rows) {
+bool ReplaceLists::WriteReplaceList(ListKind kind, const std::vector<ReplaceRow>& rows) {
   std::string bytes;
   for (const auto& row : rows) {
     bytes += FormatReplaceLine(row);
     bytes += "\r\n";
   }
-  if (!WriteFileAtomically(FilePath(kind), bytes)) return -1;
+  if (!WriteFileAtomically(FilePath(kind), bytes)) return false;
   // The next listing should see what was saved, exactly as a reload of the file gives it
   // (rows with an empty text drop out).
   mutable_list(kind).Assign(ParseReplaceFile(bytes));
-  return 0;
+  return true;
 }
 
 std::string ReplaceLists::FindExtendedText(ListKind kind, std::string_view key) const {
@@ -209,7 +209,7 @@ Message ReplaceListMessage(ListKind kind, ListMessage situation) {
 
 void LoadListsAtStartup(ReplaceLists& lists, MessageSink& messages) {
   for (const ListKind kind : {ListKind::FileNames, ListKind::FolderNames}) {
-    if (lists.LoadReplaceList(kind) != 0) {
+    if (!lists.LoadReplaceList(kind)) {
       messages.Show(ReplaceListMessage(kind, ListMessage::StartupReadError));
     }
   }

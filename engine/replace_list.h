@@ -72,12 +72,12 @@ class ReplaceLists {
   std::filesystem::path FilePath(ListKind kind) const;
   const ReplaceList& list(ListKind kind) const;
 
-  /// Reads the list file (creating a missing one empty). 0 when read, -1 when it can
-  /// neither be opened nor created; the list is then unchanged.
-  int LoadReplaceList(ListKind kind);
-  /// Writes `rows` to the list file. 0 when written, -1 when it could not be; on success
-  /// the list in memory holds what a reload of the file would give.
-  int WriteReplaceList(ListKind kind, const std::vector<ReplaceRow>& rows);
+  /// Reads the list file (creating a missing one empty). False when it can neither be
+  /// opened nor created; the list is then unchanged.
+  bool LoadReplaceList(ListKind kind);
+  /// Writes `rows` to the list file; false when it could not be. On success the list in
+  /// memory holds what a reload of the file would give.
+  bool WriteReplaceList(ListKind kind, const std::vector<ReplaceRow>& rows);
   /// The text for `key` in the list of `kind`, or `key` itself.
   std::string FindExtendedText(ListKind kind, std::string_view key) const;
   /// The listed text for `key` in the list of `kind`, or null when it has no entry.

@@ -15,7 +15,7 @@ enum class Kind {
   kRate,             // rates[index], hundredths of a yen per packet
   kCarrierOrFormat,  // *field, 1..3, anything else is 1
   kInt,              // *field
-  kColumn,           // output_items[index]
+  kColumn,           // output_items[index], index a Column
   kExtensions,       // extensions, as the "ext_strings" form
   kTemplates,        // templates[index], as the "templatesN" form
 };
@@ -29,6 +29,8 @@ struct Key {
   int int_default;
   std::string_view text_default;  // for kExtensions and kTemplates
 };
+
+constexpr int Col(Column column) { return static_cast<int>(column); }
 
 constexpr std::string_view kMain = "MAIN_OPTION";
 constexpr std::string_view kPage1 = "PAGE_1";
@@ -49,12 +51,12 @@ constexpr Key kKeys[] = {
     {kPage1, "file_open", Kind::kInt, 0, &ListingSettings::file_open, 0, {}},
     {kPage1, "all_files", Kind::kInt, 0, &ListingSettings::all_files, 1, {}},
     {kPage1, "ext_strings", Kind::kExtensions, 0, nullptr, 0, ".jpg .gif .png "},
-    {kPage2, "output_items1", Kind::kColumn, 1, nullptr, 1, {}},
-    {kPage2, "output_items2", Kind::kColumn, 2, nullptr, 1, {}},
-    {kPage2, "output_items3", Kind::kColumn, 3, nullptr, 0, {}},
-    {kPage2, "output_items4", Kind::kColumn, 4, nullptr, 1, {}},
-    {kPage2, "output_items5", Kind::kColumn, 5, nullptr, 1, {}},
-    {kPage2, "output_items6", Kind::kColumn, 6, nullptr, 0, {}},
+    {kPage2, "output_items1", Kind::kColumn, Col(Column::FileSize), nullptr, 1, {}},
+    {kPage2, "output_items2", Kind::kColumn, Col(Column::ModifiedDate), nullptr, 1, {}},
+    {kPage2, "output_items3", Kind::kColumn, Col(Column::CreatedDate), nullptr, 0, {}},
+    {kPage2, "output_items4", Kind::kColumn, Col(Column::PacketCount), nullptr, 1, {}},
+    {kPage2, "output_items5", Kind::kColumn, Col(Column::PacketCharge), nullptr, 1, {}},
+    {kPage2, "output_items6", Kind::kColumn, Col(Column::ExtendedText), nullptr, 0, {}},
     {kPage2, "templates1", Kind::kTemplates, kDocomo, nullptr, 0, "index.html/"},
     {kPage2, "templates2", Kind::kTemplates, kVodafone, nullptr, 0, "index.html/"},
     {kPage2, "templates3", Kind::kTemplates, kAu, nullptr, 0, "index.html/"},

@@ -12,6 +12,8 @@ namespace veldor {
 
 /// Carriers as stored in the settings file.
 enum Carrier : int { kDocomo = 1, kVodafone = 2, kAu = 3 };
+/// Every carrier, in the order of the settings file and the radios.
+inline constexpr std::array<int, 3> kCarriers{kDocomo, kVodafone, kAu};
 /// Output formats as stored in the settings file.
 enum OutputFormat : int { kTxt = 1, kCsv = 2, kHtml = 3 };
 /// Sort keys: the positions of the sort-key list of the settings page.
@@ -24,6 +26,11 @@ enum SortKey : int {
   kSortPacketCharge = 5,
   kSortExtendedText = 6,
 };
+
+/// The optional columns of the text and CSV listings, in the order of their settings keys
+/// (output_items1..6).
+enum class Column { FileSize, ModifiedDate, CreatedDate, PacketCount, PacketCharge, ExtendedText };
+inline constexpr std::size_t kColumnCount = 6;
 
 /// All options of the listing program. Flags are on only when they equal 1; `all_files`
 /// 0 means every file. Texts are CP932.
@@ -39,15 +46,16 @@ struct ListingSettings {
   int file_open = 0;
   int all_files = 1;
   std::vector<std::string> extensions{".jpg", ".gif", ".png"};
-  /// Column flags, indexed 1..6 (index 0 unused): size, modified, created, packets,
-  /// charge, extended text.
-  std::array<int, 7> output_items{0, 1, 1, 0, 1, 1, 0};
+  /// Column flags, indexed by Column.
+  std::array<int, kColumnCount> output_items{1, 1, 0, 1, 1, 0};
   /// Template file names per carrier, indexed by Carrier 1..3 (index 0 unused).
   std::array<std::vector<std::string>, 4> templates{
       std::vector<std::string>{}, {"index.html"}, {"index.html"}, {"index.html"}};
 
   /// The rate of the current carrier (0 for a company outside 1..3).
   double CurrentRate() const;
+  /// True when the listings have the column.
+  bool Shows(Column column) const { return output_items[static_cast<std::size_t>(column)] == 1; }
 };
 
 /// The carrier's name ("docomo", "Vodafone", "au"), empty outside 1..3.

@@ -88,20 +88,20 @@ std::vector<std::uint64_t> Ranks(std::vector<std::pair<Key, std::size_t>> keyed,
   return rank;
 }
 
-// Ranks of records 1..size-1 by `key`, without copying a string.
+// Ranks of the records by `key`, without copying a string.
 std::vector<std::uint64_t> RanksByKey(const std::vector<FileRecord>& records, int key,
                                       bool descending) {
   if (TextField(records.front(), key)) {
     std::vector<std::pair<std::string_view, std::size_t>> keyed;
-    keyed.reserve(records.size() - 1);
-    for (std::size_t i = 1; i < records.size(); ++i) {
+    keyed.reserve(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
       keyed.emplace_back(*TextField(records[i], key), i);
     }
     return Ranks(std::move(keyed), CompareText, descending, records.size());
   }
   std::vector<std::pair<std::int64_t, std::size_t>> keyed;
-  keyed.reserve(records.size() - 1);
-  for (std::size_t i = 1; i < records.size(); ++i)
+  keyed.reserve(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i)
     keyed.emplace_back(NumberField(records[i], key), i);
   return Ranks(std::move(keyed), CompareNumbers, descending, records.size());
 }
@@ -143,9 +143,9 @@ class Tournament {
 // Moves the records into the order that a selection sort, taking the first best record
 // of the remainder and exchanging it into place, gives for these ranks.
 void SelectionOrder(std::vector<FileRecord>& records, const std::vector<std::uint64_t>& rank) {
-  // at[pos]: index in `records` of the record now standing at position pos + 1.
-  std::vector<std::size_t> at(records.size() - 1);
-  std::iota(at.begin(), at.end(), std::size_t{1});
+  // at[pos]: index in `records` of the record now standing at position pos.
+  std::vector<std::size_t> at(records.size());
+  std::iota(at.begin(), at.end(), std::size_t{0});
   Tournament tree(at.size());
   for (std::size_t pos = 0; pos < at.size(); ++pos) tree.Set(pos, rank[at[pos]]);
   tree.Build();
@@ -159,8 +159,7 @@ void SelectionOrder(std::vector<FileRecord>& records, const std::vector<std::uin
     tree.Remove(pos);
   }
   std::vector<FileRecord> sorted(records.size());
-  sorted[0] = std::move(records[0]);
-  for (std::size_t pos = 0; pos < at.size(); ++pos) sorted[pos + 1] = std::move(records[at[pos]]);
+  for (std::size_t pos = 0; pos < at.size(); ++pos) sorted[pos] = std::move(records[at[pos]]);
   records.swap(sorted);
 }
 
@@ -176,7 +175,7 @@ int CompareRecords(const FileRecord& a, const FileRecord& b, int key, int style)
 
 void SortRecords(std::vector<FileRecord>& records, int key, int style) {
   // Nothing moves for an invalid key or style: every comparison would answer -255.
-  if (records.size() <= 2 || !ValidKey(key) || !ValidStyle(style)) return;
+  if (records.size() < 2 || !ValidKey(key) || !ValidStyle(style)) return;
   SelectionOrder(records, RanksByKey(records, key, style == 1));
 }
 

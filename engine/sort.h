@@ -11,9 +11,9 @@ namespace veldor {
 /// -255 when key is outside 0..6 or style is neither 0 nor 1.
 int CompareRecords(const FileRecord& a, const FileRecord& b, int key, int style);
 
-/// Orders positions 1..size-1 of `records` (position 0 never moves) exactly as a selection
-/// sort that exchanges the first best record of the remainder into place would, but in
-/// O(n log n). A key or style out of range leaves the scan order.
+/// Orders `records` exactly as a selection sort that exchanges the first best record of the
+/// remainder into place would, but in O(n log n). A key or style out of range leaves the scan
+/// order.
 void SortRecords(std::vector<FileRecord>& records, int key, int style);
 
 }  // namespace veldor

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <utility>
 
-#include "engine/listing_run.h"
 #include "lister_ui/about_dlg.h"
 #include "lister_ui/settings/settings_sheet.h"
+#include "listing/listing_run.h"
 #include "qt_common/desktop_program.h"
 
 namespace {
@@ -48,19 +48,13 @@ veldor::Shell& Pick(veldor::Shell* given, std::unique_ptr<veldor::Shell>& own) {
 CListerDlg::CListerDlg(std::filesystem::path program_folder, veldor::MessageSink* messages,
                        veldor::Shell* shell)
     : DropWindow(messages),
-      program_folder_(std::move(program_folder)),
-      profile_(program_folder_ / "quorsel.ini"),
-      lists_(program_folder_),
-      context_{settings_,       lists_, this->messages(), Pick(shell, own_shell_), file_system_,
-               program_folder_, {}} {
+      lister_(std::move(program_folder), this->messages(), Pick(shell, own_shell_)),
+      settings_(lister_.settings()) {
   CreateControls();
-  context_.browser_path = veldor::FindBrowserPath(program_folder_);
-  veldor::LoadSettings(settings_, profile_);
   MarkRadios();
-  veldor::LoadListsAtStartup(lists_, context_.messages);
 }
 
-CListerDlg::~CListerDlg() { veldor::SaveSettings(settings_, profile_); }
+CListerDlg::~CListerDlg() { lister_.SaveSettings(); }
 
 void CListerDlg::CreateControls() {
   setObjectName(QStringLiteral("listerDialog"));
@@ -100,7 +94,7 @@ void CListerDlg::CreateRadioGroup(const QString& title, const char* name, const 
 
 void CListerDlg::MarkRadios() {
   // Values outside 1..3 never reach here: the settings load turns them into 1.
-  if (settings_.company >= 1 && settings_.company <= 3) {
+  if (!veldor::CarrierName(settings_.company).empty()) {
     radios_[static_cast<std::size_t>(settings_.company)]->setChecked(true);
   }
   if (settings_.output_mode >= 1 && settings_.output_mode <= 3) {
@@ -118,7 +112,7 @@ void CListerDlg::OnRadioClicked(int slot) {
 }
 
 void CListerDlg::OnSettingsClicked() {
-  if (veldor::ui::RunSettingsSheet(this, context_)) MarkRadios();
+  if (veldor::ui::RunSettingsSheet(this, context())) MarkRadios();
 }
 
 void CListerDlg::ShowAbout() {
@@ -127,5 +121,5 @@ void CListerDlg::ShowAbout() {
 }
 
 void CListerDlg::HandleDrop(const std::vector<std::filesystem::path>& paths) {
-  veldor::RunDrop(paths, context_);
+  veldor::RunDrop(paths, context());
 }

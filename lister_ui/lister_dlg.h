@@ -7,11 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/lister_context.h"
-#include "engine/replace_list.h"
-#include "engine/settings.h"
-#include "platform/file_system.h"
-#include "platform/profile.h"
+#include "listing/lister.h"
 #include "platform/shell.h"
 #include "qt_common/drop_window.h"
 
@@ -21,8 +17,8 @@ class CListerDlg : public veldor::ui::DropWindow {
   Q_OBJECT
 
  public:
-  /// Starts up on `program_folder` (quorsel.ini, the list files, help.html, template/):
-  /// finds the browser, loads the settings and marks the radios, then loads the lists.
+  /// Starts up on `program_folder` (quorsel.ini, the list files, help.html, template/)
+  /// and marks the radios of the loaded settings.
   /// Messages go to `messages` and files are opened through `shell`; when they are null,
   /// the dialog's own message boxes and the desktop are used.
   explicit CListerDlg(std::filesystem::path program_folder, veldor::MessageSink* messages = nullptr,
@@ -31,7 +27,7 @@ class CListerDlg : public veldor::ui::DropWindow {
   ~CListerDlg() override;
 
   void ShowAbout() override;
-  veldor::ListerContext& context() { return context_; }
+  veldor::ListerContext& context() { return lister_.context(); }
 
  protected:
   /// Hands `paths` to the listing run as one drop.
@@ -44,13 +40,9 @@ class CListerDlg : public veldor::ui::DropWindow {
   void OnRadioClicked(int slot);
   void OnSettingsClicked();
 
-  std::filesystem::path program_folder_;
-  veldor::Profile profile_;
-  veldor::ListingSettings settings_;
-  veldor::ReplaceLists lists_;
   std::unique_ptr<veldor::Shell> own_shell_;
-  veldor::RealFileSystem file_system_;
-  veldor::ListerContext context_;
+  veldor::Lister lister_;
+  veldor::ListingSettings& settings_;
 
   /// Slot k (1..6) holds the radio of id 999 + k: carriers in 1..3, formats in 4..6.
   std::array<QRadioButton*, 7> radios_{};

@@ -9,12 +9,14 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
+#include <system_error>
 
 namespace veldor {
 
 namespace {
 
-bool IsExecutableFile(const std::filesystem::path& path) {
+// A regular file this process may run.
+bool CanExecute(const std::filesystem::path& path) {
   struct stat status {};
   return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
          ::access(path.c_str(), X_OK) == 0;
@@ -74,7 +76,7 @@ void SpawnDetached(const std::vector<std::string>& argv) {
 std::filesystem::path FindOnPath(const std::string& name) {
   if (name.empty()) return {};
   if (name.find('/') != std::string::npos)
-    return IsExecutableFile(name) ? std::filesystem::path(name) : std::filesystem::path();
+    return CanExecute(name) ? std::filesystem::path(name) : std::filesystem::path();
   const char* path_variable = std::getenv("PATH");
   const std::string_view search = path_variable != nullptr ? path_variable : "/usr/bin:/bin";
   std::size_t start = 0;
@@ -85,7 +87,7 @@ std::filesystem::path FindOnPath(const std::string& name) {
     // An empty element stands for the current folder, as for the shell.
     const std::filesystem::path candidate =
         (folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder)) / name;
-    if (IsExecutableFile(candidate)) return candidate;
+    if (CanExecute(candidate)) return candidate;
     if (colon == std::string_view::npos) return {};
     start = colon + 1;
   }
@@ -97,6 +99,13 @@ void DesktopShell::OpenFile(const std::filesystem::path& file) {
 
 void DesktopShell::StartProgram(const std::filesystem::path& program, const std::string& argument) {
   SpawnDetached({program.native(), argument});
+}
+
+std::filesystem::path FindBrowserPath(const std::filesystem::path& program_folder) {
+  std::error_code ec;
+  // help.html stands for "a page the desktop can show": without it no browser is looked up.
+  if (!std::filesystem::exists(program_folder / "help.html", ec)) return {};
+  return FindOnPath("xdg-open");
 }
 
 }  // namespace veldor

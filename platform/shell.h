@@ -31,4 +31,8 @@ void SpawnDetached(const std::vector<std::string>& argv);
 /// The full path of `name` found on PATH, or an empty path.
 std::filesystem::path FindOnPath(const std::string& name);
 
+/// The program that opens HTML listings: xdg-open on PATH when help.html is in the program
+/// folder, else an empty path.
+std::filesystem::path FindBrowserPath(const std::filesystem::path& program_folder);
+
 }  // namespace veldor

@@ -21,7 +21,7 @@ fs::path HomeFolder() {
   return {};
 }
 
-bool IsExecutableFile(const fs::path& file) {
+bool HasExecuteBit(const fs::path& file) {
   std::error_code error;
   const fs::perms perms = fs::status(file, error).permissions();
   return !error && (perms & (fs::perms::owner_exec | fs::perms::group_exec |
@@ -41,7 +41,7 @@ void CopyMissing(const fs::path& from, const fs::path& to) {
     }
     return;
   }
-  if (fs::exists(fs::symlink_status(to, error)) || IsExecutableFile(from)) return;
+  if (fs::exists(fs::symlink_status(to, error)) || HasExecuteBit(from)) return;
   fs::copy_file(from, to, fs::copy_options::skip_existing, error);
 }
 

@@ -2,16 +2,13 @@
 
 #include <array>
 
-#include "platform/file_io.h"  // ForEachLine only: a header template, nothing to link
+#include "platform/file_io.h"
 #include "text/cp932.h"
 
 namespace veldor {
 
 namespace {
 
-constexpr std::string_view kStartLine = "[@START@]";
-constexpr std::string_view kStopLine = "[@STOP@]";
-constexpr std::string_view kOpen = "[@";
 constexpr std::string_view kClose = "@]";
 
 // Table order: a candidate is compared against the tags in this order.
@@ -32,10 +29,10 @@ TemplateSections SplitTemplate(std::string_view file_bytes) {
   std::string gathering;
   ForEachLine(file_bytes, [&](std::string_view line) {
     // A marker hands over what was gathered and replaces whatever its section held.
-    if (line == kStartLine) {
+    if (line == kStartMarker) {
       sections.before = std::move(gathering);
       gathering.clear();
-    } else if (line == kStopLine) {
+    } else if (line == kStopMarker) {
       sections.repeat = std::move(gathering);
       gathering.clear();
     } else {
@@ -59,7 +56,7 @@ std::string JoinTemplateLines(std::string_view file_bytes) {
 
 TagCandidate FindTagCandidate(std::string_view text, std::size_t from) {
   TagCandidate candidate;
-  candidate.open = FindMb(text, kOpen, from);
+  candidate.open = FindMb(text, kTagOpen, from);
   // "[" and "@" are single-byte characters, so open + 2 is the next character boundary.
   if (candidate.found()) candidate.close = FindMb(text, kClose, candidate.open + 2);
   return candidate;
@@ -69,7 +66,7 @@ TagCandidateSearch::TagCandidateSearch(std::string_view text) : text_(text) {}
 
 TagCandidate TagCandidateSearch::Next(std::size_t from) {
   TagCandidate candidate;
-  candidate.open = FindMb(text_, kOpen, from);
+  candidate.open = FindMb(text_, kTagOpen, from);
   if (!candidate.found()) return candidate;
   const std::size_t close_from = candidate.open + 2;
   // The first "@]" at or after an earlier start is also the first one at or after any later

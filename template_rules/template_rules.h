@@ -9,6 +9,11 @@
 
 namespace veldor {
 
+/// The marker lines that frame the repeat section, and the opening of every tag.
+inline constexpr std::string_view kStartMarker = "[@START@]";
+inline constexpr std::string_view kStopMarker = "[@STOP@]";
+inline constexpr std::string_view kTagOpen = "[@";
+
 /// The three sections of a template; each line is followed by "\n".
 struct TemplateSections {
   std::string before;

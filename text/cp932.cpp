@@ -138,6 +138,11 @@ std::size_t Cp932SequenceLength(std::string_view s) {
 
 }  // namespace
 
+std::string_view FileExtension(std::string_view file_name) {
+  const std::size_t dot = file_name.rfind('.');
+  return dot == std::string_view::npos ? std::string_view() : file_name.substr(dot);
+}
+
 int MbsCmp(std::string_view a, std::string_view b) {
   return CompareChars(a, b, [](unsigned v) { return v; });
 }

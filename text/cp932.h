@@ -26,6 +26,11 @@ std::size_t FindMb(std::string_view text, std::string_view needle, std::size_t f
 /// second byte of a double-byte character). Returns npos when there is none.
 std::size_t FindLastMbChar(std::string_view text, char c);
 
+/// The extension of a file name: from its last "." to the end, dot included; empty when
+/// the name has no ".". (".jpg" has the extension ".jpg".) The same for CP932 and UTF-8
+/// names, since "." is never part of a multi-byte character in either.
+std::string_view FileExtension(std::string_view file_name);
+
 /// Character-by-character comparison: a double-byte character is lead*256+trail, any other
 /// byte its unsigned value; a proper prefix comes first. Returns <0, 0 or >0.
 int MbsCmp(std::string_view a, std::string_view b);

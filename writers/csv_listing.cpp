@@ -9,14 +9,14 @@
 namespace veldor {
 namespace {
 
-std::string HeaderRow(const std::array<int, 7>& items) {
+std::string HeaderRow(const ListingSettings& settings) {
   std::string header = "ファイル名";
-  if (items[6] == 1) header += ",拡張テキスト";
-  if (items[1] == 1) header += ",ファイルサイズ（byte）";
-  if (items[2] == 1) header += ",ファイル更新日付";
-  if (items[3] == 1) header += ",ファイル作成日付";
-  if (items[4] == 1) header += ",パケット数";
-  if (items[5] == 1) header += ",パケット料金（円）";
+  if (settings.Shows(Column::ExtendedText)) header += ",拡張テキスト";
+  if (settings.Shows(Column::FileSize)) header += ",ファイルサイズ（byte）";
+  if (settings.Shows(Column::ModifiedDate)) header += ",ファイル更新日付";
+  if (settings.Shows(Column::CreatedDate)) header += ",ファイル作成日付";
+  if (settings.Shows(Column::PacketCount)) header += ",パケット数";
+  if (settings.Shows(Column::PacketCharge)) header += ",パケット料金（円）";
   header += "\r\n\r\n";
   return Utf8ToCp932(header);
 }
@@ -43,48 +43,43 @@ void AppendNumber(std::string& row, std::int64_t value) {
   row.append(digits, end);
 }
 
-void AppendRow(std::string& out, const FileRecord& record, const std::array<int, 7>& items) {
+void AppendRow(std::string& out, const FileRecord& record, const ListingSettings& settings) {
   AppendField(out, record.file_name);
-  if (items[6] == 1) {
+  if (settings.Shows(Column::ExtendedText)) {
     out += ',';
     AppendField(out, record.extended_text);
   }
-  if (items[1] == 1) AppendNumber(out, record.file_size);
-  if (items[2] == 1) {
+  if (settings.Shows(Column::FileSize)) AppendNumber(out, record.file_size);
+  if (settings.Shows(Column::ModifiedDate)) {
     out += ',';
     AppendField(out, record.modified_date);
   }
-  if (items[3] == 1) {
+  if (settings.Shows(Column::CreatedDate)) {
     out += ',';
     AppendField(out, record.created_date);
   }
-  if (items[4] == 1) AppendNumber(out, record.packet_count);
-  if (items[5] == 1) AppendNumber(out, record.packet_charge);
+  if (settings.Shows(Column::PacketCount)) AppendNumber(out, record.packet_count);
+  if (settings.Shows(Column::PacketCharge)) AppendNumber(out, record.packet_charge);
   out += "\r\n";
 }
 
 }  // namespace
 
 std::string FormatCsvListing(const Listing& listing, const ListingSettings& settings) {
-  std::string out = HeaderRow(settings.output_items);
-  if (listing.count() <= 1) return out;
+  std::string out = HeaderRow(settings);
+  if (listing.records.empty()) return out;
   // One reservation for the whole table keeps a large folder from re-growing the buffer.
   // Rows are not padded, so the longest text is no measure of a row: reserving it for
   // every row could ask for far more memory than the table needs.
-  out.reserve(out.size() + (listing.count() - 1) * (listing.longest_name + 80));
-  for (std::size_t i = 1; i < listing.count(); ++i) {
-    AppendRow(out, listing.records[i], settings.output_items);
-  }
+  out.reserve(out.size() + listing.records.size() * (listing.longest_name + 80));
+  for (const FileRecord& record : listing.records) AppendRow(out, record, settings);
   return out;
 }
 
-int WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
-                    const ListingSettings& settings, MessageSink& messages) {
-  if (AskOverwrite(path, PathToCp932(path), Icon::None, settings.over_write, messages) == -1) {
-    return -1;
-  }
-  if (!WriteListingFile(path, FormatCsvListing(listing, settings), messages)) return -2;
-  return 0;
+WriteOutcome WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
+                             const ListingSettings& settings, MessageSink& messages) {
+  return WriteListingFile(path, PathToCp932(path), Icon::None, settings.over_write,
+                          FormatCsvListing(listing, settings), messages);
 }
 
 }  // namespace veldor

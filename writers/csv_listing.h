@@ -6,6 +6,7 @@
 #include "engine/file_record.h"
 #include "engine/settings.h"
 #include "platform/messages.h"
+#include "writers/output_file.h"
 
 namespace veldor {
 
@@ -13,9 +14,8 @@ namespace veldor {
 /// per file. A field holding a comma, a double quote, CR or LF is quoted.
 std::string FormatCsvListing(const Listing& listing, const ListingSettings& settings);
 
-/// Writes the CSV table to `path`, asking before overwriting when `over_write` is 1.
-/// 0 when written, -1 when the user declined, -2 when it could not be written (shown).
-int WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
-                    const ListingSettings& settings, MessageSink& messages);
+/// Writes the CSV table to `path` through WriteListingFile.
+WriteOutcome WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
+                             const ListingSettings& settings, MessageSink& messages);
 
 }  // namespace veldor

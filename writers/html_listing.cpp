@@ -11,13 +11,6 @@ namespace veldor {
 
 namespace {
 
-constexpr int kDeclined = -1;
-constexpr int kCannotOpen = -2;
-constexpr int kEmptySection = -3;
-constexpr int kUnclosedTag = -4;
-constexpr int kEmptyValue = -5;
-constexpr int kWriteFailed = -6;
-
 // File names and folder names come from the disk and may hold markup characters; they are
 // escaped so that a file named "<b>.jpg" shows as text instead of changing the page.
 // The four characters are below 0x40 and so never the second byte of a CP932 character.
@@ -58,9 +51,10 @@ std::filesystem::path JoinName(const std::filesystem::path& folder, const std::s
   return std::filesystem::path(folder.native() + "/" + Cp932ToPath(name).native());
 }
 
-std::filesystem::path TemplatePath(const ListerContext& context, const std::string& name) {
-  std::filesystem::path folder = context.program_folder / "template";
-  const std::string_view carrier = CarrierName(context.settings.company);
+std::filesystem::path TemplatePath(const std::filesystem::path& template_folder, int company,
+                                   const std::string& name) {
+  std::filesystem::path folder = template_folder;
+  const std::string_view carrier = CarrierName(company);
   if (!carrier.empty()) folder /= std::string(carrier);
   return JoinName(folder, name);
 }
@@ -103,49 +97,57 @@ void AppendLines(std::string& page, std::string_view text) {
   page.append(text.substr(start));
 }
 
-// Appends `text` with its tags replaced by their values for `record`. The search goes on
-// after each candidate, so a value is never searched for tags and each byte of the text is
-// looked at once.
-int AppendSubstituted(std::string& page, std::string_view text, const FileRecord& record,
-                      std::string_view folder_name, const ListerContext& context) {
+// What the tag values come from besides the record.
+struct PageSources {
+  std::string_view folder_name;
+  const ListingSettings& settings;
+  const ReplaceLists& lists;
+};
+
+// Appends `text` with its tags replaced by their values for `record`; false for an
+// unclosed "[@" or a candidate without a value. The search goes on after each candidate,
+// so a value is never searched for tags and each byte of the text is looked at once.
+bool AppendSubstituted(std::string& page, std::string_view text, const FileRecord& record,
+                       const PageSources& sources) {
   std::size_t pos = 0;
   for (TagCandidate found = FindTagCandidate(text, pos); found.found();
        found = FindTagCandidate(text, pos)) {
-    if (!found.closed()) return kUnclosedTag;
+    if (!found.closed()) return false;
     const std::size_t end = found.close + 2;
-    const std::string value =
-        TagValue(text.substr(found.open, end - found.open), record, folder_name, context);
-    if (value.empty()) return kEmptyValue;
+    const std::string value = TagValue(text.substr(found.open, end - found.open), record,
+                                       sources.folder_name, sources.settings, sources.lists);
+    if (value.empty()) return false;
     AppendLines(page, text.substr(pos, found.open - pos));
     AppendLines(page, value);
     pos = end;
   }
   AppendLines(page, text.substr(pos));
-  return 0;
+  return true;
 }
 
-// The whole page in memory, so that a template error leaves the disk untouched.
-int BuildPage(const TemplateSections& sections, const Listing& listing,
-              std::string_view folder_name, const ListerContext& context, std::string& page) {
+// The whole page in memory, so that a template error leaves the disk untouched. False for
+// an empty section or a tag error.
+bool BuildPage(const TemplateSections& sections, const Listing& listing, const PageSources& sources,
+               std::string& page) {
   if (sections.before.empty() || sections.repeat.empty() || sections.after.empty()) {
-    return kEmptySection;
+    return false;
   }
-  // The before and after sections are filled from the empty record at position 0.
-  const FileRecord& none = listing.records.front();
+  // The before and after sections are filled from an empty record.
+  const FileRecord none;
   page.reserve(sections.before.size() + sections.after.size() +
-               sections.repeat.size() * listing.count());
-  int result = AppendSubstituted(page, sections.before, none, folder_name, context);
-  for (std::size_t i = 1; result == 0 && i < listing.count(); ++i) {
-    result = AppendSubstituted(page, sections.repeat, listing.records[i], folder_name, context);
+               sections.repeat.size() * listing.records.size());
+  if (!AppendSubstituted(page, sections.before, none, sources)) return false;
+  for (const FileRecord& record : listing.records) {
+    if (!AppendSubstituted(page, sections.repeat, record, sources)) return false;
   }
-  if (result == 0) result = AppendSubstituted(page, sections.after, none, folder_name, context);
-  return result;
+  return AppendSubstituted(page, sections.after, none, sources);
 }
 
 }  // namespace
 
 std::string TagValue(std::string_view candidate, const FileRecord& record,
-                     std::string_view folder_name, const ListerContext& context) {
+                     std::string_view folder_name, const ListingSettings& settings,
+                     const ReplaceLists& lists) {
   const std::optional<TemplateTag> tag = LookupTag(candidate);
   if (!tag) return {};
   switch (*tag) {
@@ -159,7 +161,7 @@ std::string TagValue(std::string_view candidate, const FileRecord& record,
       // The empty record of the before and after sections has no text, even when a list
       // line gives one to the empty name.
       if (record.extended_text.empty()) return {};
-      return ListedOrEscaped(context.lists.Find(ListKind::FileNames, record.file_name),
+      return ListedOrEscaped(lists.Find(ListKind::FileNames, record.file_name),
                              record.extended_text);
     case TemplateTag::FSIZE:
       return std::to_string(record.file_size);
@@ -170,35 +172,34 @@ std::string TagValue(std::string_view candidate, const FileRecord& record,
     case TemplateTag::DNAME:
       return EscapeHtml(folder_name);
     case TemplateTag::DTEXT:
-      return ListedOrEscaped(context.lists.Find(ListKind::FolderNames, folder_name), folder_name);
+      return ListedOrEscaped(lists.Find(ListKind::FolderNames, folder_name), folder_name);
     case TemplateTag::COMPANY:
-      return std::string(CarrierName(context.settings.company));
+      return std::string(CarrierName(settings.company));
   }
   return {};
 }
 
-int RenderHtmlListing(const Listing& listing, const std::filesystem::path& folder,
-                      const std::string& template_name, ListerContext& context) {
-  const std::filesystem::path template_path = TemplatePath(context, template_name);
+WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::path& folder,
+                               const std::string& template_name, const ListingSettings& settings,
+                               const ReplaceLists& lists,
+                               const std::filesystem::path& template_folder,
+                               MessageSink& messages) {
+  const std::filesystem::path template_path =
+      TemplatePath(template_folder, settings.company, template_name);
   const std::optional<std::string> bytes = ReadFileBytes(template_path);
   if (!bytes) {
-    context.messages.Show(OpenFailureMessage(template_path));
-    return kCannotOpen;
+    messages.Show(OpenFailureMessage(template_path));
+    return WriteOutcome::Failed;
   }
   std::string page;
-  const int built = BuildPage(SplitTemplate(*bytes), listing, FolderName(folder), context, page);
-  if (built < 0) {
-    context.messages.Show(TemplateErrorMessage(template_path));
-    return built;
+  const std::string folder_name = FolderName(folder);
+  if (!BuildPage(SplitTemplate(*bytes), listing, {folder_name, settings, lists}, page)) {
+    messages.Show(TemplateErrorMessage(template_path));
+    return WriteOutcome::Failed;
   }
-  const std::filesystem::path output = JoinName(folder, template_name);
-  const std::string shown = PathToCp932(folder) + "/" + template_name;
-  if (AskOverwrite(output, shown, Icon::None, context.settings.over_write, context.messages) ==
-      kDeclined) {
-    return kDeclined;
-  }
-  if (!WriteListingFile(output, page, context.messages)) return kWriteFailed;
-  return 0;
+  return WriteListingFile(JoinName(folder, template_name),
+                          PathToCp932(folder) + "/" + template_name, Icon::None,
+                          settings.over_write, page, messages);
 }
 
 }  // namespace veldor

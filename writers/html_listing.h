@@ -7,7 +7,10 @@
 #include <string_view>
 
 #include "engine/file_record.h"
-#include "engine/lister_context.h"
+#include "engine/replace_list.h"
+#include "engine/settings.h"
+#include "platform/messages.h"
+#include "writers/output_file.h"
 
 namespace veldor {
 
@@ -16,15 +19,17 @@ namespace veldor {
 /// as written, a text that falls back to the name escaped like the name. Numbers are plain
 /// decimals (0 in the empty record). Empty for a candidate that names no tag.
 std::string TagValue(std::string_view candidate, const FileRecord& record,
-                     std::string_view folder_name, const ListerContext& context);
+                     std::string_view folder_name, const ListingSettings& settings,
+                     const ReplaceLists& lists);
 
-/// Renders the template `template_name` of the current carrier for `listing` and writes
-/// it to folder/template_name. The page is built whole before the overwrite question, so a
-/// template error writes nothing. 0 when written, -1 when the user declined to overwrite,
-/// -2 when the template cannot be opened, -3 for an empty section, -4 for an unclosed
-/// "[@", -5 for a candidate with an empty value, -6 when the page could not be written.
-/// Every failure has been shown to the user.
-int RenderHtmlListing(const Listing& listing, const std::filesystem::path& folder,
-                      const std::string& template_name, ListerContext& context);
+/// Renders the template `template_name` of the current carrier (in the carrier's folder
+/// below `template_folder`) for `listing` and writes it to folder/template_name through
+/// WriteListingFile. The page is built whole before the overwrite question, so a template
+/// that cannot be opened or has an error (an empty section, an unclosed "[@", a candidate
+/// without a value) writes nothing; every failure has been shown to the user.
+WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::path& folder,
+                               const std::string& template_name, const ListingSettings& settings,
+                               const ReplaceLists& lists,
+                               const std::filesystem::path& template_folder, MessageSink& messages);
 
 }  // namespace veldor

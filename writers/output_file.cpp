@@ -6,29 +6,37 @@
 #include "text/cp932.h"
 
 namespace veldor {
+namespace {
 
-int AskOverwrite(const std::filesystem::path& path, std::string_view shown_path, Icon icon,
-                 int over_write, MessageSink& messages) {
-  if (over_write != 1) return 0;
+// True when the user wants the existing file at `path` kept.
+bool DeclinesOverwrite(const std::filesystem::path& path, std::string_view shown_path, Icon icon,
+                       int over_write, MessageSink& messages) {
+  if (over_write != 1) return false;
   std::error_code ec;
   // A folder standing at the path is not an earlier listing: there is nothing to replace,
   // and the write that follows reports why it cannot go on.
-  if (!std::filesystem::exists(path, ec) || std::filesystem::is_directory(path, ec)) return 0;
+  if (!std::filesystem::exists(path, ec) || std::filesystem::is_directory(path, ec)) return false;
   static const std::string question =
       Utf8ToCp932("は既に存在します。\r\n上書きしてもよろしいですか？");
   static const std::string caption = Utf8ToCp932("上書き確認");
   Message message{caption, std::string(shown_path) + question, icon, Buttons::YesNo, false};
-  return messages.Show(message) == Answer::No ? -1 : 0;
+  return messages.Show(message) == Answer::No;
 }
 
-bool WriteListingFile(const std::filesystem::path& path, std::string_view bytes,
-                      MessageSink& messages) {
-  if (WriteFileAtomically(path, bytes)) return true;
+}  // namespace
+
+WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
+                              Icon question_icon, int over_write, std::string_view bytes,
+                              MessageSink& messages) {
+  if (DeclinesOverwrite(path, shown_path, question_icon, over_write, messages)) {
+    return WriteOutcome::Declined;
+  }
+  if (WriteFileAtomically(path, bytes)) return WriteOutcome::Written;
   static const std::string tail = Utf8ToCp932(
       "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を確認してください。");
   static const std::string caption = Utf8ToCp932("書き込みエラーです");
   messages.Show(Message{caption, PathToCp932(path) + tail, Icon::Exclamation, Buttons::Ok, false});
-  return false;
+  return WriteOutcome::Failed;
 }
 
 }  // namespace veldor

@@ -1,22 +1,26 @@
 #pragma once
-// The overwrite question and the safe write shared by the three listing writers.
+// The one way a listing reaches the disk: the overwrite question, then a safe write.
 
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 #include "platform/messages.h"
 
 namespace veldor {
 
-/// When `over_write` is 1 and `path` exists, asks "<shown_path>は既に存在します。..." with
-/// caption "上書き確認", Yes/No and `icon`. Returns -1 when the user answers No, else 0.
-int AskOverwrite(const std::filesystem::path& path, std::string_view shown_path, Icon icon,
-                 int over_write, MessageSink& messages);
+/// What became of one listing file.
+enum class WriteOutcome {
+  Written,   ///< the file holds the new listing
+  Declined,  ///< the user chose to keep the existing file
+  Failed,    ///< nothing was written; the user has been told why
+};
 
-/// Writes `bytes` to `path` atomically. On failure shows the write-error message naming
-/// `path` and returns false; the earlier file then stays as it was.
-bool WriteListingFile(const std::filesystem::path& path, std::string_view bytes,
-                      MessageSink& messages);
+/// Writes the listing `bytes` to `path`. When `over_write` is 1 and a file is there, first
+/// asks "<shown_path>は既に存在します。..." with caption "上書き確認", Yes/No and
+/// `question_icon`; No keeps the file. The write replaces the file only when complete; on
+/// failure the earlier file stays as it was and the write-error message names `path`.
+WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
+                              Icon question_icon, int over_write, std::string_view bytes,
+                              MessageSink& messages);
 
 }  // namespace veldor

@@ -43,21 +43,25 @@ void AppendNumber(std::string& line, std::int64_t value, int width) {
 }
 
 void AppendLine(std::string& out, const FileRecord& record, const Listing& listing,
-                const std::array<int, 7>& items) {
+                const ListingSettings& settings) {
   const TextPieces& pieces = Pieces();
   AppendPaddedText(out, record.file_name, listing.longest_name);
-  if (items[6] == 1) AppendPaddedText(out, record.extended_text, listing.longest_text);
-  if (items[1] == 1) {
+  if (settings.Shows(Column::ExtendedText)) {
+    AppendPaddedText(out, record.extended_text, listing.longest_text);
+  }
+  if (settings.Shows(Column::FileSize)) {
     AppendNumber(out, record.file_size, 9);
     out += " byte   ";
   }
-  if (items[2] == 1) out.append(record.modified_date).append(pieces.modified);
-  if (items[3] == 1) out.append(record.created_date).append(pieces.created);
-  if (items[4] == 1) {
+  if (settings.Shows(Column::ModifiedDate)) {
+    out.append(record.modified_date).append(pieces.modified);
+  }
+  if (settings.Shows(Column::CreatedDate)) out.append(record.created_date).append(pieces.created);
+  if (settings.Shows(Column::PacketCount)) {
     AppendNumber(out, record.packet_count, 6);
     out += pieces.packets;
   }
-  if (items[5] == 1) {
+  if (settings.Shows(Column::PacketCharge)) {
     AppendNumber(out, record.packet_charge, 4);
     out += pieces.yen;
   }
@@ -68,26 +72,22 @@ void AppendLine(std::string& out, const FileRecord& record, const Listing& listi
 
 std::string FormatTextListing(const Listing& listing, const ListingSettings& settings) {
   std::string out;
-  if (listing.count() <= 1) return out;
+  if (listing.records.empty()) return out;
   // One reservation for the whole listing keeps a large folder from re-growing the buffer.
   // Every line is padded to the longest name, and to the longest text only when the text
   // column is written: one long list text must not be reserved for every line otherwise.
-  const std::size_t per_line =
-      listing.longest_name + (settings.output_items[6] == 1 ? listing.longest_text : 0) + 120;
-  out.reserve((listing.count() - 1) * per_line);
-  for (std::size_t i = 1; i < listing.count(); ++i) {
-    AppendLine(out, listing.records[i], listing, settings.output_items);
-  }
+  const std::size_t per_line = listing.longest_name +
+                               (settings.Shows(Column::ExtendedText) ? listing.longest_text : 0) +
+                               120;
+  out.reserve(listing.records.size() * per_line);
+  for (const FileRecord& record : listing.records) AppendLine(out, record, listing, settings);
   return out;
 }
 
-int WriteTextListing(const Listing& listing, const std::filesystem::path& path,
-                     const ListingSettings& settings, MessageSink& messages) {
-  if (AskOverwrite(path, PathToCp932(path), Icon::Question, settings.over_write, messages) == -1) {
-    return -1;
-  }
-  if (!WriteListingFile(path, FormatTextListing(listing, settings), messages)) return -2;
-  return 0;
+WriteOutcome WriteTextListing(const Listing& listing, const std::filesystem::path& path,
+                              const ListingSettings& settings, MessageSink& messages) {
+  return WriteListingFile(path, PathToCp932(path), Icon::Question, settings.over_write,
+                          FormatTextListing(listing, settings), messages);
 }
 
 }  // namespace veldor

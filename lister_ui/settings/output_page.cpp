@@ -9,13 +9,14 @@
 #include <algorithm>
 
 #include "qt_common/qt_text.h"
+#include "template_rules/template_files.h"
 #include "text/cp932.h"
 
 namespace veldor::ui {
 namespace {
 
 struct ColumnCheck {
-  int item;
+  Column column;
   const char* name;
   const char* text;
   int x, y, width;
@@ -23,43 +24,15 @@ struct ColumnCheck {
 
 // In dialog order: the tab order runs across the first row, then the second.
 constexpr ColumnCheck kColumnChecks[] = {
-    {1, "fileSizeCheck_1007", "ファイルサイズ", 5, 15, 58},
-    {2, "modifiedDateCheck_1009", "ファイル更新日付", 70, 15, 70},
-    {3, "createdDateCheck_1011", "ファイル作成日付", 141, 15, 60},
-    {4, "packetCountCheck_1008", "パケット数", 5, 30, 55},
-    {5, "packetChargeCheck_1010", "パケット料金", 70, 30, 64},
-    {6, "extendedTextCheck_1014", "拡張テキスト", 141, 30, 50},
+    {Column::FileSize, "fileSizeCheck_1007", "ファイルサイズ", 5, 15, 58},
+    {Column::ModifiedDate, "modifiedDateCheck_1009", "ファイル更新日付", 70, 15, 70},
+    {Column::CreatedDate, "createdDateCheck_1011", "ファイル作成日付", 141, 15, 60},
+    {Column::PacketCount, "packetCountCheck_1008", "パケット数", 5, 30, 55},
+    {Column::PacketCharge, "packetChargeCheck_1010", "パケット料金", 70, 30, 64},
+    {Column::ExtendedText, "extendedTextCheck_1014", "拡張テキスト", 141, 30, 50},
 };
 
-bool IsTemplateName(std::string_view name) {
-  const std::size_t dot = FindLastMbChar(name, '.');
-  if (dot == std::string_view::npos) return false;
-  const std::string_view extension = name.substr(dot);
-  return MbsICmp(extension, ".htm") == 0 || MbsICmp(extension, ".html") == 0;
-}
-
-// Case-insensitive first, as a sorted list box orders its items; bytes break ties so the
-// order is total.
-bool ListOrder(const std::string& a, const std::string& b) {
-  const int folded = MbsICmp(a, b);
-  return folded != 0 ? folded < 0 : MbsCmp(a, b) < 0;
-}
-
 }  // namespace
-
-std::vector<std::string> FindTemplateFiles(FileSystem& file_system,
-                                           const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  const auto entries = file_system.Enumerate(folder);
-  if (!entries) return names;
-  for (const FolderEntry& entry : *entries) {
-    if (entry.is_directory) continue;
-    std::string name = PathToCp932(entry.name);
-    if (IsTemplateName(name)) names.push_back(std::move(name));
-  }
-  std::sort(names.begin(), names.end(), ListOrder);
-  return names;
-}
 
 CPage2::CPage2(ListerContext& context, QWidget* parent)
     : CSheetPage(parent),
@@ -78,7 +51,7 @@ void CPage2::BuildColumnGroup() {
   auto* group = layout_.Add(new QGroupBox(QStringLiteral("txt, csv出力設定(&T)"), this),
                             "columnGroup", QRect(2, 5, 205, 45));
   for (const ColumnCheck& column : kColumnChecks) {
-    item_checks_[static_cast<std::size_t>(column.item)] =
+    item_checks_[static_cast<std::size_t>(column.column)] =
         layout_.Add(new QCheckBox(QString::fromUtf8(column.text), group), column.name,
                     QRect(column.x, column.y, column.width, 15));
   }
@@ -107,11 +80,8 @@ void CPage2::OnInitDialog() {
     const QSignalBlocker blocker(carrier_combo_);
     carrier_combo_->setCurrentIndex(carrier_index >= 0 && carrier_index < 3 ? carrier_index : -1);
   }
-  for (int item = 1; item <= 6; ++item) {
-    const auto i = static_cast<std::size_t>(item);
-    item_checks_[i]->setChecked(output_items[i] == 1);
-  }
-  for (int carrier = 1; carrier <= 3; ++carrier) {
+  for (std::size_t i = 0; i < kColumnCount; ++i) item_checks_[i]->setChecked(output_items[i] == 1);
+  for (const int carrier : kCarriers) {
     working_lists_[static_cast<std::size_t>(carrier - 1)] =
         context_.settings.templates[static_cast<std::size_t>(carrier)];
   }
@@ -149,15 +119,14 @@ void CPage2::OnSelectionChanged() {
 
 bool CPage2::OnKillActive() {
   if (carrier_combo_->currentIndex() >= 0) carrier_index = carrier_combo_->currentIndex();
-  for (int item = 1; item <= 6; ++item) {
-    const auto i = static_cast<std::size_t>(item);
+  for (std::size_t i = 0; i < kColumnCount; ++i) {
     output_items[i] = item_checks_[i]->isChecked() ? 1 : 0;
   }
   return true;
 }
 
 bool CPage2::OnApply() {
-  for (int carrier = 1; carrier <= 3; ++carrier) {
+  for (const int carrier : kCarriers) {
     if (!working_list(carrier).empty()) continue;
     const Message question{
         Utf8ToCp932("確認"),
@@ -167,7 +136,7 @@ bool CPage2::OnApply() {
         Icon::Question, Buttons::OkCancel, true};
     if (context_.messages.Show(question) != Answer::Ok) return false;
   }
-  for (int carrier = 1; carrier <= 3; ++carrier) {
+  for (const int carrier : kCarriers) {
     context_.settings.templates[static_cast<std::size_t>(carrier)] = working_list(carrier);
   }
   return true;

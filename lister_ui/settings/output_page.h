@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/lister_context.h"
 #include "lister_ui/settings/sheet_page.h"
+#include "listing/lister.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,8 +22,8 @@ class CPage2 : public CSheetPage {
  public:
   explicit CPage2(ListerContext& context, QWidget* parent = nullptr);
 
-  /// The six column flags, indexed 1..6 like `ListingSettings::output_items`.
-  std::array<int, 7> output_items;
+  /// The column flags, indexed by Column like `ListingSettings::output_items`.
+  std::array<int, kColumnCount> output_items;
   /// The carrier shown: `company` - 1 at the start.
   int carrier_index;
   /// The template names chosen per carrier (docomo, Vodafone, au), CP932.
@@ -45,14 +45,9 @@ class CPage2 : public CSheetPage {
 
   ListerContext& context_;
   std::array<std::vector<std::string>, 3> working_lists_;
-  std::array<QCheckBox*, 7> item_checks_{};
+  std::array<QCheckBox*, kColumnCount> item_checks_{};
   QComboBox* carrier_combo_ = nullptr;
   QListWidget* template_list_ = nullptr;
 };
-
-/// The names of the template files (".html" or ".htm" in any case) directly in `folder`,
-/// as CP932; folders are left out even when their names end so.
-std::vector<std::string> FindTemplateFiles(FileSystem& file_system,
-                                           const std::filesystem::path& folder);
 
 }  // namespace veldor::ui

@@ -93,9 +93,7 @@ void StoreSheetValues(const CPSeet& sheet, ListingSettings& settings) {
   settings.all_files = basic.all_files;
   settings.extensions.clear();
   settings.extensions = ParseExtensionList(basic.ext_strings);
-  for (std::size_t item = 1; item <= 6; ++item) {
-    settings.output_items[item] = sheet.page2().output_items[item];
-  }
+  settings.output_items = sheet.page2().output_items;
 }
 
 }  // namespace veldor::ui

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "engine/lister_context.h"
+#include "listing/lister.h"
 
 class QPushButton;
 class QTabWidget;

@@ -1,7 +1,7 @@
 #pragma once
 // The settings sheet opened by the main window's settings button.
 
-#include "engine/lister_context.h"
+#include "listing/lister.h"
 
 class QWidget;
 

@@ -118,7 +118,7 @@ void CTextPage::AppendRow(const ReplaceRow& row) {
 }
 
 int CTextPage::ReadListToView() {
-  if (context_.lists.LoadReplaceList(kind_) != 0) {
+  if (!context_.lists.LoadReplaceList(kind_)) {
     last_read_failed_ = true;
     context_.messages.Show(ReplaceListMessage(kind_, ListMessage::PageReadError));
     return -1;
@@ -131,7 +131,7 @@ int CTextPage::ReadListToView() {
 }
 
 int CTextPage::SaveViewToList() {
-  if (context_.lists.WriteReplaceList(kind_, Rows()) != 0) {
+  if (!context_.lists.WriteReplaceList(kind_, Rows())) {
     context_.messages.Show(ReplaceListMessage(kind_, ListMessage::PageWriteError));
     return -1;
   }

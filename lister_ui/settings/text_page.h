@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/lister_context.h"
 #include "lister_ui/settings/sheet_page.h"
+#include "listing/lister.h"
 
 class QPushButton;
 class QTableWidget;

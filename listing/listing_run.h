@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/lister_context.h"
+#include "listing/lister.h"
 
 namespace veldor {
 

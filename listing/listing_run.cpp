@@ -1,4 +1,4 @@
-#include "engine/listing_run.h"
+#include "listing/listing_run.h"
 
 #include <string>
 
@@ -22,23 +22,27 @@ void WriteTxtOrCsv(const Listing& listing, const std::filesystem::path& folder,
   const bool txt = context.settings.output_mode == kTxt;
   const std::filesystem::path base = FolderBaseName(folder);
   const std::filesystem::path out = folder / (base.native() + (txt ? ".txt" : ".csv"));
-  const int result = txt ? WriteTextListing(listing, out, context.settings, context.messages)
-                         : WriteCsvListing(listing, out, context.settings, context.messages);
-  if (result == 0) output_list.push_back(PathToCp932(base) + (txt ? ".txt" : ".csv"));
+  const WriteOutcome outcome =
+      txt ? WriteTextListing(listing, out, context.settings, context.messages)
+          : WriteCsvListing(listing, out, context.settings, context.messages);
+  if (outcome == WriteOutcome::Written)
+    output_list.push_back(PathToCp932(base) + (txt ? ".txt" : ".csv"));
   OpenListing(out, context);
 }
 
 void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
                     std::vector<std::string>& output_list, ListerContext& context) {
   const int company = context.settings.company;
-  if (company < kDocomo || company > kAu) return;
+  if (CarrierName(company).empty()) return;
   const std::string base = PathToCp932(FolderBaseName(folder));
   // A copy: the renderer's messages must not see the list change under the loop.
   const std::vector<std::string> names =
       context.settings.templates[static_cast<std::size_t>(company)];
   for (const std::string& name : names) {
-    const int result = RenderHtmlListing(listing, folder, name, context);
-    if (result == 0) output_list.push_back(base + "/" + name);
+    const WriteOutcome outcome =
+        RenderHtmlListing(listing, folder, name, context.settings, context.lists,
+                          context.program_folder / "template", context.messages);
+    if (outcome == WriteOutcome::Written) output_list.push_back(base + "/" + name);
     if (context.settings.file_open == 1 && !context.browser_path.empty()) {
       context.shell.StartProgram(context.browser_path, (folder / Cp932ToPath(name)).string());
     }
