@@ -36,11 +36,26 @@ function(veldor_add_library name)
   endif()
 endfunction()
 
+# veldor_discover_tests(target [ENVIRONMENT var=value...]): each GoogleTest case of the
+# target becomes a CTest entry that passes only on GoogleTest's own verdict for it, so a
+# test program that exits early with status 0 (a forked child returning into the runner,
+# say) does not pass; a sanitizer report fails the entry even after that verdict.
+function(veldor_discover_tests target)
+  cmake_parse_arguments(ARG "" "" "ENVIRONMENT" ${ARGN})
+  set(properties
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] 1 test\\."
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]|ERROR: [A-Za-z]+Sanitizer|runtime error: ")
+  if(ARG_ENVIRONMENT)
+    list(APPEND properties ENVIRONMENT "${ARG_ENVIRONMENT}")
+  endif()
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
+endfunction()
+
 # veldor_add_gtest(name SOURCES ... DEPS ...): one GoogleTest binary; each case is a CTest entry.
 function(veldor_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} veldor_test_support GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} veldor_gtest_main)
   veldor_target_defaults(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  veldor_discover_tests(${name})
 endfunction()

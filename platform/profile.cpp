@@ -10,7 +10,7 @@
 #include "platform/file_io.h"
 #include "text/cp932.h"
 
-// The file's rules, as the Windows private-profile functions have them:
+// The file's rules, the classic private-profile ones that settings files in the field follow:
 // - "[name]" starts a section; "key=value" is an entry of the section above it. Lines
 //   before the first section, lines without "=" and unknown lines are kept but never match.
 // - Section and key names match without regard to Latin letter case; blanks and tabs

@@ -1,5 +1,5 @@
 #pragma once
-// An INI file with the meaning of the Windows private-profile functions. Each operation
+// An INI file read and written by the classic private-profile rules. Each operation
 // reads (and a write rewrites) the whole file; nothing stays open between operations.
 
 #include <filesystem>

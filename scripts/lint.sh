@@ -1,25 +1,74 @@
 #!/usr/bin/env bash
-# Source hygiene: clang-format applied, no trailing whitespace, no CR, a final newline.
-# (CR LF inside message strings is data written as "\r\n", never a raw CR in a source.)
+# Source hygiene: includes run down the layers only, clang-format applied, no trailing
+# whitespace, no CR, a final newline (CR LF inside message strings is data written as
+# "\r\n", never a raw CR in a source). Prints the lines of tests against the lines of code.
+# Exits 77 (skipped) when git or clang-format is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The file lists come from git; a tree without it has nothing to check.
-git rev-parse --is-inside-work-tree >/dev/null 2>&1 || exit 0
+# The file lists come from git.
+if ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  echo "lint: skipped, not a git work tree"
+  exit 77
+fi
+if ! command -v clang-format >/dev/null; then
+  echo "lint: skipped, clang-format is missing (scripts/install-deps.sh installs it)"
+  exit 77
+fi
 
 status=0
+
+# Which folders each folder may include from, besides itself. The core runs
+# text -> platform -> engine -> template_rules, writers, checker -> listing; the front ends
+# sit on top. Anything else is an include that runs upward or sideways.
+declare -A may_include=(
+  [text]=""
+  [platform]="text"
+  [engine]="platform text"
+  [template_rules]="platform text"
+  [writers]="engine template_rules platform text"
+  [checker]="template_rules platform text"
+  [listing]="writers engine template_rules platform text"
+  [cli]="listing checker writers engine template_rules platform text"
+  [qt_common]="platform text"
+  [lister_ui]="qt_common listing writers engine template_rules platform text"
+  [checker_ui]="qt_common checker template_rules platform text"
+)
+while IFS=: read -r file line target; do
+  from=${file%%/*}
+  to=${target%%/*}
+  [ -n "${may_include[$from]+set}" ] || continue
+  [ -n "${may_include[$to]+set}" ] || continue
+  [ "$from" = "$to" ] && continue
+  case " ${may_include[$from]} " in
+    *" $to "*) ;;
+    *) echo "lint: $file:$line includes $target: $from may not include $to"; status=1 ;;
+  esac
+done < <(git grep -n -E '^#include "[a-z_]+/' -- '*.cpp' '*.h' |
+  sed -E 's/^([^:]*):([0-9]+):#include "([^"]*)".*/\1:\2:\3/')
 mapfile -t sources < <(git ls-files '*.cpp' '*.h' '*.c')
 mapfile -t texts < <(git ls-files '*.cpp' '*.h' '*.c' '*.cmake' '*CMakeLists.txt' '*.sh' '*.md' '*.py' '.ci/run')
 
-if command -v clang-format >/dev/null; then
-  if ! clang-format --dry-run --Werror "${sources[@]}" 2>/dev/null; then
-    echo "lint: not clang-formatted (run clang-format -i):"
-    clang-format --dry-run "${sources[@]}" 2>&1 | grep -o '^[^:]*:[0-9]*' | sort -u | head -20
-    status=1
-  fi
+if ! clang-format --dry-run --Werror "${sources[@]}" 2>/dev/null; then
+  echo "lint: not clang-formatted (run clang-format -i):"
+  clang-format --dry-run "${sources[@]}" 2>&1 | grep -o '^[^:]*:[0-9]*' | sort -u | head -20
+  status=1
 fi
 for file in "${texts[@]}"; do
   if grep -nE ' +$' "$file" >/dev/null; then echo "lint: trailing whitespace in $file"; status=1; fi
   if grep -q $'\r' "$file"; then echo "lint: CR in $file"; status=1; fi
   if [ -s "$file" ] && [ -n "$(tail -c 1 "$file")" ]; then echo "lint: no final newline in $file"; status=1; fi
 done
+
+# Tests stay within a third or so of the code: non-blank, non-comment lines of C++ under
+# tests/ and fuzz/ against the rest, bench/ left out of both.
+count() { xargs -r cat | grep -c -v -E '^\s*(//.*)?$' || true; }
+mapfile -t cxx < <(git ls-files '*.cpp' '*.h' '*.hpp' '*.cc' '*.c' | grep -v '^bench/')
+code=$(printf '%s\n' "${cxx[@]}" | grep -v -E '^(tests|fuzz)/' | count)
+tests=$(printf '%s\n' "${cxx[@]}" | grep -E '^(tests|fuzz)/' | count)
+ratio=$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.3f", c ? t / c : 0 }')
+echo "lint: code $code lines, tests $tests lines, ratio $ratio (at most 0.35)"
+if awk -v r="$ratio" 'BEGIN { exit !(r > 0.35) }'; then
+  echo "lint: tests are more than 0.35 of the code"
+  status=1
+fi
 exit $status

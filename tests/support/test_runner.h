@@ -1,0 +1,32 @@
+#pragma once
+// What every test program's main does besides running the tests.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace veldor::testing {
+
+/// Fails loudly when a forked child of a test returns into the test runner instead of
+/// running its program or exiting: its verdicts would otherwise count as the test's own.
+class ForkedRunnerGuard : public ::testing::EmptyTestEventListener {
+ public:
+  void OnTestEnd(const ::testing::TestInfo& test) override {
+    if (::getpid() == runner_) return;
+    std::printf("[  FAILED  ] %s.%s: a forked child returned into the test runner\n",
+                test.test_suite_name(), test.name());
+    std::fflush(stdout);
+    ::_exit(1);
+  }
+
+ private:
+  const pid_t runner_ = ::getpid();
+};
+
+/// Adds the guard; call after InitGoogleTest.
+inline void GuardTestRunner() {
+  ::testing::UnitTest::GetInstance()->listeners().Append(new ForkedRunnerGuard);
+}
+
+}  // namespace veldor::testing
