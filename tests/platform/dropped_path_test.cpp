@@ -2,36 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
-
-#include "support/temp_folder.h"
 
 namespace veldor {
 namespace {
 
+// Each row: a path given, and the path dropped; "." at its start stands for the current
+// folder. "/proc/self" is a symbolic link: a path through it keeps it, ".." included.
 TEST(DroppedPathTest, NamesWhatTheDropNames) {
-  // "link" leads to "real/sub": a path through it keeps the link, as the drop gave it.
-  const testing::TempFolder folder;
-  std::filesystem::create_directories(folder / "real/sub");
-  std::filesystem::create_directory_symlink("real/sub", folder / "link");
-  const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(folder.path());
-  // given, dropped; "." as the start of a dropped path stands for the current folder
   const char* const rows[][2] = {{"photos//", "./photos"},
                                  {"photos/.", "./photos"},
                                  {"photos/..", "."},
-                                 {"link/", "./link"},
-                                 {"link/..", "."},
+                                 {"/proc/self/", "/proc/self"},
+                                 {"/proc/self/cwd/..", "/proc/self"},
                                  {"/a//b/./c/../d/", "/a/b/d"},
                                  {"/", "/"},
                                  {"//", "/"},
                                  {"", ""}};
   for (const auto& [given, dropped] : rows) {
     std::string expected = dropped;
-    if (expected.starts_with('.')) expected.replace(0, 1, folder.path().string());
+    if (expected.starts_with('.')) expected.replace(0, 1, std::filesystem::current_path());
     EXPECT_EQ(DroppedPath(given).string(), expected) << given;
   }
-  std::filesystem::current_path(previous);
 }
 
 }  // namespace
