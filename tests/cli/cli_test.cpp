@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -43,6 +44,8 @@ struct PrinterCase {
   const char* caption = "c";
   const char* text = "t";
 };
+
+void PrintTo(const PrinterCase& c, std::ostream* out) { *out << c.name; }
 
 class PrinterTest : public ::testing::TestWithParam<PrinterCase> {};
 
@@ -136,6 +139,8 @@ struct RunCase {
   int status;
   std::string out;
 };
+
+void PrintTo(const RunCase& c, std::ostream* out) { *out << c.command; }
 
 class RunTest : public ::testing::TestWithParam<RunCase> {};
 
