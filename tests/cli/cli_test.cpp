@@ -183,17 +183,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") +
                     "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
                     "パケット料金（円）\r\n\r\na.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
+        RunCase{"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg",
+                1, Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
         RunCase{"VeldorUsage", "veldor-cli --bogus photos", 2, ""},
         // The shipped templates pass the checker.
         RunCase{"Tovrin",
-                "tovrin-cli --messages=json template/docomo/index.html -- --x.html "
-                "template/Vodafone/index.html template/au/index.html",
-                1,
-                Checked("docomo/index.html") +
-                    Json("ファイルが開けません",
-                         "@/--x.html\\r\\nが開けません。削除、移動されていないか確認してください。",
-                         "exclamation") +
-                    Checked("Vodafone/index.html") + Checked("au/index.html")}),
+                "tovrin-cli --messages=json template/docomo/index.html "
+                "./template/Vodafone/index.html template/au/index.html",
+                0,
+                Checked("docomo/index.html") + Checked("Vodafone/index.html") +
+                    Checked("au/index.html")},
+        RunCase{
+            "TovrinWarns", "tovrin-cli -- --x.html", 1,
+            "[ファイルが開けません] 警告\n  @/--x.html\n  が開けません。削除、移動されていないか"
+            "確認してください。\n\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
