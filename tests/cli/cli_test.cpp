@@ -72,9 +72,9 @@ using A = Answer;
 INSTANTIATE_TEST_SUITE_P(
     Messages, PrinterTest,
     ::testing::Values(
-        PrinterCase{"TextNote", F::Text, P::Ask, nullptr, I::None, B::Ok, A::Ok,
-                    "[e?[31m a.jpg]\n  a b?]0;x?\tb?c?\n  d\n  \n\n", "", "e\x1b[31m a.jpg",
-                    "a b\x1b]0;x\x07\tb\rc\x7f\r\nd\n"},
+        PrinterCase{"TextName", F::Text, P::Ask, nullptr, I::None, B::Ok, A::Ok,
+                    "[e?[31m a.jpg]\n  a b?]0;x?\tb?c??~\n  d\n  \n\n", "", "e\x1b[31m a.jpg",
+                    "a b\x1b]0;x\x07\tb\rc\x7f\x1f~\r\nd\n"},
         PrinterCase{"TextNoTerminal", F::Text, P::Ask, nullptr, I::Stop, B::OkCancel, A::Cancel,
                     "[c] エラー\n  t\n  → キャンセル\n\n"},
         PrinterCase{"TextAskCancel", F::Text, P::Ask, "maybe\n\n cancel \r\n", I::Exclamation,
@@ -83,9 +83,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "キャンセル(n)? \n"},
         PrinterCase{"TextAskEnded", F::Text, P::Ask, "", I::Question, B::YesNo, A::No,
                     "[c] 質問\n  t\n  はい(y) / いいえ(n)? \n\n"},
-        PrinterCase{"JsonEscaped", F::Json, P::No, nullptr, I::Question, B::YesNo, A::No,
-                    Json("c", "C:\\\\a \\\"b\\\"\\r\\nに\\tある\\u0001", "question", "yesno", "no"),
-                    "", "c", "C:\\a \"b\"\r\nに\tある\x01"},
+        PrinterCase{
+            "JsonEscaped", F::Json, P::No, nullptr, I::Question, B::YesNo, A::No,
+            Json("c", "C:\\\\a \\\"b\\\"\\r\\nに\\tある\\u0001\\u001f~", "question", "yesno", "no"),
+            "", "c", "C:\\a \"b\"\r\nに\tある\x01\x1f~"},
         PrinterCase{"JsonNo", F::Json, P::No, "y\n", I::Exclamation, B::OkCancel, A::Cancel,
                     Json("c", "t", "exclamation", "okcancel", "cancel")},
         PrinterCase{"JsonYes", F::Json, P::Yes, "n\n", I::Stop, B::YesNo, A::Yes,
