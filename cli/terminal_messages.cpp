@@ -190,6 +190,12 @@ Answer ReadAnswer(std::ostream& where, std::istream& in, Buttons buttons) {
 
 }  // namespace
 
+std::optional<MessageFormat> MessageFormatNamed(std::string_view name) {
+  if (name == "text") return MessageFormat::Text;
+  if (name == "json") return MessageFormat::Json;
+  return std::nullopt;
+}
+
 TerminalMessages::TerminalMessages(std::ostream& out, std::istream& in, bool interactive,
                                    MessageFormat format, AnswerPolicy policy, std::ostream* prompt)
     : out_(out),

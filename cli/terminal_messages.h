@@ -5,12 +5,15 @@
 
 #include <iosfwd>
 #include <optional>
+#include <string_view>
 
 #include "platform/messages.h"
 
 namespace veldor {
 
 enum class MessageFormat { Text, Json };
+/// The format named "text" or "json" (the value of --messages), or nothing.
+std::optional<MessageFormat> MessageFormatNamed(std::string_view name);
 /// How questions are answered: --yes, --no, or asked when the input is a terminal.
 enum class AnswerPolicy { Ask, Yes, No };
 

@@ -4,10 +4,11 @@
 #include <optional>
 #include <ostream>
 #include <string_view>
-#include <system_error>
 
 #include "checker/check_template.h"
+#include "cli/arguments.h"
 #include "cli/terminal_messages.h"
+#include "platform/dropped_path.h"
 
 namespace veldor {
 
@@ -26,47 +27,35 @@ struct Options {
   bool help = false;
 };
 
-std::optional<MessageFormat> ParseFormat(std::string_view value) {
-  if (value == "text") return MessageFormat::Text;
-  if (value == "json") return MessageFormat::Json;
-  return std::nullopt;
+constexpr OptionSpec kOptions[] = {{"--messages", true}};
+
+std::string Describe(const UsageError& error) {
+  switch (error.kind) {
+    case UsageError::Kind::UnknownOption:
+      return "unknown option: " + error.option;
+    case UsageError::Kind::MissingValue:
+      return error.option + " needs a value";
+    case UsageError::Kind::BadValue:
+      break;
+  }
+  return "unknown message format: " + error.value;
 }
 
 // Fills `options`; on a usage error returns its description.
 std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Options& options) {
-  bool only_files = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (only_files || arg == "-" || !arg.starts_with("-")) {
-      options.files.emplace_back(arg);
-    } else if (arg == "--") {
-      only_files = true;
-    } else if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if (arg == "--messages" || arg.starts_with("--messages=")) {
-      std::string_view value;
-      if (arg == "--messages") {
-        if (++i == args.size()) return "--messages needs a value";
-        value = args[i];
-      } else {
-        value = std::string_view(arg).substr(std::string_view("--messages=").size());
-      }
-      const std::optional<MessageFormat> format = ParseFormat(value);
-      if (!format) return "unknown message format: " + std::string(value);
-      options.format = *format;
-    } else {
-      return "unknown option: " + arg;
-    }
+  const auto apply = [&options](std::string_view, const std::string& value) {
+    const std::optional<MessageFormat> format = MessageFormatNamed(value);  // --messages
+    if (format) options.format = *format;
+    return format.has_value();
+  };
+  CommandLine line;
+  if (const std::optional<UsageError> error = ParseCommandLine(args, kOptions, apply, line)) {
+    return Describe(*error);
   }
+  options.files.assign(line.operands.begin(), line.operands.end());
+  options.help = line.help;
   if (!options.help && options.files.empty()) return "no FILE given";
   return std::nullopt;
-}
-
-// As a drop delivers it: absolute, symbolic links left as they are.
-std::filesystem::path MakeAbsolute(const std::filesystem::path& file) {
-  std::error_code ec;
-  std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-  return ec ? file : absolute;
 }
 
 }  // namespace
@@ -83,7 +72,7 @@ int RunTovrinCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return 0;
   }
   std::vector<std::filesystem::path> paths;
-  for (const auto& file : options.files) paths.push_back(MakeAbsolute(file));
+  for (const auto& file : options.files) paths.push_back(DroppedPath(file));
   // Every message of the checker has only an OK button; the policy never comes into play.
   TerminalMessages messages(out, in, interactive, options.format, AnswerPolicy::Ask, &err);
   CheckDroppedFiles(paths, messages);

@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
-#include <system_error>
+#include <string_view>
 
+#include "cli/arguments.h"
 #include "cli/terminal_messages.h"
 #include "engine/settings.h"
 #include "listing/lister.h"
 #include "listing/listing_run.h"
+#include "platform/dropped_path.h"
 #include "platform/shell.h"
 #include "platform/user_program_folder.h"
 
@@ -25,39 +27,47 @@ struct CliOptions {
   bool help = false;
 };
 
-std::optional<int> ParseCarrier(const std::string& value) {
+std::optional<int> ParseCarrier(std::string_view value) {
   for (const int company : kCarriers) {
     if (value == CarrierName(company)) return company;
   }
   return std::nullopt;
 }
 
-std::optional<int> ParseFormat(const std::string& value) {
+std::optional<int> ParseFormat(std::string_view value) {
   if (value == "txt") return kTxt;
   if (value == "csv") return kCsv;
   if (value == "html") return kHtml;
   return std::nullopt;
 }
 
+constexpr OptionSpec kOptions[] = {{"--program-folder", true}, {"--carrier", true},
+                                   {"--format", true},         {"--messages", true},
+                                   {"--yes", false},           {"--no", false}};
+
 // Applies one option that takes a value; false when the value is not one it accepts.
-bool ApplyValue(const std::string& option, const std::string& value, CliOptions& options) {
+bool ApplyValue(std::string_view option, const std::string& value, CliOptions& options) {
   if (option == "--program-folder") {
     options.program_folder = value;
     return !value.empty();
   }
   if (option == "--carrier") return (options.company = ParseCarrier(value)).has_value();
   if (option == "--format") return (options.output_mode = ParseFormat(value)).has_value();
-  if (option == "--messages") {
-    if (value != "text" && value != "json") return false;
-    options.format = value == "json" ? MessageFormat::Json : MessageFormat::Text;
-    return true;
-  }
-  return false;
+  const std::optional<MessageFormat> format = MessageFormatNamed(value);  // --messages
+  if (format) options.format = *format;
+  return format.has_value();
 }
 
-bool TakesValue(const std::string& option) {
-  return option == "--program-folder" || option == "--carrier" || option == "--format" ||
-         option == "--messages";
+std::string Describe(const UsageError& error) {
+  switch (error.kind) {
+    case UsageError::Kind::UnknownOption:
+      return "unknown option '" + error.option + "'";
+    case UsageError::Kind::MissingValue:
+      return error.option + " needs a value";
+    case UsageError::Kind::BadValue:
+      break;
+  }
+  return "invalid value for " + error.option + ": '" + error.value + "'";
 }
 
 // Reads the options; on a usage error writes its reason to `err` and returns nothing.
@@ -65,44 +75,25 @@ std::optional<CliOptions> ParseArgs(const std::vector<std::string>& args, std::o
   CliOptions options;
   bool yes = false;
   bool no = false;
-  bool only_paths = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string arg = args[i];
-    if (only_paths || arg.size() < 2 || arg[0] != '-') {
-      options.paths.emplace_back(arg);
-      continue;
+  const auto apply = [&](std::string_view name, const std::string& value) {
+    if (name == "--yes" || name == "--no") {
+      (name == "--yes" ? yes : no) = true;
+      return true;
     }
-    std::optional<std::string> value;
-    if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
-      value = arg.substr(eq + 1);
-      arg.resize(eq);
-    }
-    if (arg == "--") {
-      only_paths = true;
-    } else if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if ((arg == "--yes" || arg == "--no") && !value) {
-      (arg == "--yes" ? yes : no) = true;
-    } else if (TakesValue(arg)) {
-      if (!value && i + 1 < args.size()) value = args[++i];
-      if (!value) {
-        err << "veldor-cli: " << arg << " needs a value\n";
-        return std::nullopt;
-      }
-      if (!ApplyValue(arg, *value, options)) {
-        err << "veldor-cli: invalid value for " << arg << ": '" << *value << "'\n";
-        return std::nullopt;
-      }
-    } else {
-      err << "veldor-cli: unknown option '" << args[i] << "'\n";
-      return std::nullopt;
-    }
+    return ApplyValue(name, value, options);
+  };
+  CommandLine line;
+  if (const std::optional<UsageError> error = ParseCommandLine(args, kOptions, apply, line)) {
+    err << "veldor-cli: " << Describe(*error) << '\n';
+    return std::nullopt;
   }
   if (yes && no) {
     err << "veldor-cli: --yes and --no exclude each other\n";
     return std::nullopt;
   }
   options.policy = yes ? AnswerPolicy::Yes : no ? AnswerPolicy::No : AnswerPolicy::Ask;
+  options.paths.assign(line.operands.begin(), line.operands.end());
+  options.help = line.help;
   if (options.paths.empty() && !options.help) {
     err << "veldor-cli: no PATH given\n";
     return std::nullopt;
@@ -110,20 +101,10 @@ std::optional<CliOptions> ParseArgs(const std::vector<std::string>& args, std::o
   return options;
 }
 
-// A path as a drop delivers it: absolute, symlinks kept, no trailing separator.
-std::filesystem::path AsDropped(const std::filesystem::path& path) {
-  std::error_code ec;
-  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-  if (ec) absolute = path;
-  std::string text = absolute.lexically_normal().native();
-  while (text.size() > 1 && text.back() == '/') text.pop_back();
-  return text;
-}
-
 int RunDropWith(const CliOptions& options, std::ostream& out, std::ostream& err, std::istream& in,
                 bool interactive) {
   const std::filesystem::path program_folder =
-      AsDropped(options.program_folder.value_or(DesktopProgramFolder()));
+      DroppedPath(options.program_folder.value_or(DesktopProgramFolder()));
   // In JSON mode stdout carries only the records, so a question is asked on stderr.
   TerminalMessages messages(out, in, interactive, options.format, options.policy, &err);
   DesktopShell shell;
@@ -134,7 +115,7 @@ int RunDropWith(const CliOptions& options, std::ostream& out, std::ostream& err,
 
   std::vector<std::filesystem::path> dropped;
   dropped.reserve(options.paths.size());
-  for (const auto& path : options.paths) dropped.push_back(AsDropped(path));
+  for (const auto& path : options.paths) dropped.push_back(DroppedPath(path));
   RunDrop(dropped, lister.context());
   out.flush();
   return messages.warned() ? 1 : 0;

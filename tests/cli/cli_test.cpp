@@ -1,0 +1,204 @@
+// The terminal programs: the message printer, the command lines of both programs, and whole
+// runs of the built programs on a sample folder.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/terminal_messages.h"
+#include "cli/tovrin_command.h"
+#include "cli/veldor_command.h"
+#include "support/recording_messages.h"
+#include "support/temp_folder.h"
+
+namespace veldor {
+namespace {
+
+using testing::U8Message;
+
+// One record as --messages json prints it; `text` already escaped.
+std::string Json(const std::string& caption, const std::string& text, const char* icon = "none",
+                 const char* buttons = "ok", const char* answer = "ok") {
+  return "{\"caption\": \"" + caption + "\", \"text\": \"" + text + "\", \"icon\": \"" + icon +
+         "\", \"buttons\": \"" + buttons + "\", \"answer\": \"" + answer + "\"}\n";
+}
+
+struct PrinterCase {
+  const char* name;
+  MessageFormat format;
+  AnswerPolicy policy;
+  const char* typed;  // what the user types at the terminal; nullptr: the input is no terminal
+  Icon icon;
+  Buttons buttons;
+  Answer answer;
+  std::string out;
+  const char* prompt = "";  // what JSON mode asks on stderr
+  const char* caption = "c";
+  const char* text = "t";
+};
+
+void PrintTo(const PrinterCase& c, std::ostream* out) { *out << c.name; }
+
+class PrinterTest : public ::testing::TestWithParam<PrinterCase> {};
+
+TEST_P(PrinterTest, ShowsAndAnswers) {
+  const PrinterCase& c = GetParam();
+  std::ostringstream out;
+  std::ostringstream prompt;
+  std::istringstream in(c.typed == nullptr ? "" : c.typed);
+  TerminalMessages messages(out, in, c.typed != nullptr, c.format, c.policy, &prompt);
+  EXPECT_EQ(messages.Show(U8Message(c.caption, c.text, c.icon, c.buttons)), c.answer);
+  EXPECT_EQ(out.str(), c.out);
+  EXPECT_EQ(prompt.str(), c.prompt);
+  // Once a warning or an error was shown, the exit status says so whatever follows.
+  messages.Show(U8Message("c", "t", Icon::None));
+  EXPECT_EQ(messages.warned(), c.icon == Icon::Exclamation || c.icon == Icon::Stop);
+}
+
+using F = MessageFormat;
+using P = AnswerPolicy;
+using I = Icon;
+using B = Buttons;
+using A = Answer;
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, PrinterTest,
+    ::testing::Values(
+        PrinterCase{"TextName", F::Text, P::Ask, nullptr, I::None, B::Ok, A::Ok,
+                    "[e?[31m a.jpg]\n  a b?]0;x?\tb?c??~\n  d\n  \n\n", "", "e\x1b[31m a.jpg",
+                    "a b\x1b]0;x\x07\tb\rc\x7f\x1f~\r\nd\n"},
+        PrinterCase{"TextNoTerminal", F::Text, P::Ask, nullptr, I::Stop, B::OkCancel, A::Cancel,
+                    "[c] エラー\n  t\n  → キャンセル\n\n"},
+        PrinterCase{"TextAskCancel", F::Text, P::Ask, "maybe\n\n cancel \r\n", I::Exclamation,
+                    B::OkCancel, A::Cancel,
+                    "[c] 警告\n  t\n  OK(y) / キャンセル(n)?   OK(y) / キャンセル(n)?   OK(y) / "
+                    "キャンセル(n)? \n"},
+        PrinterCase{"TextAskEnded", F::Text, P::Ask, "", I::Question, B::YesNo, A::No,
+                    "[c] 質問\n  t\n  はい(y) / いいえ(n)? \n\n"},
+        PrinterCase{
+            "JsonEscaped", F::Json, P::No, nullptr, I::Question, B::YesNo, A::No,
+            Json("c", "C:\\\\a \\\"b\\\"\\r\\nに\\tある\\u0001\\u001f~", "question", "yesno", "no"),
+            "", "c", "C:\\a \"b\"\r\nに\tある\x01\x1f~"},
+        PrinterCase{"JsonNo", F::Json, P::No, "y\n", I::Exclamation, B::OkCancel, A::Cancel,
+                    Json("c", "t", "exclamation", "okcancel", "cancel")},
+        PrinterCase{"JsonYes", F::Json, P::Yes, "n\n", I::Stop, B::YesNo, A::Yes,
+                    Json("c", "t", "stop", "yesno", "yes")},
+        PrinterCase{"JsonAsks", F::Json, P::Ask, "y\n", I::Question, B::YesNo, A::Yes,
+                    Json("c", "t", "question", "yesno", "yes"),
+                    "[c] 質問\n  t\n  はい(y) / いいえ(n)? "}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Each row: a program and its arguments, and the line before the usage on stderr, or nullptr
+// when the usage is the help on stdout.
+TEST(CommandLineTest, UsageErrorsAndHelp) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"veldor-cli --yes", "no PATH given"},
+      {"veldor-cli --bogus a", "unknown option '--bogus'"},
+      {"veldor-cli a --no=x", "unknown option '--no=x'"},
+      {"veldor-cli --carrier kddi a", "invalid value for --carrier: 'kddi'"},
+      {"veldor-cli --format=pdf a", "invalid value for --format: 'pdf'"},
+      {"veldor-cli --messages xml a", "invalid value for --messages: 'xml'"},
+      {"veldor-cli --program-folder= a", "invalid value for --program-folder: ''"},
+      {"veldor-cli a --program-folder", "--program-folder needs a value"},
+      {"veldor-cli --yes --no a", "--yes and --no exclude each other"},
+      {"veldor-cli -h", nullptr},
+      {"veldor-cli a --help", nullptr},
+      {"tovrin-cli --messages json", "no FILE given"},
+      {"tovrin-cli -x f", "unknown option: -x"},
+      {"tovrin-cli --messages=xml f", "unknown message format: xml"},
+      {"tovrin-cli f --messages", "--messages needs a value"},
+      {"tovrin-cli f -h", nullptr}};
+  for (const auto& [command, problem] : rows) {
+    std::istringstream words(command);
+    std::string program;
+    words >> program;
+    const std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
+    std::ostringstream out;
+    std::ostringstream err;
+    std::istringstream in;
+    const int status =
+        (program == "veldor-cli" ? RunVeldorCli : RunTovrinCli)(args, out, err, in, false);
+    const std::string line = problem == nullptr ? "" : program + ": " + problem + "\n";
+    EXPECT_EQ(status, problem == nullptr ? 0 : 2) << command;
+    EXPECT_TRUE((problem ? err : out).str().starts_with(line + "usage: " + program + " [--"))
+        << command;
+    EXPECT_EQ((problem ? out : err).str(), "") << command;
+  }
+}
+
+struct RunCase {
+  const char* name;
+  const char* command;  // run in a work folder, which "@" in `out` stands for
+  int status;
+  std::string out;
+};
+
+void PrintTo(const RunCase& c, std::ostream* out) { *out << c.command; }
+
+class RunTest : public ::testing::TestWithParam<RunCase> {};
+
+// The built programs as a user runs them, in a work folder with a photo, an empty folder and a
+// listing that exists, with settings that ask before replacing a listing.
+TEST_P(RunTest, PrintsRecordsAndExits) {
+  ::setenv("TZ", "Asia/Tokyo", 1);  // the listing shows Tokyo times
+  const testing::TempFolder root;
+  root.Write("program/quorsel.ini", "[PAGE_1]\r\nover_write=1\r\n");
+  const int status = std::system(
+      ("cd " + root.path().string() +
+       " && mkdir -p work/photos work/empty && cd work && ln -s " TEMPLATE_DIR " template && echo "
+       "old >photos/photos.csv && head -c 640 /dev/zero >photos/a.jpg && touch -d @1068005118 "
+       "photos/a.jpg && PATH=" PROGRAM_DIR ":" TEMPLATE_DIR ":$PATH && (" +
+       GetParam().command + ") </dev/null 2>/dev/null >../out")
+          .c_str());
+  EXPECT_EQ(WEXITSTATUS(status), GetParam().status);
+  std::string out = GetParam().out;
+  for (std::size_t at; (at = out.find('@')) != std::string::npos;) {
+    out.replace(at, 1, root / "work");
+  }
+  EXPECT_EQ(root.Read("out"), out);
+  EXPECT_EQ(root.Read("program/quorsel.ini"), "[PAGE_1]\r\nover_write=1\r\n");  // never written
+}
+
+std::string Checked(const std::string& file) {
+  return Json("処理終了", "@/template/" + file + "\\r\\nにエラーは見つかりませんでした。");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Programs, RunTest,
+    ::testing::Values(
+        RunCase{"Veldor",
+                "veldor-cli --program-folder ../program --messages=json --carrier au --format csv "
+                "--yes photos/ empty/. && iconv -f CP932 -t UTF-8 photos/photos.csv",
+                0,
+                Json("上書き確認",
+                     "@/photos/photos.csvは既に存在します。\\r\\n上書きしてもよろしいですか？",
+                     "none", "yesno", "yes") +
+                    Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") +
+                    "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
+                    "パケット料金（円）\r\n\r\na.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
+        RunCase{"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg",
+                1, Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
+        RunCase{"VeldorUsage", "veldor-cli --bogus photos", 2, ""},
+        // The shipped templates pass the checker.
+        RunCase{"Tovrin",
+                "tovrin-cli --messages=json template/docomo/index.html "
+                "./template/Vodafone/index.html template/au/index.html",
+                0,
+                Checked("docomo/index.html") + Checked("Vodafone/index.html") +
+                    Checked("au/index.html")},
+        RunCase{
+            "TovrinWarns", "tovrin-cli -- --x.html", 1,
+            "[ファイルが開けません] 警告\n  @/--x.html\n  が開けません。削除、移動されていないか"
+            "確認してください。\n\n"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace veldor
