@@ -13,30 +13,21 @@ namespace veldor::testing {
 
 class FakeFileSystem : public FileSystem {
  public:
-  /// Lists `name` in `folder` with `status`.
-  void AddFile(const std::filesystem::path& folder, const std::filesystem::path& name,
-               FileStatus status) {
-    folders_[folder].push_back({name, false});
-    statuses_[folder / name] = status;
-  }
-  /// Lists `name` in `folder`, but its status can no longer be read.
-  void AddVanishedFile(const std::filesystem::path& folder, const std::filesystem::path& name) {
-    folders_[folder].push_back({name, false});
-  }
-  void AddSubfolder(const std::filesystem::path& folder, const std::filesystem::path& name) {
-    folders_[folder].push_back({name, true});
-    folders_[folder / name];
+  /// Lists `name` in `folder`; without a status it vanished after the enumeration.
+  void Add(const std::filesystem::path& folder, const std::filesystem::path& name,
+           std::optional<FileStatus> status, bool is_folder = false) {
+    folders_[folder].push_back({name, is_folder});
+    if (status) statuses_[folder / name] = *status;
+    if (is_folder) folders_[folder / name];
   }
 
   std::optional<FileStatus> Status(const std::filesystem::path& path) override {
     const auto found = statuses_.find(path);
-    if (found == statuses_.end()) return std::nullopt;
-    return found->second;
+    return found == statuses_.end() ? std::nullopt : std::optional(found->second);
   }
   std::optional<std::vector<FolderEntry>> Enumerate(const std::filesystem::path& folder) override {
     const auto found = folders_.find(folder);
-    if (found == folders_.end()) return std::nullopt;
-    return found->second;
+    return found == folders_.end() ? std::nullopt : std::optional(found->second);
   }
 
  private:

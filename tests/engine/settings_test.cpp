@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -10,174 +11,84 @@
 namespace veldor {
 namespace {
 
-using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-constexpr std::string_view kFreshFile =
-    "[MAIN_OPTION]\r\n"
-    "docomo_rate=30\r\n"
-    "J-PHONE_rate=30\r\n"
-    "au_rate=27\r\n"
-    "company=1\r\n"
-    "output_mode=1\r\n"
-    "[PAGE_1]\r\n"
-    "sort_key=0\r\n"
-    "sort_style=0\r\n"
-    "over_write=0\r\n"
-    "print_result=1\r\n"
-    "file_open=0\r\n"
-    "all_files=1\r\n"
-    "ext_strings=.jpg .gif .png \r\n"
-    "[PAGE_2]\r\n"
-    "output_items1=1\r\n"
-    "output_items2=1\r\n"
-    "output_items3=0\r\n"
-    "output_items4=1\r\n"
-    "output_items5=1\r\n"
-    "output_items6=0\r\n"
-    "templates1=index.html/\r\n"
-    "templates2=index.html/\r\n"
+// Every key at its default, in the order a fresh file lists them.
+constexpr std::string_view kFresh =
+    "[MAIN_OPTION]\r\ndocomo_rate=30\r\nJ-PHONE_rate=30\r\nau_rate=27\r\ncompany=1\r\n"
+    "output_mode=1\r\n[PAGE_1]\r\nsort_key=0\r\nsort_style=0\r\nover_write=0\r\nprint_result=1\r\n"
+    "file_open=0\r\nall_files=1\r\next_strings=.jpg .gif .png \r\n[PAGE_2]\r\noutput_items1=1\r\n"
+    "output_items2=1\r\noutput_items3=0\r\noutput_items4=1\r\noutput_items5=1\r\n"
+    "output_items6=0\r\ntemplates1=index.html/\r\ntemplates2=index.html/\r\n"
     "templates3=index.html/\r\n";
+// Every key away from its default.
+constexpr std::string_view kCustom =
+    "[MAIN_OPTION]\r\ndocomo_rate=29\r\nJ-PHONE_rate=0\r\nau_rate=4294967295\r\ncompany=3\r\n"
+    "output_mode=2\r\n[PAGE_1]\r\nsort_key=9\r\nsort_style=2\r\nover_write=1\r\nprint_result=0\r\n"
+    "file_open=1\r\nall_files=0\r\next_strings=\r\n[PAGE_2]\r\noutput_items1=0\r\n"
+    "output_items2=0\r\noutput_items3=1\r\noutput_items4=0\r\noutput_items5=0\r\n"
+    "output_items6=1\r\ntemplates1=\r\ntemplates2=a.html//b.html/\r\ntemplates3=\x95\x5C.html/\r\n";
 
-class SettingsTest : public ::testing::Test {
- protected:
-  SettingsTest() : profile_(folder_ / "quorsel.ini") {}
+TEST(SettingsTest, EveryKeyLoadsAndSavesAndAMissingKeyGivesItsDefault) {
+  testing::TempFolder folder;
+  Profile profile(folder / "quorsel.ini");
+  folder.Write("quorsel.ini", kCustom);
+  ListingSettings s;
+  LoadSettings(s, profile);
+  EXPECT_EQ(s.rates[kDocomo], 0.28999999999999998);
+  EXPECT_EQ(s.rates[kVodafone], 0.0);
+  EXPECT_EQ(s.rates[kAu], 4294967295.0 * 0.01);
+  EXPECT_EQ(s.CurrentRate(), 4294967295.0 * 0.01);
+  EXPECT_EQ(std::vector<int>({s.company, s.output_mode, s.sort_key, s.sort_style, s.over_write,
+                              s.print_result, s.file_open, s.all_files}),
+            std::vector<int>({kAu, kCsv, 9, 2, 1, 0, 1, 0}));
+  EXPECT_EQ(s.extensions, Names{});
+  EXPECT_EQ(s.output_items, (std::array<int, kColumnCount>{0, 0, 1, 0, 0, 1}));
+  EXPECT_EQ(s.templates[kDocomo], Names{});
+  EXPECT_EQ(s.templates[kVodafone], (Names{"a.html", "", "b.html"}));
+  EXPECT_EQ(s.templates[kAu], Names{"\x95\x5C.html"});
+  std::filesystem::remove(folder / "quorsel.ini");
+  SaveSettings(s, profile);
+  EXPECT_EQ(folder.Read("quorsel.ini"), kCustom);
 
-  // Settings loaded from a file holding `bytes`, starting from a record that differs
-  // from the defaults everywhere, so that a key the load skips shows.
-  ListingSettings LoadFrom(std::string_view bytes) {
-    folder_.Write("quorsel.ini", bytes);
-    return Load();
-  }
-  ListingSettings Load() {
-    ListingSettings settings;
-    settings.company = kAu;
-    settings.output_mode = kHtml;
-    settings.rates = {9, 9, 9, 9};
-    settings.sort_key = kSortExtendedText;
-    settings.sort_style = 1;
-    settings.over_write = 1;
-    settings.print_result = 0;
-    settings.file_open = 1;
-    settings.all_files = 0;
-    settings.extensions = {".bmp"};
-    settings.output_items = {9, 0, 0, 1, 0, 0, 1};
-    settings.templates = {Names{}, {"x.html"}, {"y.html"}, {"z.html"}};
-    LoadSettings(settings, profile_);
-    return settings;
-  }
+  std::filesystem::remove(folder / "quorsel.ini");
+  LoadSettings(s, profile);
+  SaveSettings(s, profile);
+  EXPECT_EQ(folder.Read("quorsel.ini"), kFresh);
+  s.company = 0;
+  EXPECT_EQ(s.CurrentRate(), 0.0);
 
-  TempFolder folder_;
-  Profile profile_;
-};
-
-// The load starts from a record unlike the defaults, so the saved file shows every default.
-TEST_F(SettingsTest, MissingFileGivesTheDefaultsAndSavingWritesEveryKeyInOrder) {
-  const ListingSettings settings = Load();
-  EXPECT_EQ(folder_.Read("quorsel.ini"), "<missing>");
-  EXPECT_EQ(settings.rates[kVodafone], 30 * 0.01);
-  EXPECT_EQ(settings.rates[kAu], 27 * 0.01);
-  EXPECT_EQ(settings.extensions, (Names{".jpg", ".gif", ".png"}));
-  SaveSettings(settings, profile_);
-  EXPECT_EQ(folder_.Read("quorsel.ini"), kFreshFile);
-}
-
-TEST_F(SettingsTest, SavingAgainChangesValuesInPlace) {
-  folder_.Write("quorsel.ini", kFreshFile);
-  ListingSettings settings = Load();
-  settings.company = kVodafone;
-  settings.extensions = {};
-  settings.templates[kAu] = {"a.html", "b.htm"};
-  SaveSettings(settings, profile_);
-
-  std::string expected(kFreshFile);
-  expected.replace(expected.find("company=1"), 9, "company=2");
-  expected.replace(expected.find("ext_strings=.jpg .gif .png "), 27, "ext_strings=");
-  expected.replace(expected.find("templates3=index.html/"), 22, "templates3=a.html/b.htm/");
-  EXPECT_EQ(folder_.Read("quorsel.ini"), expected);
-}
-
-TEST_F(SettingsTest, RateIsTheStoredHundredthsTimesTheDoubleOneHundredth) {
-  const ListingSettings settings =
-      LoadFrom("[MAIN_OPTION]\r\ndocomo_rate=29\r\nJ-PHONE_rate=0\r\nau_rate=4294967295\r\n");
-  EXPECT_EQ(settings.rates[kDocomo], 0.28999999999999998);
-  EXPECT_EQ(settings.rates[kVodafone], 0.0);
-  EXPECT_EQ(settings.rates[kAu], 4294967295.0 * 0.01);
-  EXPECT_EQ(settings.CurrentRate(), 0.28999999999999998);
-  ListingSettings no_carrier;
-  no_carrier.company = 0;
-  EXPECT_EQ(no_carrier.CurrentRate(), 0.0);
-
-  SaveSettings(settings, profile_);
-  const std::string saved = folder_.Read("quorsel.ini");
-  EXPECT_NE(saved.find("\r\ndocomo_rate=29\r\nJ-PHONE_rate=0\r\nau_rate=4294967295\r\n"),
-            std::string::npos)
-      << saved;
-}
-
-TEST_F(SettingsTest, CompanyAndOutputModeOutsideTheirRangeLoadAndSaveAsOne) {
+  // A carrier or format outside 1..3 loads as 1.
   for (const char* bad : {"0", "4", "-1", "x"}) {
-    const std::string file =
-        std::string("[MAIN_OPTION]\r\ncompany=") + bad + "\r\noutput_mode=" + bad + "\r\n";
-    const ListingSettings settings = LoadFrom(file);
-    EXPECT_EQ(settings.company, kDocomo) << bad;
-    EXPECT_EQ(settings.output_mode, kTxt) << bad;
-    SaveSettings(settings, profile_);
-    EXPECT_NE(folder_.Read("quorsel.ini").find("company=1\r\noutput_mode=1\r\n"),
-              std::string::npos);
+    folder.Write("quorsel.ini", std::string("[MAIN_OPTION]\r\ncompany=") + bad +
+                                    "\r\noutput_mode=" + bad + "\r\n");
+    s.company = kAu;
+    s.output_mode = kHtml;
+    LoadSettings(s, profile);
+    EXPECT_EQ(s.company * 10 + s.output_mode, 11) << bad;
   }
-  const ListingSettings valid = LoadFrom("[main_option]\r\nCOMPANY=3\r\noutput_mode=2\r\n");
-  EXPECT_EQ(valid.company, kAu);
-  EXPECT_EQ(valid.output_mode, kCsv);
+  folder.Write("quorsel.ini", "[PAGE_2]\r\ntemplates1=index.html\r\n");
+  LoadSettings(s, profile);
+  EXPECT_EQ(s.templates[kDocomo], Names{});  // a name without its "/" is no entry
 }
 
-TEST_F(SettingsTest, OtherIntegersAreTakenAsTheyAre) {
-  const ListingSettings settings = LoadFrom(
-      "[PAGE_1]\r\nsort_key=9\r\nsort_style=2\r\nall_files=0\r\nover_write=yes\r\n"
-      "[PAGE_2]\r\noutput_items3=1\r\noutput_items1=0\r\n");
-  EXPECT_EQ(settings.sort_key, 9);
-  EXPECT_EQ(settings.sort_style, 2);
-  EXPECT_EQ(settings.all_files, 0);
-  EXPECT_EQ(settings.over_write, 0);
-  EXPECT_EQ(settings.output_items, (std::array<int, 7>{9, 0, 1, 1, 1, 1, 0}));
+TEST(ParseExtensionListTest, DropsTheByteBeforeEachNextDot) {
+  const std::pair<std::string_view, Names> rows[] = {
+      {".jpg .gif .png ", {".jpg", ".gif", ".png"}},
+      {".jpg  .gif  .png  ", {".jpg", ".gif", ".png"}},
+      {".jpg.gif", {".jp", ".gif"}},
+      {".jpg,.gif", {".jpg", ".gif"}},
+      {"jpg .gif", {".gif"}},
+      {"jpg gif", {}},
+      {"", {}},
+      {"..jpg", {"", ".jpg"}},
+      {".jpg\t\r\n\v\f", {".jpg"}},
+      // A full-width blank (0x81 0x40) is a character, not white space.
+      {".jpg\x81\x40", {".jpg\x81\x40"}},
+  };
+  for (const auto& [text, extensions] : rows)
+    EXPECT_EQ(ParseExtensionList(text), extensions) << text;
 }
-
-TEST_F(SettingsTest, ListsComeFromTheirStoredForms) {
-  const ListingSettings settings = LoadFrom(
-      "[PAGE_1]\r\next_strings=\r\n"
-      "[PAGE_2]\r\ntemplates1=index.html\r\ntemplates2=a.html//b.html/\r\n"
-      "templates3=\x95\x5C.html/\r\n");
-  EXPECT_EQ(settings.extensions, Names{});
-  EXPECT_EQ(settings.templates[kDocomo], Names{});
-  EXPECT_EQ(settings.templates[kVodafone], (Names{"a.html", "", "b.html"}));
-  EXPECT_EQ(settings.templates[kAu], Names{"\x95\x5C.html"});
-}
-
-struct ExtensionRow {
-  const char* name;
-  std::string_view text;
-  Names extensions;
-};
-
-class ParseExtensionListTest : public ::testing::TestWithParam<ExtensionRow> {};
-
-TEST_P(ParseExtensionListTest, DropsTheByteBeforeEachNextDot) {
-  EXPECT_EQ(ParseExtensionList(GetParam().text), GetParam().extensions);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ParseExtensionListTest,
-    ::testing::Values(ExtensionRow{"Default", ".jpg .gif .png ", {".jpg", ".gif", ".png"}},
-                      ExtensionRow{"TwoBlanks", ".jpg  .gif  .png  ", {".jpg", ".gif", ".png"}},
-                      ExtensionRow{"NoSeparator", ".jpg.gif", {".jp", ".gif"}},
-                      ExtensionRow{"CommaSeparator", ".jpg,.gif", {".jpg", ".gif"}},
-                      ExtensionRow{"TextBeforeTheFirstDotIgnored", "jpg .gif", {".gif"}},
-                      ExtensionRow{"NoDot", "jpg gif", {}}, ExtensionRow{"Empty", "", {}},
-                      ExtensionRow{"AdjacentDots", "..jpg", {"", ".jpg"}},
-                      ExtensionRow{"TrailingWhiteSpaceOfAnyKind", ".jpg\t\r\n\v\f", {".jpg"}},
-                      // A full-width blank (0x81 0x40) is a character, not white space.
-                      ExtensionRow{"FullWidthBlankStays", ".jpg\x81\x40", {".jpg\x81\x40"}}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace veldor
