@@ -1,8 +1,6 @@
 // A drop as the user makes it: files answered by a message, folders listed in order, and
-// one result message naming what was written.
-#include <fcntl.h>
+// one result message naming what was written; and the start-up from the program folder.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "listing/listing_run.h"
 #include "support/recording_messages.h"
@@ -16,14 +14,13 @@ namespace fs = std::filesystem;
 using testing::U8Message;
 using Messages = std::vector<Message>;
 using Paths = std::vector<fs::path>;
-using Names = std::vector<std::string>;
 
-// The disk as it is, except for a creation time that a test cannot set on a real file.
-class FixedBirthFileSystem : public RealFileSystem {
- public:
+// The disk as it is, with times that a test cannot set on a real file: modified at
+// 2003/11/05 13:05:18, created at 2003/03/01 18:00:00 in Tokyo.
+struct FixedTimesFileSystem : RealFileSystem {
   std::optional<FileStatus> Status(const fs::path& path) override {
     auto status = RealFileSystem::Status(path);
-    if (status) status->created = 1046509200;  // 2003/03/01 18:00:00 in Tokyo
+    if (status) *status = {status->size, 1068005118, 1046509200};
     return status;
   }
 };
@@ -34,29 +31,13 @@ class ListingRunTest : public ::testing::Test {
     ::setenv("TZ", "Asia/Tokyo", 1);
     ::tzset();
   }
-  // A file of `size` bytes, or a folder, modified at 2003/11/05 13:05:18 in Tokyo.
-  fs::path Touch(const std::string& rel, int size = -1) {
-    if (size < 0) fs::create_directories(work_ / rel);
-    const fs::path path =
-        size < 0 ? work_ / rel : work_.Write(rel, std::string(static_cast<std::size_t>(size), 'x'));
-    const timespec times[2] = {{1068005118, 0}, {1068005118, 0}};
-    EXPECT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-    return path;
+  fs::path Folder(const std::string& rel) const {
+    fs::create_directories(work_ / rel);
+    return work_ / rel;
   }
-  Names Contents(const std::string& rel) const {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(work_ / rel))
-      names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  void Drop(const Paths& paths) { RunDrop(paths, context_); }
   static Message Result(const std::string& lines) {
     return U8Message("処理結果", lines + "\r\nを出力しました。", Icon::None);
-  }
-  static Message FileInfo(const std::string& name, const std::string& figures) {
-    return U8Message(name,
-                     figures + "\r\n作成日時 2003/03/01 18:00:00\r\n更新日時 2003/11/05 13:05:18",
-                     Icon::None);
   }
 
   testing::TempFolder program_, work_;
@@ -64,48 +45,48 @@ class ListingRunTest : public ::testing::Test {
   ReplaceLists lists_{program_.path()};
   testing::RecordingMessages messages_;
   testing::RecordingShell shell_;
-  FixedBirthFileSystem file_system_;
+  FixedTimesFileSystem file_system_;
   ListerContext context_{settings_,    lists_,          messages_,         shell_,
                          file_system_, program_.path(), "/usr/bin/browser"};
 };
 
 TEST_F(ListingRunTest, FilesAndFoldersAreHandledInDropOrder) {
-  Touch("photos/x.png", 129);
-  RunDrop({Touch("a.jpg", 1), Touch("photos"), Touch("b.GIF", 3000), Touch("photos.2003"),
-           work_ / "gone.jpg"},
-          context_);
+  work_.Write("photos/x.png", std::string(129, 'x'));
+  work_.Write("photos.2003/x.jpg", "x");
+  Drop({work_.Write("a.jpg", "x"), Folder("photos"), work_.Write("b.GIF", std::string(3000, 'x')),
+        work_ / "photos.2003", work_ / "gone.jpg"});
+  const std::string dates = "\r\n作成日時 2003/03/01 18:00:00\r\n更新日時 2003/11/05 13:05:18";
   // A folder's own size is nothing to send, whatever the file system reserves for it.
   EXPECT_EQ(
       messages_.shown,
-      (Messages{FileInfo("a.jpg", "1 byte\r\n1 パケット 0 円"),
-                FileInfo("b.GIF", "3000 byte\r\n24 パケット 7 円"),
-                FileInfo("photos.2003", "0 byte\r\n0 パケット 0 円"),
+      (Messages{U8Message("a.jpg", "1 byte\r\n1 パケット 0 円" + dates, Icon::None),
+                U8Message("b.GIF", "3000 byte\r\n24 パケット 7 円" + dates, Icon::None),
+                U8Message("photos.2003", "0 byte\r\n0 パケット 0 円" + dates, Icon::None),
                 U8Message("gone.jpg",
                           (work_ / "gone.jpg").string() + "\r\nの情報を読み取れませんでした。",
                           Icon::Exclamation),
                 Result("photos.txt\r\n")}));
   EXPECT_EQ(Cp932ToUtf8(work_.Read("photos/photos.txt")),
             "x.png         129 byte   2003/11/05 13:05:18 更新        2 パケット      1 円\r\n");
-  EXPECT_EQ(Contents("photos.2003"), Names{});
+  EXPECT_FALSE(fs::exists(work_ / "photos.2003/photos.2003.txt"));
 }
 
 TEST_F(ListingRunTest, ANameWithoutExtensionThatIsNoFolderEndsTheDrop) {
-  Touch("photos/x.jpg", 1);
-  RunDrop({Touch("photos"), work_ / "missing", Touch("music"), Touch("a.jpg", 1)}, context_);
+  Drop({Folder("photos"), work_ / "missing", Folder("music"), work_.Write("a.jpg", "x")});
   EXPECT_EQ(messages_.shown, Messages{});
-  EXPECT_EQ(Contents("photos"), (Names{"photos.txt", "x.jpg"}));
-  EXPECT_EQ(Contents("music"), Names{});
+  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
+  EXPECT_TRUE(fs::is_empty(work_ / "music"));
 }
 
 TEST_F(ListingRunTest, ResultNamesEveryListingWrittenEvenAnEmptyOne) {
   settings_.output_mode = kCsv;
   settings_.over_write = 1;
   settings_.file_open = 1;
-  Touch("empty/notes.txt", 1);  // filtered out
+  work_.Write("empty/notes.txt", "x");  // filtered out
   work_.Write("declined/declined.csv", "old");
-  Touch("failed/failed.csv");  // a folder where the listing should go
+  Folder("failed/failed.csv");  // a folder where the listing should go
   messages_.Script({Answer::No});
-  RunDrop({Touch("empty"), Touch("declined"), Touch("failed"), Touch("音楽")}, context_);
+  Drop({Folder("empty"), Folder("declined"), Folder("failed"), Folder("音楽")});
   ASSERT_EQ(messages_.shown.size(), 3u);
   EXPECT_EQ(messages_.shown[2], Result("empty.csv\r\n音楽.csv\r\n"));
   // Every listing is opened, even one that was kept or could not be written.
@@ -116,19 +97,18 @@ TEST_F(ListingRunTest, ResultNamesEveryListingWrittenEvenAnEmptyOne) {
 
 TEST_F(ListingRunTest, NothingIsShownOrWrittenWhenNotWanted) {
   settings_.print_result = 0;
-  RunDrop({Touch("photos")}, context_);
-  EXPECT_EQ(Contents("photos"), Names{"photos.txt"});
-  settings_.output_mode = 4;
-  RunDrop({Touch("music")}, context_);
-  settings_.output_mode = kHtml;
+  Drop({Folder("photos")});
+  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
   settings_.print_result = 1;
-  settings_.company = 4;
-  RunDrop({Touch("music")}, context_);
-  settings_.company = kAu;
-  settings_.templates[kAu].clear();
-  RunDrop({Touch("music")}, context_);
+  for (const auto& [output_mode, company] :
+       {std::pair<int, int>{4, kDocomo}, {kHtml, 4}, {kHtml, kAu}}) {
+    settings_.output_mode = output_mode;
+    settings_.company = company;
+    settings_.templates[kAu].clear();
+    Drop({Folder("music")});
+  }
   EXPECT_EQ(messages_.shown, Messages{});
-  EXPECT_EQ(Contents("music"), Names{});
+  EXPECT_TRUE(fs::is_empty(work_ / "music"));
 }
 
 // HTML: one page per template of the carrier, in list order; the browser gets every page,
@@ -140,8 +120,8 @@ TEST_F(ListingRunTest, HtmlWritesOnePagePerTemplateInListOrder) {
   program_.Write("template/docomo/index.html",
                  "<h1>[@DNAME@]</h1>\n[@START@]\n<p>[@FNAME@]</p>\n[@STOP@]\n<hr>\n");
   program_.Write("template/docomo/top.html", "top\n[@START@]\n[@PSIZE@]\n[@STOP@]\nend\n");
-  Touch("B/a.jpg", 200);
-  RunDrop({Touch("B")}, context_);
+  work_.Write("B/a.jpg", std::string(200, 'x'));
+  Drop({work_ / "B"});
   ASSERT_EQ(messages_.shown.size(), 2u);
   EXPECT_EQ(Cp932ToUtf8(messages_.shown[0].caption), "指定されたテンプレートが開けません");
   EXPECT_EQ(messages_.shown[1], Result("B/index.html\r\nB/top.html\r\n"));
