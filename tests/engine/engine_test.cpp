@@ -5,6 +5,7 @@
 #include <random>
 
 #include "engine/sort.h"
+#include "reference_sort.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 
@@ -133,20 +134,6 @@ TEST(CompareRecordsTest, AnswersByKeyAndStyle) {
   EXPECT_EQ(CompareRecords(big, big, kSortFileName, 1), 0);
 }
 
-// The plain selection sort that fixes the order of a listing: for each place, the first
-// record of the remainder that goes strictly before the candidate takes over, then the
-// place and the chosen position are exchanged. The fast sort must match it, instability
-// included.
-void ReferenceSelectionSort(std::vector<FileRecord>& records, int key, int style) {
-  for (std::size_t i = 0; i + 1 < records.size(); ++i) {
-    std::size_t best = i;
-    for (std::size_t j = i + 1; j < records.size(); ++j) {
-      if (CompareRecords(records[j], records[best], key, style) == 1) best = j;
-    }
-    std::swap(records[i], records[best]);
-  }
-}
-
 TEST(SortRecordsTest, MatchesTheSelectionSortOnRandomListings) {
   // Few values, so that most keys tie many times; the other fields tell tied records apart.
   // Half-width katakana above some lead bytes, differences in a second byte, and a lead
@@ -171,7 +158,7 @@ TEST(SortRecordsTest, MatchesTheSelectionSortOnRandomListings) {
       for (const int style : {0, 1, 2}) {
         auto fast = input, slow = input;
         SortRecords(fast, key, style);
-        ReferenceSelectionSort(slow, key, style);
+        testing::ReferenceSelectionSort(slow, key, style);
         ASSERT_TRUE(fast == slow) << "round " << round << " key " << key << " style " << style;
       }
     }
