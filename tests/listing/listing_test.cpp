@@ -132,6 +132,9 @@ TEST_F(ListingRunTest, HtmlWritesOnePagePerTemplateInListOrder) {
                                                 {"/usr/bin/browser", work_ / "B/missing.html"},
                                                 {"/usr/bin/browser", work_ / "B/top.html"}}));
   EXPECT_EQ(shell_.opened, Paths{});
+  settings_.file_open = 0;
+  Drop({work_ / "B"});
+  EXPECT_EQ(shell_.started.size(), 3u);
 }
 
 TEST(ListerTest, StartsUpFromTheProgramFolder) {
