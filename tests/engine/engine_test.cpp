@@ -19,11 +19,11 @@ using Rows = std::vector<ReplaceRow>;
 TEST(ChargeTest, PacketsOf128BytesAndHalfUpCharges) {
   // Size, rate in hundredths of a yen as the settings file stores it, packets, yen. The
   // double nearest 0.29 lies below it, so 50 packets make 14.5 and fall short of rounding up.
-  const std::int64_t rows[][4] = {{0, 30, 0, 0},      {1, 30, 1, 0},
-                                  {128, 30, 1, 0},    {129, 27, 2, 1},
-                                  {640, 30, 5, 2},    {12416, 30, 97, 29},
-                                  {6400, 27, 50, 14}, {6400, 29, 50, 14},
-                                  {-5, 30, 0, 0},     {3221225472, 30, 25165824, 7549747}};
+  // clang-format off
+  const std::int64_t rows[][4] = {{0, 30, 0, 0}, {1, 30, 1, 0}, {128, 30, 1, 0}, {129, 27, 2, 1},
+      {640, 30, 5, 2}, {12416, 30, 97, 29}, {6400, 27, 50, 14}, {6400, 29, 50, 14}, {-5, 30, 0, 0},
+      {3221225472, 30, 25165824, 7549747}};
+  // clang-format on
   for (const auto& [size, rate, packets, yen] : rows) {
     EXPECT_EQ(PacketsForSize(size), packets) << size;
     EXPECT_EQ(ChargeForPackets(packets, static_cast<double>(rate) * 0.01), yen) << size;

@@ -22,13 +22,11 @@ using Files = std::vector<FileRecord>;
 // the text (the name unless given) in UTF-8.
 FileRecord File(const std::string& name, std::int64_t size = 0, std::int64_t packets = 0,
                 std::int64_t charge = 0, const std::string& text = "") {
-  return {Utf8ToCp932(name),
-          size,
-          packets,
-          charge,
-          Utf8ToCp932(text.empty() ? name : text),
-          "2003/05/01 12:34:56",
-          "2003/04/01 08:00:00"};
+  FileRecord r{
+      Utf8ToCp932(name), size, packets, charge, Utf8ToCp932(text.empty() ? name : text), {}, {}};
+  r.modified_date = "2003/05/01 12:34:56";
+  r.created_date = "2003/04/01 08:00:00";
+  return r;
 }
 
 // A listing of `files` with its longest name and text as the scan counts them.
