@@ -79,6 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatTest, ::testing::Values(
     FormatRow{"TxtPacketsWithoutCharge", {1, 0, 0, 1, 0, 0}, kBig,
         "a.jpg     1234567890 byte   9645062 パケット   \r\n"
         "big.jpg   3221225472 byte   25165824 パケット   \r\n"},
+    FormatRow{"TxtOneBlankBeforeNumbers", {1, 0, 0, 1, 1, 0}, {File("a.jpg", 12345678, 12345, 123)},
+        "a.jpg    12345678 byte    12345 パケット    123 円\r\n"},
     FormatRow{"TxtChargeWithoutPackets", {0, 0, 0, 0, 1, 0}, kBig,
         "a.jpg     28935 円\r\nbig.jpg   7549747 円\r\n"},
     FormatRow{"TxtEmpty", {1, 1, 0, 1, 1, 0}, {}, ""},
