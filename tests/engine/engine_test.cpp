@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 using Rows = std::vector<ReplaceRow>;
 
-TEST(ChargeTest, PacketsOf128BytesAndHalfUpCharges) {
+TEST(ChargeTest, PacketsAndCharges) {
   // Size, rate in hundredths of a yen as the settings file stores it, packets, yen. The
   // double nearest 0.29 lies below it, so 50 packets make 14.5 and fall short of rounding up.
   // clang-format off
@@ -134,7 +134,7 @@ TEST(CompareRecordsTest, AnswersByKeyAndStyle) {
   EXPECT_EQ(CompareRecords(big, big, kSortFileName, 1), 0);
 }
 
-TEST(SortRecordsTest, MatchesTheSelectionSortOnRandomListings) {
+TEST(SortRecordsTest, MatchesTheSelectionSort) {
   // Few values, so that most keys tie many times; the other fields tell tied records apart.
   // Half-width katakana above some lead bytes, differences in a second byte, and a lead
   // byte at the end of a text.
@@ -165,7 +165,7 @@ TEST(SortRecordsTest, MatchesTheSelectionSortOnRandomListings) {
   }
 }
 
-TEST(ParseReplaceLineTest, ReadsLinesAsTheListFileDefinesThem) {
+TEST(ParseReplaceLineTest, Rows) {
   // A line and its entry as "name|text", "-" for none.
   // clang-format off
   const std::pair<const char*, const char*> rows[] = {
@@ -202,7 +202,7 @@ class ReplaceListsTest : public ::testing::Test {
   testing::RecordingMessages messages_;
 };
 
-TEST_F(ReplaceListsTest, LoadReplacesTheListAndLookupTakesTheFirstExactMatch) {
+TEST_F(ReplaceListsTest, LoadAndLookup) {
   folder_.Write("replace_list.csv", "a.jpg,old\r\nz.jpg,gone\r\n");
   ASSERT_TRUE(lists_.LoadReplaceList(ListKind::FileNames));
   folder_.Write("replace_list.csv",
@@ -217,7 +217,7 @@ TEST_F(ReplaceListsTest, LoadReplacesTheListAndLookupTakesTheFirstExactMatch) {
   EXPECT_EQ(lists_.FindExtendedText(ListKind::FolderNames, "Trip"), "Trip");
 }
 
-TEST_F(ReplaceListsTest, WritesCrLfQuotingOnlyWhereNeededAndRereadsTrickyRows) {
+TEST_F(ReplaceListsTest, WriteAndReread) {
   ASSERT_TRUE(lists_.WriteReplaceList(
       ListKind::FileNames,
       {{"a.jpg", "Sea at dawn"}, {"b.jpg", ""}, {"a,b.jpg", "one, two"}, {"say \"hi\"", "x"}}));
@@ -236,7 +236,7 @@ TEST_F(ReplaceListsTest, WritesCrLfQuotingOnlyWhereNeededAndRereadsTrickyRows) {
   EXPECT_EQ(Read(ListKind::FolderNames), tricky);
 }
 
-TEST_F(ReplaceListsTest, StartupCreatesMissingListsAndReportsOneThatCannotBeRead) {
+TEST_F(ReplaceListsTest, Startup) {
   LoadListsAtStartup(lists_, messages_);
   EXPECT_EQ(messages_.shown, std::vector<Message>{});
   EXPECT_EQ(folder_.Read("replace_list.csv") + folder_.Read("replace_list2.csv"), "");
@@ -253,7 +253,7 @@ TEST_F(ReplaceListsTest, StartupCreatesMissingListsAndReportsOneThatCannotBeRead
   EXPECT_EQ(Read(ListKind::FileNames), (Rows{{"a.jpg", "kept"}}));
 }
 
-TEST(ReplaceListMessageTest, NamesTheFileWithTheTextForEachSituation) {
+TEST(ReplaceListMessageTest, Texts) {
   const std::string tail =
       "しました。\r\n他のプログラムがこのファイルにアクセスしていないか\r\n確かめ";
   using testing::U8Message;
@@ -289,7 +289,7 @@ constexpr std::string_view kCustom =
     "output_items2=0\r\noutput_items3=1\r\noutput_items4=0\r\noutput_items5=0\r\n"
     "output_items6=1\r\ntemplates1=\r\ntemplates2=a.html//b.html/\r\ntemplates3=\x95\x5C.html/\r\n";
 
-TEST(SettingsTest, EveryKeyLoadsAndSavesAndAMissingKeyGivesItsDefault) {
+TEST(SettingsTest, LoadsAndSavesEveryKey) {
   testing::TempFolder folder;
   Profile profile(folder / "quorsel.ini");
   folder.Write("quorsel.ini", kCustom);
@@ -329,7 +329,7 @@ TEST(SettingsTest, EveryKeyLoadsAndSavesAndAMissingKeyGivesItsDefault) {
   EXPECT_EQ(s.templates[kDocomo], Names{});  // a name without its "/" is no entry
 }
 
-TEST(ParseExtensionListTest, DropsTheByteBeforeEachNextDot) {
+TEST(ParseExtensionListTest, Rows) {
   // A full-width blank (0x81 0x40) is a character, not white space.
   // clang-format off
   const std::pair<std::string_view, Names> rows[] = {

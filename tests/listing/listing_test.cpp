@@ -50,7 +50,7 @@ class ListingRunTest : public ::testing::Test {
                          file_system_, program_.path(), "/usr/bin/browser"};
 };
 
-TEST_F(ListingRunTest, FilesAndFoldersAreHandledInDropOrder) {
+TEST_F(ListingRunTest, DropOrder) {
   work_.Write("photos/x.png", std::string(129, 'x'));
   work_.Write("photos.2003/x.jpg", "x");
   Drop({work_.Write("a.jpg", "x"), Folder("photos"), work_.Write("b.GIF", std::string(3000, 'x')),
@@ -71,14 +71,14 @@ TEST_F(ListingRunTest, FilesAndFoldersAreHandledInDropOrder) {
   EXPECT_FALSE(fs::exists(work_ / "photos.2003/photos.2003.txt"));
 }
 
-TEST_F(ListingRunTest, ANameWithoutExtensionThatIsNoFolderEndsTheDrop) {
+TEST_F(ListingRunTest, NoFolderEndsTheDrop) {
   Drop({Folder("photos"), work_ / "missing", Folder("music"), work_.Write("a.jpg", "x")});
   EXPECT_EQ(messages_.shown, Messages{});
   EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
   EXPECT_TRUE(fs::is_empty(work_ / "music"));
 }
 
-TEST_F(ListingRunTest, ResultNamesEveryListingWrittenEvenAnEmptyOne) {
+TEST_F(ListingRunTest, ResultAndOpening) {
   settings_.output_mode = kCsv;
   settings_.over_write = 1;
   settings_.file_open = 1;
@@ -95,7 +95,7 @@ TEST_F(ListingRunTest, ResultNamesEveryListingWrittenEvenAnEmptyOne) {
   EXPECT_EQ(FolderBaseName("/"), "root");
 }
 
-TEST_F(ListingRunTest, NothingIsShownOrWrittenWhenNotWanted) {
+TEST_F(ListingRunTest, NotWanted) {
   settings_.print_result = 0;
   Drop({Folder("photos")});
   EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
@@ -113,7 +113,7 @@ TEST_F(ListingRunTest, NothingIsShownOrWrittenWhenNotWanted) {
 
 // HTML: one page per template of the carrier, in list order; the browser gets every page,
 // even one that failed.
-TEST_F(ListingRunTest, HtmlWritesOnePagePerTemplateInListOrder) {
+TEST_F(ListingRunTest, HtmlPages) {
   settings_.output_mode = kHtml;
   settings_.file_open = 1;
   settings_.templates[kDocomo] = {"index.html", "missing.html", "top.html"};
@@ -137,7 +137,7 @@ TEST_F(ListingRunTest, HtmlWritesOnePagePerTemplateInListOrder) {
   EXPECT_EQ(shell_.started.size(), 3u);
 }
 
-TEST(ListerTest, StartsUpFromTheProgramFolder) {
+TEST(ListerTest, StartUp) {
   testing::TempFolder program;
   program.Write("quorsel.ini", "[MAIN_OPTION]\r\ncompany=3\r\n");
   program.Write("replace_list2.csv", "Trip,loaded\r\n");

@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatTest, ::testing::Values(
         "ファイル名,パケット料金（円）\r\n\r\na.jpg,28935\r\nbig.jpg,7549747\r\n"},
     FormatRow{"CsvEmpty", {1, 1, 0, 1, 1, 0}, {}, kCsvHeader},
     // 表 and ソ end in the byte 0x5C: still no reason to quote.
-    FormatRow{"CsvQuotesWhatWouldSplitTheRow", {0, 0, 0, 0, 0, 1},
+    FormatRow{"CsvQuoting", {0, 0, 0, 0, 0, 1},
         {File("a,b.jpg", 0, 0, 0, "say \"hi\""), File("a.jpg", 0, 0, 0, "two\r\nlines"),
          File("b.jpg", 0, 0, 0, "lf\nonly"), File("c.jpg", 0, 0, 0, "cr\ronly"),
          File("表ソ.jpg", 0, 0, 0, "日本語 text's")},
@@ -254,13 +254,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, HtmlPageTest, ::testing::Values(
         "\r\na.jpg|12345|<i>\"sea\" & sky</i>|2003/05/01 12:34:56|2003/04/01 08:00:00\r\n"
         "&lt;b&gt;&amp;[@DNAME@].gif|100|&lt;b&gt;&amp;[@DNAME@].gif|2003/05/01 12:34:56|"
         "2003/04/01 08:00:00\r\n\r\n"},
-    PageRow{"NumbersOutsideTheRepeatSectionAreZero",
+    PageRow{"ZeroOutsideTheRepeat",
         "[@FSIZE@] [@PSIZE@] [@PYEN@]\n[@START@]\n[@PYEN@]\n[@STOP@]\n[@PYEN@]\n", "0 0 0\r\n29\r\n0\r\n0\r\n"},
     PageRow{"EscapedFolderName", "[@DNAME@]/[@DTEXT@]\n[@START@]\nx\n[@STOP@]\n.\n",
         "R&amp;D &quot;x&quot;/R&amp;D &quot;x&quot;\r\nx\r\nx\r\n.\r\n", kDocomo, "R&D \"x\""},
     PageRow{"EmptyFolder", "<ul>\n[@START@]\n<li>[@FNAME@]</li>\n[@STOP@]\n</ul>\n", "<ul>\r\n</ul>\r\n"},
     // 0x81 0x5B is one character whose second byte is "[", so "\x81[@FNAME@]" holds no tag.
-    PageRow{"Cp932AndStrayBytesPassAndEveryLineEndsWithCrLf",
+    PageRow{"Cp932AndCrLf",
         "\x8E\xCA\x90\x5E [@DNAME@]\r\n[@START@]\r\n\x81[@FNAME@] \xFF\xFE\r\n[@STOP@]\nlast line",
         "\x8E\xCA\x90\x5E Trip\r\n\x81[@FNAME@] \xFF\xFE\r\n\x81[@FNAME@] \xFF\xFE\r\nlast line\r\n"}),
     [](const auto& row) { return std::string(row.param.label); });
@@ -278,7 +278,7 @@ struct FailureRow {
 
 class HtmlFailureTest : public HtmlTest, public ::testing::WithParamInterface<FailureRow> {};
 
-TEST_P(HtmlFailureTest, ShowsItsMessageAndWritesNothing) {
+TEST_P(HtmlFailureTest, WritesNothing) {
   const FailureRow& row = GetParam();
   settings_.over_write = 1;
   settings_.company = row.company;
@@ -323,14 +323,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, HtmlFailureTest, ::testing::Values(
     FailureRow{"NameTagInBefore", "index.html", "[@FNAME@]\n" + kGood, false},
     FailureRow{"TagAcrossLines", "index.html", "a [@DNA\nME@]\n" + kGood, false},
     // A list line ",text" names the empty name; the empty record still has no file text.
-    FailureRow{"FileTextOutsideTheRepeatSection", "index.html", "[@FTEXT@]\n" + kGood, false},
+    FailureRow{"FileTextOutsideTheRepeat", "index.html", "[@FTEXT@]\n" + kGood, false},
     FailureRow{"Root", "index.html", "[@DNAME@]\n" + kGood, false}),
     [](const auto& row) { return std::string(row.param.label); });
 // clang-format on
 
 // The templates the program folder ships render every tag. That they pass the checker is
 // shown by running tovrin-cli on them.
-TEST_F(HtmlTest, ShippedTemplatesRenderEveryTag) {
+TEST_F(HtmlTest, ShippedTemplates) {
   listing_ = MakeListing({File("海.jpg", 12416, 97, 29), File("<b>&.gif", 100, 1, 0),
                           File("javascript:alert(1).png", 1, 1, 0)});
   const fs::path folder = work_ / "旅行の写真";
