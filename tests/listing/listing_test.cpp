@@ -1,0 +1,160 @@
+// A drop as the user makes it: files answered by a message, folders listed in order, and
+// one result message naming what was written; and the start-up from the program folder.
+#include <gtest/gtest.h>
+
+#include "listing/listing_run.h"
+#include "support/recording_messages.h"
+#include "support/recording_shell.h"
+#include "support/temp_folder.h"
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::U8Message;
+using Messages = std::vector<Message>;
+using Paths = std::vector<fs::path>;
+
+// The disk as it is, with times that a test cannot set on a real file: modified at
+// 2003/11/05 13:05:18, created at 2003/03/01 18:00:00 in Tokyo.
+struct FixedTimesFileSystem : RealFileSystem {
+  std::optional<FileStatus> Status(const fs::path& path) override {
+    auto status = RealFileSystem::Status(path);
+    if (status) *status = {status->size, 1068005118, 1046509200};
+    return status;
+  }
+};
+
+class ListingRunTest : public ::testing::Test {
+ protected:
+  ListingRunTest() {
+    ::setenv("TZ", "Asia/Tokyo", 1);
+    ::tzset();
+  }
+  fs::path Folder(const std::string& rel) const {
+    fs::create_directories(work_ / rel);
+    return work_ / rel;
+  }
+  void Drop(const Paths& paths) { RunDrop(paths, context_); }
+  static Message Result(const std::string& lines) {
+    return U8Message("処理結果", lines + "\r\nを出力しました。", Icon::None);
+  }
+
+  testing::TempFolder program_, work_;
+  ListingSettings settings_;
+  ReplaceLists lists_{program_.path()};
+  testing::RecordingMessages messages_;
+  testing::RecordingShell shell_;
+  FixedTimesFileSystem file_system_;
+  ListerContext context_{settings_,    lists_,          messages_,         shell_,
+                         file_system_, program_.path(), "/usr/bin/browser"};
+};
+
+TEST_F(ListingRunTest, DropOrder) {
+  work_.Write("photos/x.png", std::string(129, 'x'));
+  work_.Write("photos.2003/x.jpg", "x");
+  Drop({work_.Write("a.jpg", "x"), Folder("photos"), work_.Write("b.GIF", std::string(3000, 'x')),
+        work_ / "photos.2003", work_ / "gone.jpg"});
+  const std::string dates = "\r\n作成日時 2003/03/01 18:00:00\r\n更新日時 2003/11/05 13:05:18";
+  // A folder's own size is nothing to send, whatever the file system reserves for it.
+  EXPECT_EQ(
+      messages_.shown,
+      (Messages{U8Message("a.jpg", "1 byte\r\n1 パケット 0 円" + dates, Icon::None),
+                U8Message("b.GIF", "3000 byte\r\n24 パケット 7 円" + dates, Icon::None),
+                U8Message("photos.2003", "0 byte\r\n0 パケット 0 円" + dates, Icon::None),
+                U8Message("gone.jpg",
+                          (work_ / "gone.jpg").string() + "\r\nの情報を読み取れませんでした。",
+                          Icon::Exclamation),
+                Result("photos.txt\r\n")}));
+  EXPECT_EQ(Cp932ToUtf8(work_.Read("photos/photos.txt")),
+            "x.png         129 byte   2003/11/05 13:05:18 更新        2 パケット      1 円\r\n");
+  EXPECT_FALSE(fs::exists(work_ / "photos.2003/photos.2003.txt"));
+}
+
+TEST_F(ListingRunTest, NoFolderEndsTheDrop) {
+  Drop({Folder("photos"), work_ / "missing", Folder("music"), work_.Write("a.jpg", "x")});
+  EXPECT_EQ(messages_.shown, Messages{});
+  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
+  EXPECT_TRUE(fs::is_empty(work_ / "music"));
+}
+
+TEST_F(ListingRunTest, ResultAndOpening) {
+  settings_.output_mode = kCsv;
+  settings_.over_write = 1;
+  settings_.file_open = 1;
+  work_.Write("empty/notes.txt", "x");  // filtered out
+  work_.Write("declined/declined.csv", "old");
+  Folder("failed/failed.csv");  // a folder where the listing should go
+  messages_.Script({Answer::No});
+  Drop({Folder("empty"), Folder("declined"), Folder("failed"), Folder("音楽")});
+  ASSERT_EQ(messages_.shown.size(), 3u);
+  EXPECT_EQ(messages_.shown[2], Result("empty.csv\r\n音楽.csv\r\n"));
+  // Every listing is opened, even one that was kept or could not be written.
+  EXPECT_EQ(shell_.opened, (Paths{work_ / "empty/empty.csv", work_ / "declined/declined.csv",
+                                  work_ / "failed/failed.csv", work_ / "音楽/音楽.csv"}));
+  EXPECT_EQ(FolderBaseName("/"), "root");
+}
+
+TEST_F(ListingRunTest, NotWanted) {
+  settings_.print_result = 0;
+  Drop({Folder("photos")});
+  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
+  settings_.print_result = 1;
+  for (const auto& [output_mode, company] :
+       {std::pair<int, int>{4, kDocomo}, {kHtml, 4}, {kHtml, kAu}}) {
+    settings_.output_mode = output_mode;
+    settings_.company = company;
+    settings_.templates[kAu].clear();
+    Drop({Folder("music")});
+  }
+  EXPECT_EQ(messages_.shown, Messages{});
+  EXPECT_TRUE(fs::is_empty(work_ / "music"));
+}
+
+// HTML: one page per template of the carrier, in list order; the browser gets every page,
+// even one that failed.
+TEST_F(ListingRunTest, HtmlPages) {
+  settings_.output_mode = kHtml;
+  settings_.file_open = 1;
+  settings_.templates[kDocomo] = {"index.html", "missing.html", "top.html"};
+  program_.Write("template/docomo/index.html",
+                 "<h1>[@DNAME@]</h1>\n[@START@]\n<p>[@FNAME@]</p>\n[@STOP@]\n<hr>\n");
+  program_.Write("template/docomo/top.html", "top\n[@START@]\n[@PSIZE@]\n[@STOP@]\nend\n");
+  work_.Write("B/a.jpg", std::string(200, 'x'));
+  Drop({work_ / "B"});
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(Cp932ToUtf8(messages_.shown[0].caption), "指定されたテンプレートが開けません");
+  EXPECT_EQ(messages_.shown[1], Result("B/index.html\r\nB/top.html\r\n"));
+  EXPECT_EQ(work_.Read("B/index.html"), "<h1>B</h1>\r\n<p>a.jpg</p>\r\n<hr>\r\n");
+  EXPECT_EQ(work_.Read("B/top.html"), "top\r\n2\r\nend\r\n");
+  using Start = std::pair<fs::path, std::string>;
+  EXPECT_EQ(shell_.started, (std::vector<Start>{{"/usr/bin/browser", work_ / "B/index.html"},
+                                                {"/usr/bin/browser", work_ / "B/missing.html"},
+                                                {"/usr/bin/browser", work_ / "B/top.html"}}));
+  EXPECT_EQ(shell_.opened, Paths{});
+  settings_.file_open = 0;
+  Drop({work_ / "B"});
+  EXPECT_EQ(shell_.started.size(), 3u);
+}
+
+TEST(ListerTest, StartUp) {
+  testing::TempFolder program;
+  program.Write("quorsel.ini", "[MAIN_OPTION]\r\ncompany=3\r\n");
+  program.Write("replace_list2.csv", "Trip,loaded\r\n");
+  fs::create_directory(program / "replace_list.csv");
+  testing::RecordingMessages messages;
+  testing::RecordingShell shell;
+  Lister lister(program.path(), messages, shell);
+  EXPECT_EQ(messages.shown,
+            Messages{ReplaceListMessage(ListKind::FileNames, ListMessage::StartupReadError)});
+  EXPECT_EQ(lister.context().lists.FindExtendedText(ListKind::FolderNames, "Trip"), "loaded");
+  EXPECT_EQ(lister.context().program_folder, program.path());
+  EXPECT_EQ(&lister.context().settings, &lister.settings());
+  lister.settings().output_mode = kHtml;
+  lister.SaveSettings();
+  Lister again(program.path(), messages, shell);
+  EXPECT_EQ(again.settings().company * 10 + again.settings().output_mode, kAu * 10 + kHtml);
+}
+
+}  // namespace
+}  // namespace veldor

@@ -1,0 +1,361 @@
+// The three listing formats byte for byte, and the one way each reaches the disk.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "support/recording_messages.h"
+#include "support/temp_folder.h"
+#include "writers/csv_listing.h"
+#include "writers/html_listing.h"
+#include "writers/text_listing.h"
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::U8Message;
+using Messages = std::vector<Message>;
+using Files = std::vector<FileRecord>;
+
+// A file modified at 2003/05/01 12:34:56, created at 2003/04/01 08:00:00; the name and
+// the text (the name unless given) in UTF-8.
+FileRecord File(const std::string& name, std::int64_t size = 0, std::int64_t packets = 0,
+                std::int64_t charge = 0, const std::string& text = "") {
+  FileRecord r{
+      Utf8ToCp932(name), size, packets, charge, Utf8ToCp932(text.empty() ? name : text), {}, {}};
+  r.modified_date = "2003/05/01 12:34:56";
+  r.created_date = "2003/04/01 08:00:00";
+  return r;
+}
+
+// A listing of `files` with its longest name and text as the scan counts them.
+Listing MakeListing(Files files) {
+  Listing listing{std::move(files)};
+  for (const FileRecord& r : listing.records) {
+    listing.longest_name = std::max(listing.longest_name, r.file_name.size());
+    listing.longest_text = std::max(listing.longest_text, r.extended_text.size());
+  }
+  return listing;
+}
+
+struct FormatRow {
+  const char* label;
+  std::array<int, kColumnCount> columns;  // size, modified, created, packets, charge, text
+  Files files;
+  std::string listing;  // UTF-8
+};
+
+class FormatTest : public ::testing::TestWithParam<FormatRow> {};
+
+TEST_P(FormatTest, ByteForByte) {
+  ListingSettings settings;
+  settings.output_items = GetParam().columns;
+  const Listing listing = MakeListing(GetParam().files);
+  EXPECT_EQ(Cp932ToUtf8(std::string_view(GetParam().label).starts_with("Csv")
+                            ? FormatCsvListing(listing, settings)
+                            : FormatTextListing(listing, settings)),
+            GetParam().listing);
+}
+
+const Files kBig = {File("a.jpg", 1234567890, 9645062, 28935),
+                    File("big.jpg", 3221225472, 25165824, 7549747)};
+const std::string kCsvHeader =
+    "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,パケット料金（円）\r\n\r\n";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, FormatTest, ::testing::Values(
+    FormatRow{"TxtDefault", {1, 1, 0, 1, 1, 0}, {File("a.jpg", 12345, 97, 29), File("abcdef.jpg")},
+        "a.jpg            12345 byte   2003/05/01 12:34:56 更新       97 パケット     29 円\r\n"
+        "abcdef.jpg           0 byte   2003/05/01 12:34:56 更新        0 パケット      0 円\r\n"},
+    FormatRow{"TxtEveryColumn", {1, 1, 1, 1, 1, 1}, {File("a.jpg", 640, 5, 2, "海の写真")},
+        "a.jpg   海の写真         640 byte   2003/05/01 12:34:56 更新   "
+        "2003/04/01 08:00:00 作成        5 パケット      2 円\r\n"},
+    FormatRow{"TxtPadsByBytes", {0, 0, 0, 0, 0, 0}, {File("写真.jpg"), File("a.jpg")},
+        "写真.jpg   \r\na.jpg      \r\n"},
+    FormatRow{"TxtOneByteApart", {0, 0, 0, 0, 0, 1}, {File("ab.jpg", 0, 0, 0, "xy"),
+        File("abc.jpg", 0, 0, 0, "x")}, "ab.jpg    xy   \r\nabc.jpg   x    \r\n"},
+    // Numbers wider than their column are not cut.
+    FormatRow{"TxtPacketsWithoutCharge", {1, 0, 0, 1, 0, 0}, kBig,
+        "a.jpg     1234567890 byte   9645062 パケット   \r\n"
+        "big.jpg   3221225472 byte   25165824 パケット   \r\n"},
+    FormatRow{"TxtOneBlankBeforeNumbers", {1, 0, 0, 1, 1, 0}, {File("a.jpg", 12345678, 12345, 123)},
+        "a.jpg    12345678 byte    12345 パケット    123 円\r\n"},
+    FormatRow{"TxtChargeWithoutPackets", {0, 0, 0, 0, 1, 0}, kBig,
+        "a.jpg     28935 円\r\nbig.jpg   7549747 円\r\n"},
+    FormatRow{"TxtEmpty", {1, 1, 0, 1, 1, 0}, {}, ""},
+    FormatRow{"CsvDefault", {1, 1, 0, 1, 1, 0}, kBig, kCsvHeader +
+        "a.jpg,1234567890,2003/05/01 12:34:56,9645062,28935\r\n"
+        "big.jpg,3221225472,2003/05/01 12:34:56,25165824,7549747\r\n"},
+    FormatRow{"CsvEveryColumn", {1, 1, 1, 1, 1, 1}, {File("a.jpg", 640, 5, 2, "海の写真")},
+        "ファイル名,拡張テキスト,ファイルサイズ（byte）,ファイル更新日付,ファイル作成日付,"
+        "パケット数,パケット料金（円）\r\n\r\n"
+        "a.jpg,海の写真,640,2003/05/01 12:34:56,2003/04/01 08:00:00,5,2\r\n"},
+    FormatRow{"CsvPacketsWithoutCharge", {0, 0, 0, 1, 0, 0}, kBig,
+        "ファイル名,パケット数\r\n\r\na.jpg,9645062\r\nbig.jpg,25165824\r\n"},
+    FormatRow{"CsvChargeWithoutPackets", {0, 0, 0, 0, 1, 0}, kBig,
+        "ファイル名,パケット料金（円）\r\n\r\na.jpg,28935\r\nbig.jpg,7549747\r\n"},
+    FormatRow{"CsvEmpty", {1, 1, 0, 1, 1, 0}, {}, kCsvHeader},
+    // 表 and ソ end in the byte 0x5C: still no reason to quote.
+    FormatRow{"CsvQuoting", {0, 0, 0, 0, 0, 1},
+        {File("a,b.jpg", 0, 0, 0, "say \"hi\""), File("a.jpg", 0, 0, 0, "two\r\nlines"),
+         File("b.jpg", 0, 0, 0, "lf\nonly"), File("c.jpg", 0, 0, 0, "cr\ronly"),
+         File("表ソ.jpg", 0, 0, 0, "日本語 text's")},
+        "ファイル名,拡張テキスト\r\n\r\n\"a,b.jpg\",\"say \"\"hi\"\"\"\r\na.jpg,\"two\r\nlines\"\r\n"
+        "b.jpg,\"lf\nonly\"\r\nc.jpg,\"cr\ronly\"\r\n表ソ.jpg,日本語 text's\r\n"}),
+    [](const auto& row) { return std::string(row.param.label); });
+// clang-format on
+
+// A long list text costs memory only where it is written: not for every line of the text
+// listing, and once in the table.
+TEST(LongTextTest, IsNotReservedForEveryLine) {
+  Listing listing = MakeListing(Files(50000, File("a.jpg")));
+  listing.records[0].extended_text.assign(4 << 20, 'x');
+  listing.longest_text = 4 << 20;
+  ListingSettings settings;
+  settings.output_items = {0, 0, 0, 0, 0, 0};
+  EXPECT_EQ(FormatTextListing(listing, settings).size(),
+            50000 * std::string("a.jpg   \r\n").size());
+  settings.output_items = {0, 0, 0, 0, 0, 1};
+  EXPECT_EQ(FormatCsvListing(listing, settings).size(),
+            FormatCsvListing(Listing{}, settings).size() + (4 << 20) + 50000 * 8 + 49999 * 5);
+}
+
+// Renders and writes pages of the listing a.jpg, 写真.png from templates of the current
+// carrier; file names have list texts.
+class HtmlTest : public ::testing::Test {
+ protected:
+  HtmlTest() {
+    lists_.WriteReplaceList(ListKind::FileNames,
+                            {{"a.jpg", "<i>\"sea\" & sky</i>"}, {"", "listed"}});
+    lists_.WriteReplaceList(ListKind::FolderNames, {{"Trip", "<b>Lab</b>"}});
+    fs::create_directories(work_ / "Trip");
+  }
+  // Renders the template `bytes` (none: no file) named `name` for the folder `folder`.
+  WriteOutcome Render(const std::string& name, const std::optional<std::string>& bytes,
+                      const fs::path& folder) {
+    const std::string carrier(CarrierName(settings_.company));
+    if (bytes) program_.Write(fs::path("template") / carrier / name, *bytes);
+    return RenderHtmlListing(listing_, folder, name, settings_, lists_, program_ / "template",
+                             messages_);
+  }
+
+  testing::TempFolder program_, work_;
+  ListingSettings settings_;
+  ReplaceLists lists_{program_.path()};
+  testing::RecordingMessages messages_;
+  Listing listing_ =
+      MakeListing({File("a.jpg", 12345, 97, 29), File("<b>&[@DNAME@].gif", 100, 1, 0)});
+};
+
+// What the user finds at the listing's path, what was set and answered, the messages shown
+// (the overwrite Question, the write Error) and what is found there afterwards.
+struct WriteCase {
+  const char *name, *before;
+  int over_write;
+  Answer answer;
+  WriteOutcome outcome;
+  const char *shown, *after;
+};
+// clang-format off
+const WriteCase kCases[] = {
+    {"Yes", "old", 1, Answer::Yes, WriteOutcome::Written, "Q", "new"},
+    {"No", "old", 1, Answer::No, WriteOutcome::Declined, "Q", "old"},
+    {"Off", "old", 0, Answer::No, WriteOutcome::Written, "", "new"},
+    // A file-size limit below the listing's size makes the write fail halfway.
+    {"WriteFails", "old and limit", 0, Answer::No, WriteOutcome::Failed, "E", "old"},
+    {"FolderAtPath", "folder", 1, Answer::No, WriteOutcome::Failed, "E", "folder"}};
+// clang-format on
+const char* const kFormats[] = {"txt", "csv", "html"};
+
+class WriteTest : public HtmlTest,
+                  public ::testing::WithParamInterface<std::tuple<int, WriteCase>> {};
+
+TEST_P(WriteTest, AsksKeepsOrReplaces) {
+  const auto& [format, c] = GetParam();
+  const fs::path path =
+      work_ / "Trip" / (format == 2 ? "index.html" : "Trip." + std::string(kFormats[format]));
+  const std::string old("old\r\nlisting \x82\xA0 with\0 bytes", 27), before = c.before;
+  if (before == "folder") fs::create_directory(path);
+  if (before != "folder") work_.Write(path, old);
+  settings_.over_write = c.over_write;
+  messages_.Script({c.answer});
+  program_.Write("template/docomo/index.html", "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n");
+  rlimit limit{}, small{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  small = {before == "old and limit" ? 8 : limit.rlim_cur, limit.rlim_max};
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const WriteOutcome outcome = format == 0 ? WriteTextListing(listing_, path, settings_, messages_)
+                               : format == 1 ? WriteCsvListing(listing_, path, settings_, messages_)
+                                             : Render("index.html", std::nullopt, work_ / "Trip");
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, handler);
+
+  EXPECT_EQ(outcome, c.outcome);
+  Messages expected;
+  for (const char m : std::string(c.shown)) {
+    expected.push_back(
+        m == 'Q'
+            ? U8Message("上書き確認",
+                        path.string() + "は既に存在します。\r\n上書きしてもよろしいですか？",
+                        format == 0 ? Icon::Question : Icon::None, Buttons::YesNo)
+            : U8Message("書き込みエラーです",
+                        path.string() + "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と"
+                                        "空き容量を確認してください。",
+                        Icon::Exclamation));
+  }
+  EXPECT_EQ(messages_.shown, expected);
+  const std::string after = c.after;
+  const std::string listed = format == 0   ? FormatTextListing(listing_, settings_)
+                             : format == 1 ? FormatCsvListing(listing_, settings_)
+                                           : "a\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n";
+  EXPECT_EQ(fs::is_directory(path) ? "folder" : work_.Read(path),
+            after == "new" ? listed : (after == "old" ? old : after));
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "Trip"), {}), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, WriteTest, ::testing::Combine(::testing::Values(0, 1, 2), ::testing::ValuesIn(kCases)),
+    [](const auto& row) {
+      return kFormats[std::get<0>(row.param)] + std::string(std::get<1>(row.param).name);
+    });
+
+// One template per row and the page it gives.
+struct PageRow {
+  const char* label;
+  std::string template_bytes, page;
+  int company = kDocomo;
+  std::string folder = "Trip";
+};
+
+class HtmlPageTest : public HtmlTest, public ::testing::WithParamInterface<PageRow> {};
+
+TEST_P(HtmlPageTest, ByteForByte) {
+  const PageRow& row = GetParam();
+  settings_.company = row.company;
+  if (row.label == std::string("EmptyFolder")) listing_ = Listing{};
+  fs::create_directories(work_ / row.folder);
+  EXPECT_EQ(Render("index.html", row.template_bytes, work_ / row.folder), WriteOutcome::Written);
+  EXPECT_EQ(work_.Read(fs::path(row.folder) / "index.html"), row.page);
+  EXPECT_EQ(messages_.shown, Messages{});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, HtmlPageTest, ::testing::Values(
+    PageRow{"WorkedExample", "Folder [@DNAME@] ([@DTEXT@])\n[@START@]\n"
+        "[@FNAME@]: [@PSIZE@] packets, [@PYEN@] yen\n[@STOP@]\nCarrier [@COMPANY@]\n",
+        "Folder Trip (<b>Lab</b>)\r\na.jpg: 97 packets, 29 yen\r\n"
+        "&lt;b&gt;&amp;[@DNAME@].gif: 1 packets, 0 yen\r\nCarrier docomo\r\n"},
+    PageRow{"TemplateOfTheCurrentCarrier", "[@COMPANY@]\n[@START@]\n[@PSIZE@]\n[@STOP@]\nend\n",
+        "Vodafone\r\n97\r\n1\r\nend\r\n", kVodafone},
+    PageRow{"EveryRecordTag", "\n[@START@]\n[@FNAME@]|[@FSIZE@]|[@FTEXT@]|[@MDATE@]|[@CDATE@]\n[@STOP@]\n\n",
+        "\r\na.jpg|12345|<i>\"sea\" & sky</i>|2003/05/01 12:34:56|2003/04/01 08:00:00\r\n"
+        "&lt;b&gt;&amp;[@DNAME@].gif|100|&lt;b&gt;&amp;[@DNAME@].gif|2003/05/01 12:34:56|"
+        "2003/04/01 08:00:00\r\n\r\n"},
+    PageRow{"ZeroOutsideTheRepeat",
+        "[@FSIZE@] [@PSIZE@] [@PYEN@]\n[@START@]\n[@PYEN@]\n[@STOP@]\n[@PYEN@]\n", "0 0 0\r\n29\r\n0\r\n0\r\n"},
+    PageRow{"EscapedFolderName", "[@DNAME@]/[@DTEXT@]\n[@START@]\nx\n[@STOP@]\n.\n",
+        "R&amp;D &quot;x&quot;/R&amp;D &quot;x&quot;\r\nx\r\nx\r\n.\r\n", kDocomo, "R&D \"x\""},
+    PageRow{"EmptyFolder", "<ul>\n[@START@]\n<li>[@FNAME@]</li>\n[@STOP@]\n</ul>\n", "<ul>\r\n</ul>\r\n"},
+    // 0x81 0x5B is one character whose second byte is "[", so "\x81[@FNAME@]" holds no tag.
+    PageRow{"Cp932AndCrLf",
+        "\x8E\xCA\x90\x5E [@DNAME@]\r\n[@START@]\r\n\x81[@FNAME@] \xFF\xFE\r\n[@STOP@]\nlast line",
+        "\x8E\xCA\x90\x5E Trip\r\n\x81[@FNAME@] \xFF\xFE\r\n\x81[@FNAME@] \xFF\xFE\r\nlast line\r\n"}),
+    [](const auto& row) { return std::string(row.param.label); });
+// clang-format on
+
+// One failing template per row: the message it shows, and that the page that stood there
+// before is left byte for byte without any overwrite question.
+struct FailureRow {
+  const char* label;
+  std::string name;
+  std::optional<std::string> bytes;  // nothing: no template file
+  bool open_failure;                 // the open-failure message, else the template-error one
+  int company = kDocomo;
+};
+
+class HtmlFailureTest : public HtmlTest, public ::testing::WithParamInterface<FailureRow> {};
+
+TEST_P(HtmlFailureTest, WritesNothing) {
+  const FailureRow& row = GetParam();
+  settings_.over_write = 1;
+  settings_.company = row.company;
+  fs::create_directories(program_ / "template/docomo/folder.html");
+  work_.Write("Trip/index.html", "old page");
+  const bool root_page = fs::exists("/index.html");
+  // The root folder has no name for [@DNAME@].
+  EXPECT_EQ(Render(row.name, row.bytes, row.label == std::string("Root") ? "/" : work_ / "Trip"),
+            WriteOutcome::Failed);
+  const std::string shown = "テンプレートファイル\r\n" + (program_ / "template").string() +
+                            (row.company == kDocomo ? "/docomo/" : "/") + row.name;
+  EXPECT_EQ(
+      messages_.shown,
+      Messages{
+          row.open_failure
+              ? U8Message("指定されたテンプレートが開けません",
+                          shown + "\r\nが開けません。削除、移動されていないか確認してください。",
+                          Icon::Exclamation)
+              : U8Message("テンプレートにエラーが見つかりました",
+                          shown + "\r\nには文法上のエラーがあります。TEMPLATEフォルダ内の"
+                                  "tovrin.exeで確認してみてください。",
+                          Icon::Exclamation)});
+  EXPECT_EQ(work_.Read("Trip/index.html"), "old page");
+  EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "Trip"), {}), 1);
+  EXPECT_EQ(fs::exists("/index.html"), root_page);
+}
+
+const std::string kGood = "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, HtmlFailureTest, ::testing::Values(
+    FailureRow{"Missing", "index.html", std::nullopt, true},
+    FailureRow{"FolderAsTemplate", "folder.html", std::nullopt, true},
+    FailureRow{"EmptyName", "", std::nullopt, true},
+    FailureRow{"NoCarrierOutsideOneToThree", "index.html", std::nullopt, true, 4},
+    FailureRow{"EmptyBefore", "index.html", "[@START@]\nx\n[@STOP@]\nz\n", false},
+    FailureRow{"EmptyRepeat", "index.html", "a\n[@START@]\n[@STOP@]\nz\n", false},
+    FailureRow{"EmptyAfter", "index.html", "a\n[@START@]\nx\n[@STOP@]\n", false},
+    FailureRow{"NoMarkers", "index.html", "a\nb\n", false},
+    FailureRow{"UnclosedInAfter", "index.html", kGood + "[@DNAME@] [@DNAME\n", false},
+    FailureRow{"LowerCaseTag", "index.html", "a\n[@START@]\n[@fname@]\n[@STOP@]\nz\n", false},
+    FailureRow{"NameTagInBefore", "index.html", "[@FNAME@]\n" + kGood, false},
+    FailureRow{"TagAcrossLines", "index.html", "a [@DNA\nME@]\n" + kGood, false},
+    // A list line ",text" names the empty name; the empty record still has no file text.
+    FailureRow{"FileTextOutsideTheRepeat", "index.html", "[@FTEXT@]\n" + kGood, false},
+    FailureRow{"Root", "index.html", "[@DNAME@]\n" + kGood, false}),
+    [](const auto& row) { return std::string(row.param.label); });
+// clang-format on
+
+// The templates the program folder ships render every tag. That they pass the checker is
+// shown by running tovrin-cli on them.
+TEST_F(HtmlTest, ShippedTemplates) {
+  listing_ = MakeListing({File("海.jpg", 12416, 97, 29), File("<b>&.gif", 100, 1, 0),
+                          File("javascript:alert(1).png", 1, 1, 0)});
+  const fs::path folder = work_ / "旅行の写真";
+  fs::create_directories(folder);
+  for (const int carrier : kCarriers) {
+    settings_.company = carrier;
+    ASSERT_EQ(RenderHtmlListing(listing_, folder, "index.html", settings_, lists_,
+                                fs::path(VELDOR_SOURCE_DIR) / "data/program/template", messages_),
+              WriteOutcome::Written);
+    const std::string page = Cp932ToUtf8(work_.Read(folder / "index.html"));
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\r\n<html lang=\"ja\">\r\n"));
+    EXPECT_EQ(page.find("[@"), std::string::npos);
+    EXPECT_EQ(page.find("<b>&"), std::string::npos);
+    for (const std::string& expected : std::vector<std::string>{
+             "<title>旅行の写真", "海.jpg", "&lt;b&gt;&amp;.gif", "12416", "97 パケット", "29 円",
+             "2003/05/01 12:34:56", "2003/04/01 08:00:00", "charset=\"Shift_JIS\"",
+             std::string(CarrierName(carrier)) + " "}) {
+      EXPECT_NE(page.find(expected), std::string::npos) << expected;
+    }
+    // A file name is a relative link, never a scheme such as "javascript:".
+    for (auto at = page.find("href=\""); at != std::string::npos; at = page.find("href=\"", at + 1))
+      EXPECT_EQ(page.compare(at + 6, 2, "./"), 0) << page.substr(at, 40);
+  }
+  EXPECT_EQ(messages_.shown, Messages{});
+}
+
+}  // namespace
+}  // namespace veldor
