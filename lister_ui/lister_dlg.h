@@ -52,6 +52,6 @@ class CListerDlg : public veldor::ui::DropWindow {
   veldor::RealFileSystem file_system_;
   veldor::ListerContext context_;
 
-  /// Slot k (1..6) holds the radio of id 999 + k: carriers in 1..3, formats in 4..6.
+  /// Slot k (1..6): the carriers in 1..3, the formats in 4..6; slot 0 is unused.
   std::array<QRadioButton*, 7> radios_{};
 };

@@ -23,12 +23,12 @@ struct ColumnCheck {
 
 // In dialog order: the tab order runs across the first row, then the second.
 constexpr ColumnCheck kColumnChecks[] = {
-    {1, "fileSizeCheck_1007", "ファイルサイズ", 5, 15, 58},
-    {2, "modifiedDateCheck_1009", "ファイル更新日付", 70, 15, 70},
-    {3, "createdDateCheck_1011", "ファイル作成日付", 141, 15, 60},
-    {4, "packetCountCheck_1008", "パケット数", 5, 30, 55},
-    {5, "packetChargeCheck_1010", "パケット料金", 70, 30, 64},
-    {6, "extendedTextCheck_1014", "拡張テキスト", 141, 30, 50},
+    {1, "fileSizeCheck", "ファイルサイズ", 5, 15, 58},
+    {2, "modifiedDateCheck", "ファイル更新日付", 70, 15, 70},
+    {3, "createdDateCheck", "ファイル作成日付", 141, 15, 60},
+    {4, "packetCountCheck", "パケット数", 5, 30, 55},
+    {5, "packetChargeCheck", "パケット料金", 70, 30, 64},
+    {6, "extendedTextCheck", "拡張テキスト", 141, 30, 50},
 };
 
 bool IsTemplateName(std::string_view name) {
@@ -87,10 +87,10 @@ void CPage2::BuildColumnGroup() {
 void CPage2::BuildTemplateGroup() {
   auto* group = layout_.Add(new QGroupBox(QStringLiteral("html出力設定(&H)"), this),
                             "templateGroup", QRect(2, 56, 205, 94));
-  carrier_combo_ = layout_.Add(new QComboBox(group), "carrierCombo_1018", QRect(6, 66, 98, 12));
+  carrier_combo_ = layout_.Add(new QComboBox(group), "carrierCombo", QRect(6, 66, 98, 12));
   carrier_combo_->addItems(
       {QStringLiteral("docomo"), QStringLiteral("Vodafone"), QStringLiteral("au")});
-  template_list_ = layout_.Add(new QListWidget(group), "templateList_1012", QRect(6, 80, 98, 65));
+  template_list_ = layout_.Add(new QListWidget(group), "templateList", QRect(6, 80, 98, 65));
   template_list_->setSelectionMode(QAbstractItemView::MultiSelection);
   auto* note = layout_.Add(
       new QLabel(QStringLiteral("テンプレートファイルを\n携帯電話会社別に\n設定できます。\n\n"
