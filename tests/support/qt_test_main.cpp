@@ -1,4 +1,5 @@
-// Runs the settings sheet tests inside one QApplication, offscreen unless told otherwise.
+// The main of every Qt test binary: one QApplication, on the offscreen platform unless the
+// environment names another (test discovery runs without the tests' environment).
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,6 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-  // Test discovery runs this binary without the tests' environment.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
