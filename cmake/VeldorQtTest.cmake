@@ -8,5 +8,5 @@ function(veldor_add_qt_test name)
   veldor_target_defaults(${name})
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=Asia/Tokyo" TIMEOUT 120
-    DISCOVERY_TIMEOUT 60)
+    DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 endfunction()
