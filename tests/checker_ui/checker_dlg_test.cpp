@@ -16,6 +16,7 @@ TEST(CheckerDlgTest, DropChecksInOrder) {
   RecordingMessages messages;
   CCheckerDlg dialog(&messages);
   ASSERT_TRUE(Shown(dialog));
+  EXPECT_FALSE(DropOn(dialog, {}));  // a drag without local files, as of text or a web page
   ASSERT_TRUE(DropOn(dialog, {folder.Write("TOP.HTML", good), index, bad, folder / "notes.txt"}));
   ASSERT_TRUE(QTest::qWaitFor([&] { return messages.shown.size() == 5; }));
   EXPECT_EQ(messages.Captions(),

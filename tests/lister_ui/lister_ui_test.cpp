@@ -48,14 +48,15 @@ TEST_F(ListerDlgTest, ClicksSetTheSettingsAndClosingWritesThem) {
   }
   EXPECT_EQ(program.Read("quorsel.ini"), "<missing>");
   QTest::keyClick(dialog.get(), Qt::Key_Escape);
-  EXPECT_FALSE(dialog->isVisible());
   dialog.reset();
   EXPECT_NE(program.Read("quorsel.ini").find("company=2\r\noutput_mode=2\r\n"), std::string::npos);
 }
 
-// The command line is one drop: a folder is listed into itself.
-TEST_F(ListerDlgTest, CommandLineIsDroppedOnceShown) {
+// The command line is one drop once the window is shown, as is a drop from the file manager:
+// a folder is listed into itself.
+TEST_F(ListerDlgTest, CommandLineAndDropsAreListed) {
   drops.Write("Trip/a.jpg", std::string(300, 'x'));
+  const auto home = drops.Write("Home/b.gif", "x").parent_path();
   const QString started_in = QDir::currentPath();
   QDir::setCurrent(ui::PathToQString(drops.path()));  // the paths are relative to it
   CListerApp app({"Trip/"});
@@ -65,23 +66,25 @@ TEST_F(ListerDlgTest, CommandLineIsDroppedOnceShown) {
   EXPECT_TRUE(messages.shown.empty());
   ASSERT_TRUE(Shown(*dialog));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }));
-  EXPECT_EQ(messages.shown,
-            std::vector{U8Message("処理結果", "Trip.txt\r\n\r\nを出力しました。", Icon::None)});
-  EXPECT_NE(drops.Read("Trip/Trip.txt").find("a.jpg"), std::string::npos);
+  ASSERT_TRUE(DropOn(*dialog, {home}));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return messages.shown.size() == 2; }));
+  EXPECT_EQ(messages.shown[0],
+            U8Message("処理結果", "Trip.txt\r\n\r\nを出力しました。", Icon::None));
+  EXPECT_EQ(messages.Texts()[1], "Home.txt\r\n\r\nを出力しました。");
+  EXPECT_NE(drops.Read("Home/Home.txt").find("b.gif"), std::string::npos);
 }
-
-using Mode = ui::CInputDlg::Mode;
 
 class SheetTest : public ::testing::Test {
  protected:
   void Click(const char* n, const QWidget* w = nullptr) { Find(w ? *w : sheet, n)->click(); }
-  // Shows the text page `index`; its input dialogs note their mode and the name they
+  // Shows the text page `index`; its input dialogs note their name label and the name they
   // were given, then close with the next of `inputs` (a null name cancels).
   ui::CTextPage& TextPage(int index) {
     sheet.tabs()->setCurrentIndex(index);
     ui::CTextPage& page = index == 2 ? sheet.page3() : sheet.page4();
     page.SetInputRunner([this](ui::CInputDlg& dialog) {
-      asked.emplace_back(dialog.mode, dialog.name);
+      dialog.show();  // which puts in the name label of its mode
+      asked << Find<QLabel>(dialog, "nameLabel")->text() + dialog.name;
       std::tie(dialog.name, dialog.text) = inputs.takeFirst();
       return !dialog.name.isNull();
     });
@@ -97,7 +100,7 @@ class SheetTest : public ::testing::Test {
   ListerContext context{settings, lists, messages, shell, file_system, folder.path(), {}};
   ui::CPSeet sheet{context};
   QList<std::pair<QString, QString>> inputs;
-  std::vector<std::pair<Mode, QString>> asked;
+  QStringList asked;
 };
 
 TEST_F(SheetTest, ExtensionsNeedADot) {
@@ -151,9 +154,8 @@ TEST_F(SheetTest, OkAppliesThePagesInOrder) {
 
 TEST_F(SheetTest, TextPagesEditSaveAndAsk) {
   sheet.show();
-  for (const auto& [index, file, add, edit] :
-       {std::tuple(2, "replace_list.csv", Mode::AddFileName, Mode::EditFileName),
-        std::tuple(3, "replace_list2.csv", Mode::AddFolderName, Mode::EditFolderName)}) {
+  for (const auto& [index, file, label] : {std::tuple(2, "replace_list.csv", "ファイル名(&F)"),
+                                           std::tuple(3, "replace_list2.csv", "フォルダ名(&F)")}) {
     folder.Write(file, "one,1\r\n");
     ui::CTextPage& page = TextPage(index);
     inputs = {{}, {"two", " "}, {"uno", "1"}, {"x", "y"}};
@@ -163,7 +165,7 @@ TEST_F(SheetTest, TextPagesEditSaveAndAsk) {
     Click("addButton", &page);
     Find<QTableWidget>(page, "textListView")->selectRow(0);
     Click("editButton", &page);
-    EXPECT_EQ(asked, (std::vector<std::pair<Mode, QString>>{{add, ""}, {add, ""}, {edit, "one"}}));
+    EXPECT_EQ(asked, (QStringList{label, label, QString(label) + "one"}));
     messages.Script({Answer::Cancel, Answer::No, Answer::Yes, Answer::Ok});
     Click("reloadButton", &page);
     Click("externalEditorButton", &page);
@@ -184,10 +186,9 @@ TEST_F(SheetTest, TextPagesEditSaveAndAsk) {
 TEST_F(SheetTest, LayoutsAndInputOk) {
   ASSERT_TRUE(Shown(sheet));
   for (int i = 0; i < 4; ++i) ExpectLaidOut(*sheet.tabs()->widget(i), sheet.page3().dialog_units());
-  ui::CInputDlg dialog(Mode::EditFolderName, &sheet);
+  ui::CInputDlg dialog(ui::CInputDlg::Mode::EditFolderName, &sheet);
   ASSERT_TRUE(Shown(dialog));
   ExpectLaidOut(dialog, dialog.dialog_units());
-  EXPECT_EQ(Find<QLabel>(dialog, "nameLabel")->text(), "フォルダ名(&F)");
   for (const auto& [name, text] : {std::pair("", ""), {"a", ""}, {"", " "}, {"a", " "}}) {
     Find<QLineEdit>(dialog, "nameEdit")->setText(name);
     Find<QLineEdit>(dialog, "textEdit")->setText(text);

@@ -46,17 +46,16 @@ inline void WhenModalShown(std::function<void(QWidget&)> handle) {
   });
 }
 
-/// Expects `window` laid out in `units` that follow its font, a whole
+/// Expects `window` laid out in dialog units `u` that follow its font, a whole
 /// number of units in size, and every visible control inside it showing all its text.
-inline void ExpectLaidOut(QWidget& window, const ui::DialogUnits& units) {
-  const ui::DialogUnits font_units(window.font());
-  EXPECT_EQ(units.base_height(), font_units.base_height());
-  EXPECT_TRUE(units.base_width() >= font_units.base_width() &&
-              units.base_width() <= font_units.base_width() * 3 / 2);
-  const QSize size = window.grab().size();
-  EXPECT_EQ(units.ToPixels(QSize(qRound(size.width() * 4.0 / units.base_width()),
-                                 qRound(size.height() * 8.0 / units.base_height()))),
-            size);
+inline void ExpectLaidOut(QWidget& window, const ui::DialogUnits& u) {
+  const ui::DialogUnits font(window.font());
+  EXPECT_EQ(u.base_height(), font.base_height());
+  EXPECT_TRUE(u.base_width() >= font.base_width() && u.base_width() <= font.base_width() * 3 / 2);
+  const QSize px = window.grab().size();  // to whole units and back gives the same pixels
+  const QSize n(qRound(px.width() * 4.0 / u.base_width()),
+                qRound(px.height() * 8.0 / u.base_height()));
+  EXPECT_EQ(u.ToPixels(n), px);
   for (QWidget* child : window.findChildren<QWidget*>()) {
     if (qobject_cast<QMenu*>(child) != nullptr || !child->isVisibleTo(&window)) continue;
     auto* button = qobject_cast<QPushButton*>(child);
