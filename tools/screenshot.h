@@ -13,10 +13,11 @@
 
 namespace veldor::tools {
 
-/// Renders `window` into `folder`/`name`; ends the program when that fails.
-inline void Save(QWidget& window, const QString& folder, const char* name) {
+/// Renders `window` into `folder`/`name`; ends the program when that fails. With `settle`
+/// the window is shown as the user sees it; without, before it takes the focus.
+inline void Save(QWidget& window, const QString& folder, const char* name, bool settle = true) {
   window.show();
-  QApplication::processEvents();
+  if (settle) QApplication::processEvents();
   const QString path = QDir(folder).filePath(QString::fromLatin1(name));
   if (!window.grab().toImage().save(path)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

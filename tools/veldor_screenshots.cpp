@@ -49,6 +49,6 @@ int main(int argc, char** argv) {
   veldor::ui::CInputDlg input(veldor::ui::CInputDlg::Mode::EditFileName, &sheet);
   input.name = QStringLiteral("photo01.jpg");
   input.text = QStringLiteral("夜明けの海");
-  veldor::tools::Save(input, folder, "settings-input.png");
+  veldor::tools::Save(input, folder, "settings-input.png", false);
   return 0;
 }
