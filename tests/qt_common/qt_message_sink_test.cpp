@@ -8,23 +8,22 @@
 namespace veldor::testing {
 namespace {
 
-using Box = QMessageBox;
+using M = QMessageBox;
 using B = Buttons;
 using A = Answer;
 // A message's icon, buttons and default, the button pressed (NoButton: Esc), then what the
 // box shows (icon, default button, button texts) and the answer.
-using BoxCase = std::tuple<const char*, Icon, B, bool, Box::StandardButton, Box::Icon,
-                           Box::StandardButton, const char*, A>;
+using BoxCase = std::tuple<const char*, Icon, B, bool, M::StandardButton, M::Icon,
+                           M::StandardButton, const char*, A>;
 const char kYesNo[] = "はい(&Y) いいえ(&N)";
 const char kOkCancel[] = "OK キャンセル";
 const BoxCase kBoxCases[] = {
-    {"Warning", Icon::Exclamation, B::Ok, 0, Box::Ok, Box::Warning, Box::Ok, "OK", A::Ok},
-    {"Yes", Icon::Question, B::YesNo, 0, Box::Yes, Box::Question, Box::Yes, kYesNo, A::Yes},
-    {"NoDefault", Icon::Question, B::YesNo, 1, Box::No, Box::Question, Box::No, kYesNo, A::No},
-    {"EscIsNo", Icon::None, B::YesNo, 0, Box::NoButton, Box::NoIcon, Box::Yes, kYesNo, A::No},
-    {"Ok", Icon::Stop, B::OkCancel, 0, Box::Ok, Box::Critical, Box::Ok, kOkCancel, A::Ok},
-    {"Esc", Icon::Stop, B::OkCancel, 0, Box::NoButton, Box::Critical, Box::Ok, kOkCancel,
-     A::Cancel},
+    {"Ok", Icon::None, B::Ok, 0, M::Ok, M::NoIcon, M::Ok, "OK", A::Ok},
+    {"Yes", Icon::Exclamation, B::YesNo, 0, M::Yes, M::Warning, M::Yes, kYesNo, A::Yes},
+    {"NoDefault", Icon::Question, B::YesNo, 1, M::No, M::Question, M::No, kYesNo, A::No},
+    {"EscIsNo", Icon::Question, B::YesNo, 0, M::NoButton, M::Question, M::Yes, kYesNo, A::No},
+    {"OkOfTwo", Icon::Stop, B::OkCancel, 0, M::Ok, M::Critical, M::Ok, kOkCancel, A::Ok},
+    {"Esc", Icon::Stop, B::OkCancel, 0, M::NoButton, M::Critical, M::Ok, kOkCancel, A::Cancel},
 };
 
 class BoxTest : public ::testing::TestWithParam<BoxCase> {};
@@ -35,14 +34,14 @@ TEST_P(BoxTest, ShowsAndAnswers) {
   QDialog owner;
   QStringList seen;
   WhenModalShown([&, press = press](QWidget& modal) {
-    auto& box = dynamic_cast<Box&>(modal);
+    auto& box = dynamic_cast<M&>(modal);
     EXPECT_EQ(box.parentWidget(), &owner);
     seen << box.windowTitle() << box.text() << QString::number(box.textFormat())
          << QString::number(box.icon()) << QString::number(box.standardButton(box.defaultButton()))
          << QString();
     for (const auto* button : box.buttons()) seen.back() += button->text() + ' ';
-    if (press == Box::NoButton) QTest::keyClick(&box, Qt::Key_Escape);
-    if (press != Box::NoButton) box.button(press)->click();
+    if (press == M::NoButton) QTest::keyClick(&box, Qt::Key_Escape);
+    if (press != M::NoButton) box.button(press)->click();
   });
   const Message message{Utf8ToCp932("処理結果"), "a<b>.txt\r\n", icon, buttons, second};
   EXPECT_EQ(ui::QtMessageSink(&owner).Show(message), answer);

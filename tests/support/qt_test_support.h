@@ -41,8 +41,7 @@ inline bool DropOn(QWidget& target, const std::vector<std::filesystem::path>& pa
 inline void WhenModalShown(std::function<void(QWidget&)> handle) {
   QTimer::singleShot(10, [handle] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) return WhenModalShown(handle);
-    handle(*modal);
+    modal != nullptr && modal->isVisible() ? handle(*modal) : WhenModalShown(handle);
   });
 }
 
