@@ -1,13 +1,12 @@
-# veldor_add_qttest(name SOURCES ... DEPS ...): one Qt Test binary, run by CTest on Qt's
-# offscreen platform so that no display is needed.
-function(veldor_add_qttest name)
+# veldor_add_qt_test(name SOURCES ... DEPS ...): one GoogleTest binary of Qt tests with the
+# shared QApplication main; each case is a CTest entry run on Qt's offscreen platform.
+function(veldor_add_qt_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} veldor_test_support Qt6::Test Qt6::Widgets)
-  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/qt_test_main.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} veldor_qt_common veldor_test_support
+    Qt6::Test Qt6::Widgets)
   veldor_target_defaults(${name})
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=Asia/Tokyo;VELDOR_PROGRAM_DIR=${VELDOR_PROGRAM_DIR}"
-    TIMEOUT 120)
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=Asia/Tokyo" TIMEOUT 120
+    DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 endfunction()

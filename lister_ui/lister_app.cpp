@@ -18,7 +18,7 @@ std::unique_ptr<CListerDlg> CListerApp::CreateMainDialog(
 
 int CListerApp::Run() {
   const std::filesystem::path program_folder = veldor::DesktopProgramFolder();
-  // Relative names of the program folder's files resolve here, as they always have.
+  // Relative names of the program folder's files resolve here, the program folder.
   std::error_code ignored;
   std::filesystem::current_path(program_folder, ignored);
   std::unique_ptr<CListerDlg> dialog = CreateMainDialog(program_folder);

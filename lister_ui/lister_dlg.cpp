@@ -18,14 +18,14 @@ constexpr QSize kDialogUnits(157, 91);
 constexpr QRect kCarrierGroupRect(7, 22, 55, 62);
 constexpr QRect kFormatGroupRect(65, 22, 50, 62);
 
-struct RadioSpec {
+struct RadioLayout {
   const char* object_name;
   const char* text;
   QRect units;
 };
 
 // Indexed by slot - 1: the carriers docomo, Vodafone, au, then the formats txt, csv, html.
-constexpr std::array<RadioSpec, 6> kRadios{{
+constexpr std::array<RadioLayout, 6> kRadios{{
     {"carrierDocomoRadio", "docomo(&D)", QRect(11, 38, 44, 12)},
     {"carrierVodafoneRadio", "Vodafone(&V)", QRect(11, 51, 48, 12)},
     {"carrierAuRadio", "au(&A)", QRect(11, 64, 42, 12)},
@@ -81,11 +81,12 @@ void CListerDlg::CreateRadioGroup(const QString& title, const char* name, const 
                                   int first_slot) {
   auto* group = layout_.Add(new QGroupBox(title, this), name, units);
   for (int slot = first_slot; slot < first_slot + 3; ++slot) {
-    const RadioSpec& spec = kRadios[static_cast<std::size_t>(slot - 1)];
+    const RadioLayout& radio_layout = kRadios[static_cast<std::size_t>(slot - 1)];
     // A radio's text may use the room up to its group's frame.
     auto* radio =
-        layout_.Add(new QRadioButton(QString::fromUtf8(spec.text), group), spec.object_name,
-                    spec.units, units.left() + units.width() - kGroupPadding - spec.units.left());
+        layout_.Add(new QRadioButton(QString::fromUtf8(radio_layout.text), group),
+                    radio_layout.object_name, radio_layout.units,
+                    units.left() + units.width() - kGroupPadding - radio_layout.units.left());
     // clicked comes from the user only, so marking the stored choice changes nothing.
     connect(radio, &QRadioButton::clicked, this, [this, slot] { OnRadioClicked(slot); });
     radios_[static_cast<std::size_t>(slot)] = radio;

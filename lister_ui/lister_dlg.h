@@ -44,6 +44,6 @@ class CListerDlg : public veldor::ui::DropWindow {
   veldor::Lister lister_;
   veldor::ListingSettings& settings_;
 
-  /// Slot k (1..6) holds the radio of id 999 + k: carriers in 1..3, formats in 4..6.
+  /// Slot k (1..6): the carriers in 1..3, the formats in 4..6; slot 0 is unused.
   std::array<QRadioButton*, 7> radios_{};
 };

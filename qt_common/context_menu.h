@@ -1,6 +1,6 @@
 #pragma once
-// The window menu of the Windows programs cannot be extended on a Linux desktop: the
-// dialogs carry its entries in their context menu instead.
+// A window menu cannot be extended on a Linux desktop: the dialogs carry its entries in
+// their context menu instead.
 
 #include <QString>
 

@@ -56,7 +56,7 @@ void CPage1::BuildSortGroup() {
   auto* label = layout_.Add(new QLabel(QStringLiteral("キーとして使用する項目(&K)"), this),
                             "sortKeyLabel", QRect(7, 18, 85, 8));
   // The list drops down over the page; only its closed height is a control's height.
-  sort_key_combo_ = layout_.Add(new QComboBox(this), "sortKeyCombo_1014", QRect(7, 29, 91, 12));
+  sort_key_combo_ = layout_.Add(new QComboBox(this), "sortKeyCombo", QRect(7, 29, 91, 12));
   sort_key_combo_->addItems({QStringLiteral("ファイル名"), QStringLiteral("ファイルサイズ"),
                              QStringLiteral("ファイル更新日付"), QStringLiteral("ファイル作成日付"),
                              QStringLiteral("パケット数"), QStringLiteral("パケット料金"),
@@ -64,36 +64,36 @@ void CPage1::BuildSortGroup() {
   label->setBuddy(sort_key_combo_);
   sort_style_group_ = new QButtonGroup(this);
   sort_style_group_->addButton(
-      layout_.Add(new QRadioButton(QStringLiteral("昇順ソート[小→大](&A)"), this),
-                  "ascendingRadio_1000", QRect(112, 21, 93, 11)),
+      layout_.Add(new QRadioButton(QStringLiteral("昇順ソート[小→大](&A)"), this), "ascendingRadio",
+                  QRect(112, 21, 93, 11)),
       0);
   sort_style_group_->addButton(
       layout_.Add(new QRadioButton(QStringLiteral("降順ソート[大→小](&D)"), this),
-                  "descendingRadio_1001", QRect(112, 33, 76, 11)),
+                  "descendingRadio", QRect(112, 33, 76, 11)),
       1);
 }
 
 void CPage1::BuildOptionGroup() {
   AddGroupBox(layout_, this, "optionGroup", QStringLiteral("出力時オプション"), 53, 51);
   over_write_check_ = layout_.Add(new QCheckBox(QStringLiteral("上書き確認をする(&S)"), this),
-                                  "overWriteCheck_1007", QRect(7, 65, 94, 10));
+                                  "overWriteCheck", QRect(7, 65, 94, 10));
   print_result_check_ =
       layout_.Add(new QCheckBox(QStringLiteral("フォルダ出力結果の表示(&P)"), this),
-                  "printResultCheck_1009", QRect(7, 77, 94, 10));
+                  "printResultCheck", QRect(7, 77, 94, 10));
   file_open_check_ = layout_.Add(new QCheckBox(QStringLiteral("出力ファイルを開く(O)"), this),
-                                 "fileOpenCheck_1011", QRect(7, 89, 78, 10));
+                                 "fileOpenCheck", QRect(7, 89, 78, 10));
 }
 
 void CPage1::BuildFilterGroup() {
   AddGroupBox(layout_, this, "filterGroup", QStringLiteral("処理対象とするファイル"), 109, 41);
   all_files_group_ = new QButtonGroup(this);
-  auto* every = layout_.Add(new QRadioButton(QStringLiteral("すべて(&E)"), this),
-                            "allFilesRadio_1002", QRect(6, 121, 49, 11));
+  auto* every = layout_.Add(new QRadioButton(QStringLiteral("すべて(&E)"), this), "allFilesRadio",
+                            QRect(6, 121, 49, 11));
   auto* listed = layout_.Add(new QRadioButton(QStringLiteral("次の拡張子のみ(&N)"), this),
-                             "listedExtensionsRadio_1003", QRect(6, 135, 67, 8));
+                             "listedExtensionsRadio", QRect(6, 135, 67, 8));
   all_files_group_->addButton(every, 0);
   all_files_group_->addButton(listed, 1);
-  ext_edit_ = layout_.Add(new QLineEdit(this), "extensionsEdit_1016", QRect(78, 132, 124, 14));
+  ext_edit_ = layout_.Add(new QLineEdit(this), "extensionsEdit", QRect(78, 132, 124, 14));
   connect(every, &QRadioButton::clicked, this, &CPage1::OnFilterClicked);
   connect(listed, &QRadioButton::clicked, this, &CPage1::OnFilterClicked);
 }

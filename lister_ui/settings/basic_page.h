@@ -15,8 +15,8 @@ class QRadioButton;
 
 namespace veldor::ui {
 
-/// Dialog 106. The fields are copies of the settings made when the page is built; they
-/// follow the controls each time the user leaves the page or presses OK on it.
+/// The basic page "基本設定". The fields are copies of the settings made when the page is built;
+/// they follow the controls each time the user leaves the page or presses OK on it.
 class CPage1 : public CSheetPage {
   Q_OBJECT
 

@@ -10,14 +10,14 @@
 
 namespace veldor::ui {
 
-CInputDlg::CInputDlg(int dialog_mode, QWidget* parent)
+CInputDlg::CInputDlg(Mode dialog_mode, QWidget* parent)
     : QDialog(parent), mode(dialog_mode), layout_(DialogFont()) {
   setObjectName(QStringLiteral("inputDialog"));
   setWindowTitle(QStringLiteral("入力"));
   setFont(DialogFont());
-  name_label_ = AddRow(QStringLiteral("ファイル名(&F)"), "nameLabel_1015", QRect(7, 14, 46, 10),
-                       "nameEdit_1016", 11, name_edit_);
-  AddRow(QStringLiteral("対応テキスト(&T)"), "textLabel", QRect(7, 32, 49, 10), "textEdit_1017", 30,
+  name_label_ = AddRow(QStringLiteral("ファイル名(&F)"), "nameLabel", QRect(7, 14, 46, 10),
+                       "nameEdit", 11, name_edit_);
+  AddRow(QStringLiteral("対応テキスト(&T)"), "textLabel", QRect(7, 32, 49, 10), "textEdit", 30,
          text_edit_);
   ok_button_ =
       layout_.Add(new QPushButton(QStringLiteral("OK"), this), "okButton", QRect(84, 54, 50, 14));
@@ -47,7 +47,8 @@ void CInputDlg::showEvent(QShowEvent* event) {
     initialised_ = true;
     name_edit_->setText(name);
     text_edit_->setText(text);
-    if (mode == 3 || mode == 4) name_label_->setText(QStringLiteral("フォルダ名(&F)"));
+    if (mode == Mode::AddFolderName || mode == Mode::EditFolderName)
+      name_label_->setText(QStringLiteral("フォルダ名(&F)"));
     UpdateOk();
   }
   QDialog::showEvent(event);

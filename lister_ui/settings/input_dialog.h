@@ -12,15 +12,17 @@ class QPushButton;
 
 namespace veldor::ui {
 
-/// Dialog 103. Modes: 1 adds and 2 edits a file-name row, 3 adds and 4 edits a
-/// folder-name row; the mode only chooses the name label.
+/// Asks for a row to add or for the new values of a row being edited.
 class CInputDlg : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CInputDlg(int mode, QWidget* parent = nullptr);
+  /// Which row the dialog asks for; a folder-name row has the name label "フォルダ名(&F)".
+  enum class Mode { AddFileName, EditFileName, AddFolderName, EditFolderName };
 
-  int mode;
+  explicit CInputDlg(Mode mode, QWidget* parent = nullptr);
+
+  Mode mode;
   QString name;  ///< put into the name box when shown; the box's text after OK
   QString text;  ///< put into the text box when shown; the box's text after OK
 

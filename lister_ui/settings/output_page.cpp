@@ -24,12 +24,12 @@ struct ColumnCheck {
 
 // In dialog order: the tab order runs across the first row, then the second.
 constexpr ColumnCheck kColumnChecks[] = {
-    {Column::FileSize, "fileSizeCheck_1007", "ファイルサイズ", 5, 15, 58},
-    {Column::ModifiedDate, "modifiedDateCheck_1009", "ファイル更新日付", 70, 15, 70},
-    {Column::CreatedDate, "createdDateCheck_1011", "ファイル作成日付", 141, 15, 60},
-    {Column::PacketCount, "packetCountCheck_1008", "パケット数", 5, 30, 55},
-    {Column::PacketCharge, "packetChargeCheck_1010", "パケット料金", 70, 30, 64},
-    {Column::ExtendedText, "extendedTextCheck_1014", "拡張テキスト", 141, 30, 50},
+    {Column::FileSize, "fileSizeCheck", "ファイルサイズ", 5, 15, 58},
+    {Column::ModifiedDate, "modifiedDateCheck", "ファイル更新日付", 70, 15, 70},
+    {Column::CreatedDate, "createdDateCheck", "ファイル作成日付", 141, 15, 60},
+    {Column::PacketCount, "packetCountCheck", "パケット数", 5, 30, 55},
+    {Column::PacketCharge, "packetChargeCheck", "パケット料金", 70, 30, 64},
+    {Column::ExtendedText, "extendedTextCheck", "拡張テキスト", 141, 30, 50},
 };
 
 }  // namespace
@@ -60,10 +60,10 @@ void CPage2::BuildColumnGroup() {
 void CPage2::BuildTemplateGroup() {
   auto* group = layout_.Add(new QGroupBox(QStringLiteral("html出力設定(&H)"), this),
                             "templateGroup", QRect(2, 56, 205, 94));
-  carrier_combo_ = layout_.Add(new QComboBox(group), "carrierCombo_1018", QRect(6, 66, 98, 12));
+  carrier_combo_ = layout_.Add(new QComboBox(group), "carrierCombo", QRect(6, 66, 98, 12));
   carrier_combo_->addItems(
       {QStringLiteral("docomo"), QStringLiteral("Vodafone"), QStringLiteral("au")});
-  template_list_ = layout_.Add(new QListWidget(group), "templateList_1012", QRect(6, 80, 98, 65));
+  template_list_ = layout_.Add(new QListWidget(group), "templateList", QRect(6, 80, 98, 65));
   template_list_->setSelectionMode(QAbstractItemView::MultiSelection);
   auto* note = layout_.Add(
       new QLabel(QStringLiteral("テンプレートファイルを\n携帯電話会社別に\n設定できます。\n\n"

@@ -14,8 +14,8 @@ class QListWidget;
 
 namespace veldor::ui {
 
-/// Dialog 107. The column flags go back to the settings through the sheet's caller; the
-/// template lists are stored by the page itself when the sheet is accepted.
+/// The output page "出力設定". The column flags go back to the settings through the sheet's caller;
+/// the template lists are stored by the page itself when the sheet is accepted.
 class CPage2 : public CSheetPage {
   Q_OBJECT
 

@@ -45,19 +45,18 @@ void CTextPage::BuildControls() {
                                    : QStringLiteral("フォルダ名対応 拡張テキスト設定(&T)"),
                              this),
                   "listLabel", QRect(3, 6, files ? 134 : 147, 8));
-  list_view_ = layout_.Add(new QTableWidget(0, 2, this), "listView_1012", QRect(3, 19, 150, 130));
+  list_view_ = layout_.Add(new QTableWidget(0, 2, this), "textListView", QRect(3, 19, 150, 130));
   list_view_->setHorizontalHeaderLabels(
       {files ? QStringLiteral("ファイル名") : QStringLiteral("フォルダ名"),
        QStringLiteral("対応テキスト")});
   label->setBuddy(list_view_);
 
-  auto* add_button = AddButton(layout_, this, "addButton_1006", "追加(&A)", 31);
-  edit_button_ = AddButton(layout_, this, "editButton_1010", "編集(&E)", 51);
-  delete_button_ = AddButton(layout_, this, "deleteButton_1011", "削除(&D)", 71);
-  auto* editor_button =
-      AddButton(layout_, this, "externalEditorButton_1013", "外部エディタ(&O)", 111);
-  reload_button_ = AddButton(layout_, this, "reloadButton_1014", "再読み込み(&R)", 131);
-  save_button_ = AddButton(layout_, this, "saveButton_1015", "設定を保存(&S)", 91);
+  auto* add_button = AddButton(layout_, this, "addButton", "追加(&A)", 31);
+  edit_button_ = AddButton(layout_, this, "editButton", "編集(&E)", 51);
+  delete_button_ = AddButton(layout_, this, "deleteButton", "削除(&D)", 71);
+  auto* editor_button = AddButton(layout_, this, "externalEditorButton", "外部エディタ(&O)", 111);
+  reload_button_ = AddButton(layout_, this, "reloadButton", "再読み込み(&R)", 131);
+  save_button_ = AddButton(layout_, this, "saveButton", "設定を保存(&S)", 91);
 
   connect(add_button, &QPushButton::clicked, this, &CTextPage::OnAdd);
   connect(edit_button_, &QPushButton::clicked, this, &CTextPage::OnEdit);
@@ -163,8 +162,12 @@ void CTextPage::UpdateItemButtons() {
   delete_button_->setEnabled(has_row);
 }
 
-bool CTextPage::RunInput(int mode, QString& name, QString& text) {
-  CInputDlg dialog(mode, this);
+bool CTextPage::RunInput(bool edit, QString& name, QString& text) {
+  using Mode = CInputDlg::Mode;
+  const bool files = IsFileNames(kind_);
+  CInputDlg dialog(edit ? (files ? Mode::EditFileName : Mode::EditFolderName)
+                        : (files ? Mode::AddFileName : Mode::AddFolderName),
+                   this);
   dialog.name = name;
   dialog.text = text;
   if (!run_input_(dialog)) return false;
@@ -176,7 +179,7 @@ bool CTextPage::RunInput(int mode, QString& name, QString& text) {
 void CTextPage::OnAdd() {
   QString name;
   QString text;
-  if (RunInput(IsFileNames(kind_) ? 1 : 3, name, text)) {
+  if (RunInput(false, name, text)) {
     AppendRow({ToCp932(name), ToCp932(text)});
     SetEdited(1);
   }
@@ -191,7 +194,7 @@ void CTextPage::OnEdit() {
   const QString old_text = list_view_->item(row, 1)->text();
   QString name = old_name;
   QString text = old_text;
-  if (RunInput(IsFileNames(kind_) ? 2 : 4, name, text)) {
+  if (RunInput(true, name, text)) {
     const auto keep_or_convert = [&](int column, const QString& shown, const QString& old) {
       SetCell(row, column, shown,
               shown == old

@@ -48,7 +48,7 @@ class CTextPage : public CSheetPage {
   void BuildControls();
   int SelectedRow() const;
   void AppendRow(const ReplaceRow& row);
-  bool RunInput(int mode, QString& name, QString& text);
+  bool RunInput(bool edit, QString& name, QString& text);
   void SetCell(int row, int column, const QString& shown, const std::string& bytes);
   void OnAdd();
   void OnEdit();
@@ -69,14 +69,14 @@ class CTextPage : public CSheetPage {
   QPushButton* reload_button_ = nullptr;
 };
 
-/// Dialog 108: the file-name list, replace_list.csv.
+/// "拡張設定1": the file-name list, replace_list.csv.
 class CPage3 : public CTextPage {
  public:
   explicit CPage3(ListerContext& context, QWidget* parent = nullptr)
       : CTextPage(context, ListKind::FileNames, parent) {}
 };
 
-/// Dialog 109: the folder-name list, replace_list2.csv.
+/// "拡張設定2": the folder-name list, replace_list2.csv.
 class CPage4 : public CTextPage {
  public:
   explicit CPage4(ListerContext& context, QWidget* parent = nullptr)

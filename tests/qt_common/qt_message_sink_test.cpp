@@ -1,151 +1,57 @@
+// The message boxes: what each message shows in a box owned by the window, its default
+// button, and the answer of each button.
+
 #include "qt_common/qt_message_sink.h"
 
-#include <QAbstractButton>
-#include <QDialog>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <iterator>
-
 #include "support/qt_test_support.h"
-#include "text/cp932.h"
 
-namespace veldor {
+namespace veldor::testing {
 namespace {
 
-// What the user saw in the box, taken while it was open.
-struct SeenBox {
-  QString title;
-  QString text;
-  Qt::TextFormat format = Qt::AutoText;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QMessageBox::StandardButtons buttons;
-  QMessageBox::StandardButton default_button = QMessageBox::NoButton;
-  QWidget* parent = nullptr;
-  QStringList button_texts;  ///< in the order the standard buttons are numbered
-};
-
-// Shows `message` through the sink and answers the box with `press` (a standard button,
-// or NoButton for Esc).
-Answer ShowAndAnswer(ui::QtMessageSink& sink, const Message& message,
-                     QMessageBox::StandardButton press, SeenBox& seen) {
-  testing::WhenModalShown([&](QWidget& modal) {
-    auto& box = dynamic_cast<QMessageBox&>(modal);
-    seen = {box.windowTitle(),     box.text(),
-            box.textFormat(),      box.icon(),
-            box.standardButtons(), QMessageBox::NoButton,
-            box.parentWidget(),    {}};
-    if (box.defaultButton() != nullptr)
-      seen.default_button = box.standardButton(box.defaultButton());
-    for (auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
-      if (box.button(button) != nullptr) seen.button_texts << box.button(button)->text();
-    }
-    if (press == QMessageBox::NoButton) {
-      QTest::keyClick(&box, Qt::Key_Escape);
-    } else {
-      box.button(press)->click();
-    }
-  });
-  return sink.Show(message);
-}
-
-// A message, the button the user presses (NoButton for Esc), what the box shows and the
-// answer it gives.
-struct BoxCase {
-  const char* name;
-  Icon icon;
-  Buttons buttons;
-  bool second_default;
-  QMessageBox::StandardButton press;
-  QMessageBox::Icon qt_icon;
-  QMessageBox::StandardButtons qt_buttons;
-  QMessageBox::StandardButton qt_default;
-  Answer answer;
-};
-
-constexpr auto kYesNo = QMessageBox::Yes | QMessageBox::No;
-constexpr auto kOkCancel = QMessageBox::Ok | QMessageBox::Cancel;
+using M = QMessageBox;
+using B = Buttons;
+using A = Answer;
+// A message's icon, buttons and default, the button pressed (NoButton: Esc), then what the
+// box shows (icon, default button, button texts) and the answer.
+using BoxCase = std::tuple<const char*, Icon, B, bool, M::StandardButton, M::Icon,
+                           M::StandardButton, const char*, A>;
+const char kYesNo[] = "はい(&Y) いいえ(&N)";
+const char kOkCancel[] = "OK キャンセル";
 const BoxCase kBoxCases[] = {
-    {"ok, no icon", Icon::None, Buttons::Ok, false, QMessageBox::Ok, QMessageBox::NoIcon,
-     QMessageBox::Ok, QMessageBox::Ok, Answer::Ok},
-    {"exclamation is a warning", Icon::Exclamation, Buttons::Ok, false, QMessageBox::Ok,
-     QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, Answer::Ok},
-    {"question answered yes", Icon::Question, Buttons::YesNo, false, QMessageBox::Yes,
-     QMessageBox::Question, kYesNo, QMessageBox::Yes, Answer::Yes},
-    {"question with No as default", Icon::Question, Buttons::YesNo, true, QMessageBox::No,
-     QMessageBox::Question, kYesNo, QMessageBox::No, Answer::No},
-    {"Esc on a question is No", Icon::Question, Buttons::YesNo, false, QMessageBox::NoButton,
-     QMessageBox::Question, kYesNo, QMessageBox::Yes, Answer::No},
-    {"stop with OK and Cancel", Icon::Stop, Buttons::OkCancel, false, QMessageBox::Ok,
-     QMessageBox::Critical, kOkCancel, QMessageBox::Ok, Answer::Ok},
-    {"Esc is Cancel", Icon::Stop, Buttons::OkCancel, false, QMessageBox::NoButton,
-     QMessageBox::Critical, kOkCancel, QMessageBox::Ok, Answer::Cancel},
+    {"Ok", Icon::None, B::Ok, 0, M::Ok, M::NoIcon, M::Ok, "OK", A::Ok},
+    {"Yes", Icon::Exclamation, B::YesNo, 0, M::Yes, M::Warning, M::Yes, kYesNo, A::Yes},
+    {"NoDefault", Icon::Question, B::YesNo, 1, M::No, M::Question, M::No, kYesNo, A::No},
+    {"EscIsNo", Icon::Question, B::YesNo, 0, M::NoButton, M::Question, M::Yes, kYesNo, A::No},
+    {"OkOfTwo", Icon::Stop, B::OkCancel, 0, M::Ok, M::Critical, M::Ok, kOkCancel, A::Ok},
+    {"Esc", Icon::Stop, B::OkCancel, 0, M::NoButton, M::Critical, M::Ok, kOkCancel, A::Cancel},
 };
 
-// The buttons are labelled in Japanese, as the dialogs' own buttons are.
-QStringList ButtonTexts(Buttons buttons) {
-  switch (buttons) {
-    case Buttons::YesNo:
-      return {"はい(&Y)", "いいえ(&N)"};
-    case Buttons::OkCancel:
-      return {"OK", "キャンセル"};
-    case Buttons::Ok:
-      break;
-  }
-  return {"OK"};
+class BoxTest : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(BoxTest, ShowsAndAnswers) {
+  const auto& [name, icon, buttons, second, press, shown_icon, shown_default, shown_buttons,
+               answer] = GetParam();
+  QDialog owner;
+  QStringList seen;
+  WhenModalShown([&, press = press](QWidget& modal) {
+    auto& box = dynamic_cast<M&>(modal);
+    EXPECT_EQ(box.parentWidget(), &owner);
+    seen << box.windowTitle() << box.text() << QString::number(box.textFormat())
+         << QString::number(box.icon()) << QString::number(box.standardButton(box.defaultButton()))
+         << QString();
+    for (const auto* button : box.buttons()) seen.back() += button->text() + ' ';
+    if (press == M::NoButton) QTest::keyClick(&box, Qt::Key_Escape);
+    if (press != M::NoButton) box.button(press)->click();
+  });
+  const Message message{Utf8ToCp932("処理結果"), "a<b>.txt\r\n", icon, buttons, second};
+  EXPECT_EQ(ui::QtMessageSink(&owner).Show(message), answer);
+  EXPECT_EQ(seen, (QStringList{"処理結果", "a<b>.txt\n", QString::number(Qt::PlainText),
+                               QString::number(shown_icon), QString::number(shown_default),
+                               QString(shown_buttons) + ' '}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Boxes, BoxTest, ::testing::ValuesIn(kBoxCases),
+                         [](const auto& row) { return std::string(std::get<0>(row.param)); });
 
 }  // namespace
-
-class QtMessageSinkTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void boxShowsTheMessageAndReturnsTheAnswer_data() {
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < static_cast<int>(std::size(kBoxCases)); ++row) {
-      QTest::newRow(kBoxCases[row].name) << row;
-    }
-  }
-
-  void boxShowsTheMessageAndReturnsTheAnswer() {
-    QFETCH(int, row);
-    const BoxCase& c = kBoxCases[row];
-    QDialog owner;
-    ui::QtMessageSink sink(&owner);
-    const Message message{Utf8ToCp932("処理結果"), Utf8ToCp932("a<b>.txt\r\n\r\nを出力しました。"),
-                          c.icon, c.buttons, c.second_default};
-    SeenBox seen;
-    const Answer answer = ShowAndAnswer(sink, message, c.press, seen);
-
-    QCOMPARE(seen.title, QStringLiteral("処理結果"));
-    QCOMPARE(seen.text, QStringLiteral("a<b>.txt\n\nを出力しました。"));
-    QCOMPARE(seen.format, Qt::PlainText);
-    QCOMPARE(seen.icon, c.qt_icon);
-    QCOMPARE(seen.buttons, c.qt_buttons);
-    QCOMPARE(seen.default_button, c.qt_default);
-    QCOMPARE(seen.button_texts, ButtonTexts(c.buttons));
-    QCOMPARE(seen.parent, &owner);
-    QCOMPARE(answer, c.answer);
-  }
-
-  void boxBelongsToTheModalWindowInFront() {
-    QDialog owner;
-    ui::QtMessageSink sink(&owner);
-    QDialog sheet(&owner);
-    SeenBox seen;
-    Answer answer = Answer::Cancel;
-    testing::WhenModalShown([&](QWidget&) {
-      answer = ShowAndAnswer(sink, Message{"caption", "text"}, QMessageBox::Ok, seen);
-      sheet.accept();
-    });
-    sheet.exec();
-    QCOMPARE(seen.parent, &sheet);
-    QCOMPARE(answer, Answer::Ok);
-  }
-};
-
-}  // namespace veldor
-
-QTEST_MAIN(veldor::QtMessageSinkTest)
-#include "qt_message_sink_test.moc"
+}  // namespace veldor::testing

@@ -1,0 +1,211 @@
+// The main window (its radios, the command line, closing, the about box, the layout) and
+// the settings sheet (the extension check, the order OK applies the pages in, templates per
+// carrier, the extended-text pages, the input dialog and the layouts).
+
+#include "lister_ui/lister_app.h"
+#include "lister_ui/settings/input_dialog.h"
+#include "lister_ui/settings/property_sheet.h"
+#include "lister_ui/settings/settings_sheet.h"
+#include "lister_ui/settings/text_page.h"
+#include "support/qt_test_support.h"
+
+namespace veldor::testing {
+namespace {
+
+class ListerDlgTest : public ::testing::Test {
+ protected:
+  auto Open() { return std::make_unique<CListerDlg>(program.path(), &messages, &shell); }
+  TempFolder program, drops;
+  RecordingMessages messages;
+  RecordingShell shell;
+};
+
+TEST_F(ListerDlgTest, RadiosShowTheStoredSettings) {
+  const char* const rows[][3] = {{"3\r\noutput_mode=2", "carrierAuRadio", "formatCsvRadio"},
+                                 {"2\r\noutput_mode=3", "carrierVodafoneRadio", "formatHtmlRadio"}};
+  for (const auto& [ini, carrier, format] : rows) {
+    program.Write("quorsel.ini", std::string("[MAIN_OPTION]\r\ncompany=") + ini + "\r\n");
+    auto dialog = Open();
+    EXPECT_TRUE(Find(*dialog, carrier)->isChecked() && Find(*dialog, format)->isChecked()) << ini;
+  }
+}
+
+TEST_F(ListerDlgTest, ClicksSetTheSettingsAndClosingWritesThem) {
+  auto dialog = Open();
+  ASSERT_TRUE(Shown(*dialog));
+  ExpectLaidOut(*dialog, dialog->dialog_units());
+  EXPECT_EQ(AboutBoxSeen(*dialog->contextMenu()),
+            (QStringList{"閉じる(&C)", "", "Veldor のﾊﾞｰｼﾞｮﾝ情報(&A)...", "VELDORのﾊﾞｰｼﾞｮﾝ情報",
+                         "パケット料金表示支援プログラム　 VELDOR  Version 1.02"}));
+  const std::tuple<const char*, int, int> clicks[] = {
+      {"carrierAuRadio", 3, 1},     {"formatHtmlRadio", 3, 3},      {"formatCsvRadio", 3, 2},
+      {"carrierDocomoRadio", 1, 2}, {"carrierVodafoneRadio", 2, 2}, {"formatTxtRadio", 2, 1},
+      {"formatCsvRadio", 2, 2}};
+  for (const auto& [radio, company, mode] : clicks) {
+    QTest::mouseClick(Find(*dialog, radio), Qt::LeftButton);
+    const ListingSettings& settings = dialog->context().settings;
+    EXPECT_EQ(std::pair(settings.company, settings.output_mode), std::pair(company, mode));
+  }
+  EXPECT_EQ(program.Read("quorsel.ini"), "<missing>");
+  QTest::keyClick(dialog.get(), Qt::Key_Escape);
+  dialog.reset();
+  EXPECT_NE(program.Read("quorsel.ini").find("company=2\r\noutput_mode=2\r\n"), std::string::npos);
+}
+
+// The command line is one drop once the window is shown, as is a drop from the file manager:
+// a folder is listed into itself.
+TEST_F(ListerDlgTest, CommandLineAndDropsAreListed) {
+  drops.Write("Trip/a.jpg", std::string(300, 'x'));
+  const auto home = drops.Write("Home/b.gif", "x").parent_path();
+  const QString started_in = QDir::currentPath();
+  QDir::setCurrent(ui::PathToQString(drops.path()));  // the paths are relative to it
+  CListerApp app({"Trip/"});
+  QDir::setCurrent(started_in);
+  auto dialog = app.CreateMainDialog(program.path(), &messages, &shell);
+  QCoreApplication::processEvents();  // a drop scheduled too early would run here
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_TRUE(Shown(*dialog) && QTest::qWaitFor([&] { return !messages.shown.empty(); }));
+  ASSERT_TRUE(DropOn(*dialog, {home}) &&
+              QTest::qWaitFor([&] { return messages.shown.size() == 2; }));
+  EXPECT_EQ(messages.shown[0],
+            U8Message("処理結果", "Trip.txt\r\n\r\nを出力しました。", Icon::None));
+  EXPECT_EQ(messages.Texts()[1], "Home.txt\r\n\r\nを出力しました。");
+}
+
+class SheetTest : public ::testing::Test {
+ protected:
+  void Click(const char* n, const QWidget* w = nullptr) { Find(w ? *w : sheet, n)->click(); }
+  // Shows the text page `index`; its input dialogs note their name label and the name they
+  // were given, then close with the next of `inputs` (a null name cancels).
+  ui::CTextPage& TextPage(int index) {
+    sheet.tabs()->setCurrentIndex(index);
+    ui::CTextPage& page = index == 2 ? sheet.page3() : sheet.page4();
+    page.SetInputRunner([this](ui::CInputDlg& dialog) {
+      dialog.show();  // which puts in the name label of its mode
+      asked << Find<QLabel>(dialog, "nameLabel")->text() + dialog.name;
+      std::tie(dialog.name, dialog.text) = inputs.takeFirst();
+      return !dialog.name.isNull();
+    });
+    return page;
+  }
+
+  TempFolder folder;
+  ListingSettings settings;
+  ReplaceLists lists{folder.path()};
+  RecordingMessages messages;
+  RecordingShell shell;
+  RealFileSystem file_system;
+  ListerContext context{settings, lists, messages, shell, file_system, folder.path(), {}};
+  ui::CPSeet sheet{context};
+  QList<std::pair<QString, QString>> inputs;
+  QStringList asked;
+};
+
+// Leaving the basic page, or OK on it, needs a dot in the extensions; the pages and the
+// input dialog are laid out in their dialog units.
+TEST_F(SheetTest, ExtensionsInputAndLayouts) {
+  const std::tuple<const char*, bool, bool> rows[] = {
+      {".jpg", false, true}, {"jpg.gif", false, true}, {"jpg gif", false, false}, {"", true, 0}};
+  ASSERT_TRUE(Shown(sheet));
+  for (int i = 0; i < 4; ++i) ExpectLaidOut(*sheet.tabs()->widget(i), sheet.page3().dialog_units());
+  for (const auto& [text, every_file, accepted] : rows) {
+    Find<QLineEdit>(sheet, "extensionsEdit")->setText(text);
+    Click(every_file ? "allFilesRadio" : "listedExtensionsRadio");
+    sheet.tabs()->setCurrentIndex(0);
+    sheet.tabs()->setCurrentIndex(2);
+    EXPECT_EQ(sheet.tabs()->currentIndex(), accepted ? 2 : 0) << text;
+    if (!accepted) Click("okButton");
+  }
+  EXPECT_EQ(messages.Texts()[0], "拡張子の設定が正しく設定されていません。\r\n確認してください。");
+  EXPECT_TRUE(sheet.isVisible() && messages.shown.size() == 4);
+
+  // The input dialog's OK needs a character in both boxes.
+  ui::CInputDlg dialog(ui::CInputDlg::Mode::EditFolderName, &sheet);
+  ASSERT_TRUE(Shown(dialog));
+  ExpectLaidOut(dialog, dialog.dialog_units());
+  for (const auto& [name, text] : {std::pair("", ""), {"a", ""}, {"", " "}, {"a", " "}}) {
+    Find<QLineEdit>(dialog, "nameEdit")->setText(name);
+    Find<QLineEdit>(dialog, "textEdit")->setText(text);
+    EXPECT_EQ(Find(dialog, "okButton")->isEnabled(), *name && *text);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  }
+  EXPECT_EQ(std::pair(dialog.result(), dialog.name + dialog.text), std::pair(1, QString("a ")));
+}
+
+// Only OK hands the sheet's values over: the basic page's (as it was left) and the columns.
+TEST_F(SheetTest, OkStoresTheValuesAndCancelNothing) {
+  for (const bool ok : {false, true}) {
+    WhenModalShown([ok](QWidget& shown) {
+      for (const char* name : {"descendingRadio", "allFilesRadio"}) Find(shown, name)->click();
+      dynamic_cast<ui::CPSeet&>(shown).tabs()->setCurrentIndex(1);
+      Find(shown, "extendedTextCheck")->click();
+      Find(shown, ok ? "okButton" : "cancelButton")->click();
+    });
+    EXPECT_EQ(ui::RunSettingsSheet(nullptr, context), ok);
+    EXPECT_EQ(std::tuple(settings.sort_style, settings.all_files, settings.output_items[6]),
+              ok ? std::tuple(1, 0, 1) : std::tuple(0, 1, 0));
+  }
+}
+
+// OK applies the shown pages in order and stops at one that refuses: the output page asks
+// about carriers without templates, each carrier keeping its own selection.
+TEST_F(SheetTest, OkAppliesThePagesInOrder) {
+  folder.Write("template/au/a.html", "x");
+  folder.Write("replace_list.csv", "a.jpg,A\r\n");
+  std::filesystem::create_directory(folder / "replace_list2.csv");  // unreadable
+  settings.templates = {};
+  sheet.show();
+  inputs = {{"b.jpg", "B"}};
+  Click("addButton", &TextPage(2));
+  TextPage(3);
+  sheet.tabs()->setCurrentIndex(1);
+  Find<QComboBox>(sheet, "carrierCombo")->setCurrentIndex(kAu - 1);
+  Find<QListWidget>(sheet, "templateList")->item(0)->setSelected(true);
+  Find<QComboBox>(sheet, "carrierCombo")->setCurrentIndex(kDocomo - 1);
+  Find<QComboBox>(sheet, "carrierCombo")->setCurrentIndex(kAu - 1);
+  messages.Script({Answer::Cancel, Answer::Ok, Answer::Ok});
+  Click("okButton");
+  EXPECT_EQ(folder.Read("replace_list.csv"), "a.jpg,A\r\n");
+  Click("okButton");
+  EXPECT_EQ(folder.Read("replace_list.csv"), "a.jpg,A\r\nb.jpg,B\r\n");
+  EXPECT_EQ(messages.Captions()[0], "読み取りエラーです");
+  EXPECT_TRUE(messages.Texts()[1].starts_with("docomo用のテンプレートが設定されていません。"));
+  EXPECT_TRUE(messages.Texts()[3].starts_with("Vodafone用") &&
+              messages.shown[3].second_button_default);
+  EXPECT_EQ(sheet.result(), QDialog::Accepted);
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "replace_list2.csv"));  // left alone
+  EXPECT_EQ(settings.templates, (decltype(settings.templates){{{}, {}, {}, {"a.html"}}}));
+}
+
+TEST_F(SheetTest, TextPagesEditSaveAndAsk) {
+  sheet.show();
+  for (const auto& [index, file, label] : {std::tuple(2, "replace_list.csv", "ファイル名(&F)"),
+                                           std::tuple(3, "replace_list2.csv", "フォルダ名(&F)")}) {
+    folder.Write(file, "one,1\r\n");
+    ui::CTextPage& page = TextPage(index);
+    inputs = {{}, {"two", " "}, {"uno", "1"}, {"x", "y"}};
+    asked.clear();
+    Click("reloadButton", &page);  // nothing edited: no question
+    Click("addButton", &page);
+    Click("addButton", &page);
+    Find<QTableWidget>(page, "textListView")->selectRow(0);
+    Click("editButton", &page);
+    EXPECT_EQ(asked, (QStringList{label, label, QString(label) + "one"}));
+    messages.Script({Answer::Cancel, Answer::No, Answer::Yes, Answer::Ok});
+    Click("reloadButton", &page);
+    Click("externalEditorButton", &page);
+    EXPECT_EQ(folder.Read(file), "one,1\r\n");
+    Click("externalEditorButton", &page);
+    EXPECT_EQ(folder.Read(file), "uno,1\r\ntwo, \r\n");
+    Click("externalEditorButton", &page);  // saved: no question
+    Click("addButton", &page);
+    Click("reloadButton", &page);
+    EXPECT_EQ(Find<QTableWidget>(page, "textListView")->rowCount(), 2);
+  }
+  EXPECT_EQ(messages.Texts()[0], "保存された状態を読み込みます。\r\nよろしいですか？");
+  EXPECT_TRUE(messages.Texts()[1].starts_with("リストは編集されています。"));
+  EXPECT_EQ(std::pair(messages.shown.size(), shell.opened.size()), std::pair(8ul, 6ul));
+}
+
+}  // namespace
+}  // namespace veldor::testing
