@@ -48,7 +48,8 @@ function(veldor_discover_tests target)
   if(ARG_ENVIRONMENT)
     list(APPEND properties ENVIRONMENT "${ARG_ENVIRONMENT}")
   endif()
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
+  # NO_PRETTY_VALUES: a parameter's bytes never become part of a test's name.
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ${properties})
 endfunction()
 
 # veldor_add_gtest(name SOURCES ... DEPS ...): one GoogleTest binary; each case is a CTest entry.

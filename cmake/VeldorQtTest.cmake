@@ -6,7 +6,5 @@ function(veldor_add_qt_test name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} veldor_qt_common veldor_test_support
     Qt6::Test Qt6::Widgets)
   veldor_target_defaults(${name})
-  gtest_discover_tests(${name}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=Asia/Tokyo" TIMEOUT 120
-    DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+  veldor_discover_tests(${name} ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=Asia/Tokyo")
 endfunction()

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "checker_ui/checker_dlg.h"
-#include "tools/screenshot.h"
+#include "screenshot.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -11,8 +11,8 @@
 #include "lister_ui/lister_dlg.h"
 #include "lister_ui/settings/input_dialog.h"
 #include "lister_ui/settings/property_sheet.h"
+#include "screenshot.h"
 #include "text/cp932.h"
-#include "tools/screenshot.h"
 
 namespace {
 

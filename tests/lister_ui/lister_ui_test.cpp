@@ -142,8 +142,9 @@ TEST_F(SheetTest, OkStoresTheValuesAndCancelNothing) {
       Find(shown, ok ? "okButton" : "cancelButton")->click();
     });
     EXPECT_EQ(ui::RunSettingsSheet(nullptr, context), ok);
-    EXPECT_EQ(std::tuple(settings.sort_style, settings.all_files, settings.output_items[6]),
-              ok ? std::tuple(1, 0, 1) : std::tuple(0, 1, 0));
+    EXPECT_EQ(
+        std::tuple(settings.sort_style, settings.all_files, settings.Shows(Column::ExtendedText)),
+        ok ? std::tuple(1, 0, 1) : std::tuple(0, 1, 0));
   }
 }
 

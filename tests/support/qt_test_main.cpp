@@ -5,9 +5,12 @@
 
 #include <QApplication>
 
+#include "support/test_runner.h"
+
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
+  veldor::testing::GuardTestRunner();
   return RUN_ALL_TESTS();
 }
