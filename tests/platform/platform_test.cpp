@@ -183,23 +183,18 @@ TEST(PlatformTimeTest, FormatsLocalTimeWithPaddedFields) {
   EXPECT_TRUE(fs::is_regular_file(ExecutableFolder() / program_invocation_short_name));
 }
 
-class ProfileTest : public PlatformTest {
- protected:
-  Profile WithFile(std::string_view bytes) {
-    folder_.Write("quorsel.ini", bytes);
-    return Profile(folder_ / "quorsel.ini");
-  }
-};
+using ProfileTest = PlatformTest;
 
 // Names match without regard to case; blanks around names and values go; one pair of
 // quotes goes; the first of duplicates wins; numbers are the leading decimal digits,
 // modulo 2^32 as a signed 32-bit number.
 TEST_F(ProfileTest, ReadsTrimmedValuesAndLeadingNumbers) {
-  const Profile profile = WithFile(
+  const Profile profile(folder_.Write(
+      "quorsel.ini",
       "; not a section\r\norphan=1\r\n[ Main ]\r\n  Count = 42abc \r\nneg=-7\r\nplus=+5\r\n"
       "word=abc\r\nempty=\r\ndash=-\r\nwrap=4294967295\r\nhuge=4294967296\r\n"
       "text= two  words \t\r\nquoted=\"  kept  \"\r\nhalf=\"open\r\nsjis=\x95\x5C\x83\x5C\r\n"
-      "dup=first\r\nDUP=second\r\nno equals sign\r\n[Other]\ncount=99\n");
+      "dup=first\r\nDUP=second\r\nno equals sign\r\n[Other]\ncount=99\n"));
   const std::tuple<const char*, const char*, int> rows[] = {
       {"COUNT", "42abc", 42},       {"neg", "-7", -7},         {"plus", "+5", 5},
       {"word", "abc", 0},           {"empty", "", 0},          {"dash", "-", 0},
@@ -239,8 +234,8 @@ TEST_F(ProfileTest, RewritesTheFile) {
       {"[A]\r\nk=1\r\n", "A]", "k", "x", "[A]\r\nk=1\r\n"}};
   for (const auto& [before, section, key, value, after] : rows) {
     fs::remove(folder_ / "quorsel.ini");
-    Profile profile =
-        std::string_view(before) == "<none>" ? Profile(folder_ / "quorsel.ini") : WithFile(before);
+    if (std::string_view(before) != "<none>") folder_.Write("quorsel.ini", before);
+    Profile profile(folder_ / "quorsel.ini");
     EXPECT_EQ(profile.WriteString(section, key, value), std::string_view(after) != before);
     EXPECT_EQ(folder_.Read("quorsel.ini"), after);
   }
@@ -268,50 +263,41 @@ TEST_F(ProfileTest, WriteFailsWhenTheFileCannotBeReadOrWritten) {
 // temporary file, so that a reader never sees half of it.
 constexpr std::string_view kRecorder =
     "#!/bin/sh\nout=\"${0%/*}/args\"\n"
-    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.part\"\nmv \"$out.part\" \"$out\"\n";
+    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.part\"\n/bin/mv \"$out.part\" "
+    "\"$out\"\n";
 
-class ShellTest : public PlatformTest {
- protected:
-  ~ShellTest() override { ::setenv("PATH", saved_path_.c_str(), 1); }
-  fs::path Executable(const fs::path& rel, std::string_view script) {
+// Programs are not waited for: this polls for the recorder's output.
+std::string Recorded(const fs::path& program) {
+  const fs::path args = program.parent_path() / "args";
+  for (int i = 0; i < 2000 && !fs::exists(args); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return ReadFileBytes(args).value_or("<none>");
+}
+
+// Only executable files are found. A started program gets each argument as it is and
+// leaves no child to reap; one that cannot be found is ignored. It must not hold the
+// caller's output open: a script that reads veldor-cli's output must see its end while
+// the browser it started runs on.
+TEST_F(PlatformTest, ShellFindsAndStartsPrograms) {
+  const auto executable = [&](const char* rel, std::string_view script) {
     const fs::path file = folder_.Write(rel, script);
     fs::permissions(file, fs::perms::owner_all);
     return file;
-  }
-  // Programs are not waited for: this polls for the recorder's output.
-  static std::string Recorded(const fs::path& program) {
-    const fs::path args = program.parent_path() / "args";
-    for (int i = 0; i < 2000 && !fs::exists(args); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return ReadFileBytes(args).value_or("<none>");
-  }
-  const std::string saved_path_ = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
-};
-
-TEST_F(ShellTest, FindOnPathTakesOnlyExecutableFiles) {
-  const fs::path tool = Executable("b/tool", "#!/bin/sh\n");
-  const fs::path shadowed = Executable("a/shadowed", "#!/bin/sh\n");
-  folder_.Write("a/tool", "not executable");
+  };
+  const fs::path xdg_open = executable("bin/xdg-open", kRecorder);
+  const fs::path recorder = executable("rec/recorder", kRecorder);
+  const fs::path browser = executable("browser dir/browser", kRecorder);
+  executable("bin/lingering", "#!/bin/sh\nexec /bin/sleep 3\n");
+  folder_.Write("a/xdg-open", "not executable");
   fs::create_directories(folder_ / "a/folder");
   const std::string path = (folder_ / "missing").string() + ":" + (folder_ / "a").string() + ":" +
-                           (folder_ / "b").string();
+                           (folder_ / "bin").string();
   ::setenv("PATH", path.c_str(), 1);
-  EXPECT_EQ(FindOnPath("tool"), tool);
-  EXPECT_EQ(FindOnPath("shadowed"), shadowed);
-  EXPECT_EQ(FindOnPath(tool.string()), tool);
+  EXPECT_EQ(FindOnPath("xdg-open"), xdg_open);
+  EXPECT_EQ(FindOnPath(recorder.string()), recorder);
   for (const char* none : {"folder", "nothing", ""}) EXPECT_EQ(FindOnPath(none), fs::path());
-}
 
-// Each argument arrives as it is; no child is left to reap; a program that cannot be
-// found is ignored. The program must not hold the caller's output open: a script that
-// reads veldor-cli's output must see its end while the browser it started runs on.
-TEST_F(ShellTest, StartsProgramsDetached) {
-  const fs::path xdg_open = Executable("bin/xdg-open", kRecorder);
-  const fs::path recorder = Executable("rec/recorder", kRecorder);
-  const fs::path browser = Executable("browser dir/browser", kRecorder);
-  const fs::path lingering = Executable("bin/lingering", "#!/bin/sh\nexec sleep 3\n");
-  ::setenv("PATH", ((folder_ / "bin").string() + ":" + saved_path_).c_str(), 1);
   int pipe_fds[2];
   ASSERT_EQ(::pipe(pipe_fds), 0);
   const int saved_stdout = ::dup(STDOUT_FILENO);
