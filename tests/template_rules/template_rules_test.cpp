@@ -13,10 +13,11 @@ constexpr auto npos = std::string_view::npos;
 
 // Only lines that are exactly a marker count; a marker hands over the text gathered since
 // the previous one, so a second start keeps only the text since the first, and a stop
-// above the start still closes the repeat section. Lines end in LF; no markers: all after.
+// above the start still closes the repeat section. Lines end in LF (only a CR directly
+// before the LF goes); without markers everything is after.
 TEST(TemplateRulesTest, SplitTemplateGivesSections) {
   const std::tuple<std::string_view, const char*, const char*, const char*> rows[] = {
-      {"<h1>\r\n[@START@]\r\n<li>\r\n[@STOP@]\r\n</ul>\r\n", "<h1>\n", "<li>\n", "</ul>\n"},
+      {"<h\r1>\r\r\n[@START@]\r\n<li>\r\n[@STOP@]\r\n</ul>\r\n", "<h\r1>\r\n", "<li>\n", "</ul>\n"},
       {"[@START@] \n\t[@START@]\n[@start@]\n[@START@]\nr\n[@STOP@]\n [@STOP@]\n",
        "[@START@] \n\t[@START@]\n[@start@]\n", "r\n", " [@STOP@]\n"},
       {"[@START@]\n[@STOP@]", "", "", ""},
