@@ -78,15 +78,11 @@ TEST_F(CheckTemplateTest, ShowsExactlyTheseMessages) {
       {"StopNotAlone", "b\n[@START@]\nr\n[@STOP@]x\n", {NotAlone("[@STOP@]")}},
       {"OneLine", "[@START@][@STOP@]\n", {NotAlone("[@START@]"), Missing("[@STOP@]")}},
       {"StopFirst", "[@STOP@]\nr\n", {Missing("[@START@]")}},
-      {"RecordTagBefore",
-       "[@FNAME@]\n[@START@]\nr\n[@STOP@]\na\n",
-       {RepeatOnly(kBefore, "[@FNAME@]")}},
+      {"Record", "[@FNAME@]\n[@START@]\nr\n[@STOP@]\n", {RepeatOnly(kBefore, "[@FNAME@]")}},
       {"Exact", "b\n[@START@]\n[@fname@]\n[@STOP@]\na\n", {NoSuchTag(kRepeat, "[@fname@]")}},
-      {"UnclosedBefore", "[@FNAME\n[@START@]\nr\n[@STOP@]\na @]\n", {Unclosed(kBefore)}},
-      {"UnclosedRepeat",
-       "b\n[@START@]\n[@A [@B\n[@STOP@]\n@]\n",
-       {Unclosed(kRepeat), Unclosed(kRepeat)}},
-      {"UnclosedAfter", "b\n[@START@]\nr\n[@STOP@]\n[@FNAME\n", {Unclosed(kAfter)}},
+      {"OpenBefore", "[@FNAME\n[@START@]\nr\n[@STOP@]\na @]\n", {Unclosed(kBefore)}},
+      {"OpenRepeat", "[@START@]\n[@A [@B\n[@STOP@]\n@]", {Unclosed(kRepeat), Unclosed(kRepeat)}},
+      {"OpenAfter", "b\n[@START@]\nr\n[@STOP@]\n[@FNAME\n", {Unclosed(kAfter)}},
       {"Nested",
        "[@X[@PSIZE@]<i>[@NOPE@]\n[@START@]\n[@X[@FNAME@]\n[@STOP@]\na\n",
        {NoSuchTag(kBefore, "[@X[@PSIZE@]"), RepeatOnly(kBefore, "[@PSIZE@]"),
@@ -105,9 +101,9 @@ TEST_F(CheckTemplateTest, ShowsExactlyTheseMessages) {
   }
 }
 
-// Only ".html" and ".htm" (the last extension, in lower case) are checked, in the order dropped; a
-// file that cannot be read gets one message and no closing one; a path longer than the old limit is
-// checked all the same.
+// Only ".html" and ".htm" (the last extension, in lower case) are checked, in the order
+// dropped; a file that cannot be read gets one message and no closing one; a path longer
+// than the old limit is checked all the same.
 TEST_F(CheckTemplateTest, DroppedFilesAreCheckedInOrder) {
   std::filesystem::path long_path;
   for (int i = 0; i < 8; ++i) long_path /= std::string(60, static_cast<char>('a' + i));

@@ -174,17 +174,28 @@ using ProfileTest = PlatformTest;
 TEST_F(ProfileTest, ReadsTrimmedValuesAndLeadingNumbers) {
   const Profile profile(folder_.Write(
       "quorsel.ini",
-      "; not a section\r\norphan=1\r\n[ Main ]\r\n  Count = 42abc \r\nneg=-7\r\nplus=+5\r\n"
+      "; not a section\r\norphan=1\r\n[ Main ]\r\n  Count = 42abc "
+      "\r\nneg=-7\r\nplus=+50\r\npair=''\r\n"
       "word=abc\r\nempty=\r\ndash=-\r\nwrap=4294967295\r\nhuge=4294967296\r\n"
       "text= two  words \t\r\nquoted=\"  kept  \"\r\nhalf=\"open\r\nsjis=\x95\x5C\x83\x5C\r\n"
       "dup=first\r\nDUP=second\r\nno equals sign\r\n[Other]\ncount=99\n"));
-  const std::tuple<const char*, const char*, int> rows[] = {
-      {"COUNT", "42abc", 42},       {"neg", "-7", -7},         {"plus", "+5", 5},
-      {"word", "abc", 0},           {"empty", "", 0},          {"dash", "-", 0},
-      {"wrap", "4294967295", -1},   {"huge", "4294967296", 0}, {"text", "two  words", 0},
-      {"quoted", "  kept  ", 0},    {"half", "\"open", 0},     {"sjis", "\x95\x5C\x83\x5C", 0},
-      {"dup", "first", 0},          {"missing", "-", -100},    {"orphan", "-", -100},
-      {"no equals sign", "-", -100}};
+  const std::tuple<const char*, const char*, int> rows[] = {{"COUNT", "42abc", 42},
+                                                            {"neg", "-7", -7},
+                                                            {"plus", "+50", 50},
+                                                            {"pair", "", 0},
+                                                            {"word", "abc", 0},
+                                                            {"empty", "", 0},
+                                                            {"dash", "-", 0},
+                                                            {"wrap", "4294967295", -1},
+                                                            {"huge", "4294967296", 0},
+                                                            {"text", "two  words", 0},
+                                                            {"quoted", "  kept  ", 0},
+                                                            {"half", "\"open", 0},
+                                                            {"sjis", "\x95\x5C\x83\x5C", 0},
+                                                            {"dup", "first", 0},
+                                                            {"missing", "-", -100},
+                                                            {"orphan", "-", -100},
+                                                            {"no equals sign", "-", -100}};
   for (const auto& [key, text, number] : rows) {
     EXPECT_EQ(profile.GetString("MAIN", key, "-"), text) << key;
     EXPECT_EQ(profile.GetInt("main", key, -100), number) << key;
@@ -222,9 +233,12 @@ TEST_F(ProfileTest, RewritesTheFile) {
     EXPECT_EQ(profile.WriteString(section, key, value), std::string_view(after) != before);
     EXPECT_EQ(folder_.Read("quorsel.ini"), after);
   }
+  fs::remove(folder_ / "quorsel.ini");
   Profile profile(folder_ / "quorsel.ini");
-  ASSERT_TRUE(profile.WriteInt("A", "k", -1));
-  EXPECT_EQ(profile.GetInt("A", "k", 0), -1);
+  ASSERT_TRUE(profile.WriteInt("A", "k", 2) && profile.WriteInt("A", "j", -1) &&
+              profile.WriteInt("A", "k", 3));
+  EXPECT_EQ(profile.GetInt("A", "j", 0), -1);
+  EXPECT_EQ(folder_.Read("quorsel.ini"), "[A]\r\nk=3\r\nj=-1\r\n");
 }
 
 // A folder in its place or a missing folder; and a file that exists but cannot be read:
@@ -258,8 +272,8 @@ std::string Recorded(const fs::path& program) {
   return ReadFileBytes(args).value_or("<none>");
 }
 
-// Only executable files are found. A started program gets each argument as it is and
-// leaves no child to reap; one that cannot be found is ignored. It must not hold the
+// Only executable files are found. A started program gets each argument as it is, is not
+// waited for and leaves no child to reap; one that cannot be found is ignored. It must not hold the
 // caller's output open: a script that reads veldor-cli's output must see its end while
 // the browser it started runs on.
 TEST_F(PlatformTest, ShellFindsAndStartsPrograms) {
@@ -274,11 +288,13 @@ TEST_F(PlatformTest, ShellFindsAndStartsPrograms) {
   executable("bin/lingering", "#!/bin/sh\nexec /bin/sleep 3\n");
   folder_.Write("a/xdg-open", "not executable");
   fs::create_directories(folder_ / "a/folder");
-  const std::string path = (folder_ / "missing").string() + ":" + (folder_ / "a").string() + ":" +
-                           (folder_ / "bin").string();
+  const std::string path = (folder_ / "rec").string() + ":" + (folder_ / "missing").string() + ":" +
+                           (folder_ / "a").string() + ":" + (folder_ / "bin").string() + ":" +
+                           (folder_ / "a").string();
   ::setenv("PATH", path.c_str(), 1);
   EXPECT_EQ(FindOnPath("xdg-open"), xdg_open);
-  EXPECT_EQ(FindOnPath(recorder.string()), recorder);
+  EXPECT_EQ(FindOnPath("recorder"), recorder);
+  EXPECT_EQ(FindOnPath(browser.string()), browser);
   for (const char* none : {"folder", "nothing", ""}) EXPECT_EQ(FindOnPath(none), fs::path());
 
   int pipe_fds[2];
@@ -290,7 +306,9 @@ TEST_F(PlatformTest, ShellFindsAndStartsPrograms) {
   SpawnDetached({"no-such-program", "x"});
   SpawnDetached({(folder_ / "no-such-file").string()});
   SpawnDetached({});
+  const auto start = std::chrono::steady_clock::now();
   SpawnDetached({"lingering"});
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << "waited";
   SpawnDetached({recorder.string(), "two words", "a;b", "it's \"quoted\"", "$(echo no)", ""});
   DesktopShell shell;
   shell.OpenFile("/photos/my trip;1/index.html");
@@ -346,6 +364,8 @@ TEST(UserProgramFolderTest, FollowsXdgDataHomeWhenItIsAbsolute) {
     data_home != nullptr ? ::setenv("XDG_DATA_HOME", data_home, 1) : ::unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(UserProgramFolder(), fs::path(expected));
   }
+  ::setenv("HOME", "", 1);  // then the user's home folder as the system knows it
+  EXPECT_EQ(UserProgramFolder(), fs::path(::getpwuid(::getuid())->pw_dir) / ".local/share/veldor");
 }
 
 TEST(UserProgramFolderTest, ReadOnlyFolderIsNotWritable) {
