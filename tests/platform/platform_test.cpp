@@ -1,0 +1,380 @@
+// The platform layer against the real system: files, folders, settings files, programs.
+#include <fcntl.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include "platform/file_io.h"
+#include "platform/file_system.h"
+#include "platform/profile.h"
+#include "platform/program_folder.h"
+#include "platform/shell.h"
+#include "platform/user_program_folder.h"
+#include "support/temp_folder.h"
+
+namespace veldor {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::PrintToString;
+
+// Runs `check` in a child process as a plain user, for whom file permissions hold: root
+// reads and writes anything, so as root the child becomes "nobody". True when the check
+// ran and held. The folders it uses must be reachable by that user.
+template <typename Check>
+bool AsPlainUser(Check check) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() == 0 && (nobody == nullptr || ::setgroups(0, nullptr) != 0 ||
+                             ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)) {
+      ::_exit(2);
+    }
+    ::_exit(check() ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && status == 0;
+}
+
+class PlatformTest : public ::testing::Test {
+ protected:
+  // Entries in the folder: no temporary file may be left behind.
+  long Entries() const { return std::distance(fs::directory_iterator(folder_.path()), {}); }
+  unsigned Mode(const char* name) const {
+    return static_cast<unsigned>(fs::status(folder_ / name).permissions());
+  }
+  testing::TempFolder folder_;
+};
+
+using FileIoTest = PlatformTest;
+
+// Regular files only: a named pipe without a writer is refused at once instead of waiting
+// for one, and a file the user may not read is refused too.
+TEST_F(FileIoTest, ReadsEveryByteOfRegularFilesOnly) {
+  const std::string bytes("a\r\nb\0c\x95\x5C\n", 9);
+  EXPECT_EQ(ReadFileBytes(folder_.Write("f.txt", bytes)), bytes);
+  EXPECT_EQ(ReadFileBytes(folder_.Write("empty", "")), "");
+  EXPECT_EQ(ReadFileBytes(folder_ / "missing"), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(folder_.path()), std::nullopt);
+  ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+  EXPECT_EQ(ReadFileBytes(folder_ / "pipe"), std::nullopt);
+  fs::permissions(folder_.path(), fs::perms{0755});
+  fs::permissions(folder_ / "f.txt", fs::perms::none);
+  EXPECT_TRUE(AsPlainUser([&] { return !ReadFileBytes(folder_ / "f.txt"); }));
+}
+
+// A new file gets the umask's mode, a replaced one keeps its mode, a symlink is written
+// through, and a name of the longest length allowed still finds room for the temporary.
+TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
+  const mode_t old_mask = ::umask(027);
+  const bool written = WriteFileAtomically(folder_ / "new.txt", "a much longer earlier content");
+  ::umask(old_mask);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(Mode("new.txt"), 0640u);
+  fs::permissions(folder_ / "new.txt", fs::perms{0604});
+  fs::create_symlink(folder_ / "new.txt", folder_ / "link.txt");
+  ASSERT_TRUE(WriteFileAtomically(folder_ / "link.txt", "short"));
+  EXPECT_EQ(folder_.Read("new.txt"), "short");
+  EXPECT_EQ(Mode("new.txt"), 0604u);
+  EXPECT_TRUE(fs::is_symlink(folder_ / "link.txt"));
+  const std::string name = std::string(251, 'n') + ".txt";
+  ASSERT_TRUE(WriteFileAtomically(folder_ / name, "x"));
+  EXPECT_EQ(folder_.Read(name), "x");
+  EXPECT_EQ(Entries(), 3);
+}
+
+// A write that breaks off half way (at the file size limit, which holds for root too)
+// leaves the earlier file byte for byte and no temporary file.
+TEST_F(FileIoTest, FailedWriteLeavesTheEarlierFile) {
+  const fs::path file = folder_.Write("plain", "earlier\r\n");
+  rlimit old_limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old_limit;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  EXPECT_FALSE(WriteFileAtomically(file, std::string(5000, 'x')));
+  ::setrlimit(RLIMIT_FSIZE, &old_limit);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(folder_.Read("plain"), "earlier\r\n");
+  EXPECT_EQ(Entries(), 1);
+}
+
+// Byte order; a link to a folder counts as a folder, a dangling link as a file. Status
+// follows links; a folder has no size of its own; the creation time is the birth time
+// where the file system records one.
+TEST_F(PlatformTest, RealFileSystemEnumeratesAndGivesStatus) {
+  for (const char* name : {"b.jpg", "B.jpg", "a.gif", "_x", "\xE5\x86\x99.png", ".hidden"}) {
+    folder_.Write(name, "12345");
+  }
+  fs::create_directories(folder_ / "sub/empty");
+  fs::create_directory_symlink(folder_ / "sub", folder_ / "link_to_sub");
+  fs::create_symlink(folder_ / "b.jpg", folder_ / "link_to_file");
+  fs::create_symlink(folder_ / "missing", folder_ / "dangling");
+  RealFileSystem file_system;
+  std::string listed;
+  const auto entries = file_system.Enumerate(folder_.path());
+  for (const auto& entry : entries.value()) {
+    listed += entry.name.native() + (entry.is_directory ? "/ " : " ");
+  }
+  EXPECT_EQ(listed,
+            ".hidden B.jpg _x a.gif b.jpg dangling link_to_file link_to_sub/ sub/ "
+            "\xE5\x86\x99.png ");
+  EXPECT_EQ(file_system.Enumerate(folder_ / "sub/empty").value().size(), 0u);
+  EXPECT_EQ(file_system.Enumerate(folder_ / "missing"), std::nullopt);
+  EXPECT_EQ(file_system.Enumerate(folder_ / "b.jpg"), std::nullopt);
+
+  const timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, (folder_ / "b.jpg").c_str(), times, 0), 0);
+  const auto status = file_system.Status(folder_ / "link_to_file");
+  ASSERT_TRUE(status.has_value());
+  EXPECT_EQ(status->size, 5);
+  EXPECT_EQ(status->modified, 1000000000);
+  struct statx raw {};
+  ASSERT_EQ(::statx(AT_FDCWD, (folder_ / "b.jpg").c_str(), 0, STATX_BTIME, &raw), 0);
+  const bool birth = (raw.stx_mask & STATX_BTIME) != 0;
+  EXPECT_EQ(status->created, birth ? raw.stx_btime.tv_sec : status->modified);
+  EXPECT_EQ(file_system.Status(folder_ / "sub").value().size, 0);
+  EXPECT_EQ(file_system.Status(folder_ / "missing"), std::nullopt);
+}
+
+TEST(PlatformTimeTest, FormatsLocalTimeWithPaddedFields) {
+  const std::tuple<const char*, std::time_t, const char*> rows[] = {
+      {"JST-9", 0, "1970/01/01 09:00:00"}, {"UTC0", 1700000000, "2023/11/14 22:13:20"}};
+  for (const auto& [zone, time, expected] : rows) {
+    ::setenv("TZ", zone, 1);
+    ::tzset();
+    EXPECT_EQ(FormatLocalTime(time), expected) << zone;
+  }
+  EXPECT_TRUE(fs::is_regular_file(ExecutableFolder() / program_invocation_short_name));
+}
+
+using ProfileTest = PlatformTest;
+
+// Names match without regard to case; blanks around names and values go; one pair of
+// quotes goes; the first of duplicates wins; numbers are the leading decimal digits,
+// modulo 2^32 as a signed 32-bit number.
+TEST_F(ProfileTest, ReadsTrimmedValuesAndLeadingNumbers) {
+  const Profile profile(folder_.Write(
+      "quorsel.ini",
+      "; not a section\r\norphan=1\r\n[ Main ]\r\n  Count = 42abc "
+      "\r\nneg=-7\r\nplus=+50\r\npair=''\r\n"
+      "word=abc\r\nempty=\r\ndash=-\r\nwrap=4294967295\r\nhuge=4294967296\r\n"
+      "text= two  words \t\r\nquoted=\"  kept  \"\r\nhalf=\"open\r\nsjis=\x95\x5C\x83\x5C\r\n"
+      "dup=first\r\nDUP=second\r\nno equals sign\r\n[Other]\ncount=99\n"));
+  const std::tuple<const char*, const char*, int> rows[] = {{"COUNT", "42abc", 42},
+                                                            {"neg", "-7", -7},
+                                                            {"plus", "+50", 50},
+                                                            {"pair", "", 0},
+                                                            {"word", "abc", 0},
+                                                            {"empty", "", 0},
+                                                            {"dash", "-", 0},
+                                                            {"wrap", "4294967295", -1},
+                                                            {"huge", "4294967296", 0},
+                                                            {"text", "two  words", 0},
+                                                            {"quoted", "  kept  ", 0},
+                                                            {"half", "\"open", 0},
+                                                            {"sjis", "\x95\x5C\x83\x5C", 0},
+                                                            {"dup", "first", 0},
+                                                            {"missing", "-", -100},
+                                                            {"orphan", "-", -100},
+                                                            {"no equals sign", "-", -100}};
+  for (const auto& [key, text, number] : rows) {
+    EXPECT_EQ(profile.GetString("MAIN", key, "-"), text) << key;
+    EXPECT_EQ(profile.GetInt("main", key, -100), number) << key;
+  }
+  EXPECT_EQ(profile.GetInt("other", "count", 0), 99);
+  EXPECT_EQ(profile.GetString("Missing", "count", ".jpg "), ".jpg ");
+  EXPECT_EQ(Profile(folder_ / "none.ini").GetInt("A", "k", 3), 3);
+  EXPECT_FALSE(fs::exists(folder_ / "none.ini"));
+}
+
+// A rewrite keeps every other line, ends every line with CR LF, replaces the key in place
+// or appends it after the last non-blank line of its section or in a new section at the
+// end. The value is kept byte for byte. A name or value that would plant lines is refused
+// and leaves the file as it was.
+TEST_F(ProfileTest, RewritesTheFile) {
+  const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
+      {"<none>", "A", "k", "v", "[A]\r\nk=v\r\n"},
+      {"[A]\nx=1\nk = old \ny=2\n[B]\nk=b\n", "a", "K", "new",
+       "[A]\r\nx=1\r\nK=new\r\ny=2\r\n[B]\r\nk=b\r\n"},
+      {"[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", "k", "v",
+       "[A]\r\nx=1\r\nk=v\r\n\r\n[B]\r\ny=2\r\n"},
+      {"[A]\r\nx=1\r\n[B]\r\ny=2", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\ny=2\r\nk=v\r\n"},
+      {"[A]\r\nx=1", "PAGE_1", "k", "v", "[A]\r\nx=1\r\n[PAGE_1]\r\nk=v\r\n"},
+      {"; note\r\n[A]\r\n\tx =  1 \r\njunk\r\n", "A", "x", "2", "; note\r\n[A]\r\nx=2\r\njunk\r\n"},
+      {"", "P", "ext", ".jpg .gif ", "[P]\r\next=.jpg .gif \r\n"},
+      {"[A]\r\nk=\x95\x5C\r\n", "A", "k", "\x83\x5C\x95\x5C", "[A]\r\nk=\x83\x5C\x95\x5C\r\n"},
+      {"[A]\r\nk=1\r\n", "A", "k", "", "[A]\r\nk=\r\n"},
+      {"[A]\r\nk=1\r\n", "A", "k", "x\r\n[B]\r\nevil=1", "[A]\r\nk=1\r\n"},
+      {"[A]\r\nk=1\r\n", "A", "k=2", "x", "[A]\r\nk=1\r\n"},
+      {"[A]\r\nk=1\r\n", "A]", "k", "x", "[A]\r\nk=1\r\n"}};
+  for (const auto& [before, section, key, value, after] : rows) {
+    fs::remove(folder_ / "quorsel.ini");
+    if (std::string_view(before) != "<none>") folder_.Write("quorsel.ini", before);
+    Profile profile(folder_ / "quorsel.ini");
+    EXPECT_EQ(profile.WriteString(section, key, value), std::string_view(after) != before);
+    EXPECT_EQ(folder_.Read("quorsel.ini"), after);
+  }
+  fs::remove(folder_ / "quorsel.ini");
+  Profile profile(folder_ / "quorsel.ini");
+  ASSERT_TRUE(profile.WriteInt("A", "k", 2) && profile.WriteInt("A", "j", -1) &&
+              profile.WriteInt("A", "k", 3));
+  EXPECT_EQ(profile.GetInt("A", "j", 0), -1);
+  EXPECT_EQ(folder_.Read("quorsel.ini"), "[A]\r\nk=3\r\nj=-1\r\n");
+}
+
+// A folder in its place or a missing folder; and a file that exists but cannot be read:
+// replacing it would lose every other setting.
+TEST_F(ProfileTest, WriteFailsWhenTheFileCannotBeReadOrWritten) {
+  fs::create_directory(folder_ / "quorsel.ini");
+  EXPECT_FALSE(Profile(folder_ / "quorsel.ini").WriteInt("A", "k", 1));
+  EXPECT_FALSE(Profile(folder_ / "missing" / "quorsel.ini").WriteString("A", "k", "v"));
+  EXPECT_FALSE(fs::exists(folder_ / "missing"));
+  const fs::path locked = folder_.Write("locked.ini", "[A]\r\nk=1\r\n");
+  fs::permissions(folder_.path(), fs::perms::all);  // the plain user may write beside it
+  fs::permissions(locked, fs::perms::none);
+  EXPECT_TRUE(AsPlainUser([&] { return !Profile(locked).WriteInt("A", "k", 2); }));
+  fs::permissions(locked, fs::perms::owner_read);
+  EXPECT_EQ(folder_.Read("locked.ini"), "[A]\r\nk=1\r\n");
+}
+
+// A program that writes its arguments, one per line, to "args" beside itself; through a
+// temporary file, so that a reader never sees half of it.
+constexpr std::string_view kRecorder =
+    "#!/bin/sh\nout=\"${0%/*}/args\"\n"
+    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.part\"\n/bin/mv \"$out.part\" "
+    "\"$out\"\n";
+
+// Programs are not waited for: this polls for the recorder's output.
+std::string Recorded(const fs::path& program) {
+  const fs::path args = program.parent_path() / "args";
+  for (int i = 0; i < 2000 && !fs::exists(args); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return ReadFileBytes(args).value_or("<none>");
+}
+
+// Only executable files are found. A started program gets each argument as it is, is not
+// waited for and leaves no child to reap; one that cannot be found is ignored. It must not hold the
+// caller's output open: a script that reads veldor-cli's output must see its end while
+// the browser it started runs on.
+TEST_F(PlatformTest, ShellFindsAndStartsPrograms) {
+  const auto executable = [&](const char* rel, std::string_view script) {
+    const fs::path file = folder_.Write(rel, script);
+    fs::permissions(file, fs::perms::owner_all);
+    return file;
+  };
+  const fs::path xdg_open = executable("bin/xdg-open", kRecorder);
+  const fs::path recorder = executable("rec/recorder", kRecorder);
+  const fs::path browser = executable("browser dir/browser", kRecorder);
+  executable("bin/lingering", "#!/bin/sh\nexec /bin/sleep 3\n");
+  folder_.Write("a/xdg-open", "not executable");
+  fs::create_directories(folder_ / "a/folder");
+  const std::string path = (folder_ / "rec").string() + ":" + (folder_ / "missing").string() + ":" +
+                           (folder_ / "a").string() + ":" + (folder_ / "bin").string() + ":" +
+                           (folder_ / "a").string();
+  ::setenv("PATH", path.c_str(), 1);
+  EXPECT_EQ(FindOnPath("xdg-open"), xdg_open);
+  EXPECT_EQ(FindOnPath("recorder"), recorder);
+  EXPECT_EQ(FindOnPath(browser.string()), browser);
+  for (const char* none : {"folder", "nothing", ""}) EXPECT_EQ(FindOnPath(none), fs::path());
+
+  int pipe_fds[2];
+  ASSERT_EQ(::pipe(pipe_fds), 0);
+  const int saved_stdout = ::dup(STDOUT_FILENO);
+  const int saved_stderr = ::dup(STDERR_FILENO);
+  ::dup2(pipe_fds[1], STDOUT_FILENO);
+  ::dup2(pipe_fds[1], STDERR_FILENO);
+  SpawnDetached({"no-such-program", "x"});
+  SpawnDetached({(folder_ / "no-such-file").string()});
+  SpawnDetached({});
+  const auto start = std::chrono::steady_clock::now();
+  SpawnDetached({"lingering"});
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << "waited";
+  SpawnDetached({recorder.string(), "two words", "a;b", "it's \"quoted\"", "$(echo no)", ""});
+  DesktopShell shell;
+  shell.OpenFile("/photos/my trip;1/index.html");
+  shell.StartProgram(browser, "/photos/a b/index.html");
+  ::dup2(saved_stdout, STDOUT_FILENO);
+  ::dup2(saved_stderr, STDERR_FILENO);
+  for (const int fd : {saved_stdout, saved_stderr, pipe_fds[1]}) ::close(fd);
+  EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
+  EXPECT_EQ(Recorded(recorder), "two words\na;b\nit's \"quoted\"\n$(echo no)\n\n");
+  EXPECT_EQ(Recorded(xdg_open), "/photos/my trip;1/index.html\n");
+  EXPECT_EQ(Recorded(browser), "/photos/a b/index.html\n");
+  pollfd reader{pipe_fds[0], POLLIN, 0};
+  ASSERT_EQ(::poll(&reader, 1, 2000), 1) << "a started program still holds the pipe";
+  char byte = 0;
+  EXPECT_EQ(::read(pipe_fds[0], &byte, 1), 0);
+  ::close(pipe_fds[0]);
+}
+
+// The checker program stays where it is installed. Each item is seeded only while the
+// user has none: a later start keeps the user's changes and does not bring back what the
+// user removed from a folder, only what is missing as a whole.
+TEST(UserProgramFolderTest, ReadOnlyInstallSeedsTheUserFolder) {
+  testing::TempFolder shipped, home;
+  shipped.Write("help.html", "<html>help</html>");
+  shipped.Write("template/docomo/index.html", "docomo template");
+  shipped.Write("template/au/index.html", "au template");
+  fs::create_directories(shipped / "template/Vodafone");
+  fs::permissions(shipped.Write("template/tovrin", "ELF"), fs::perms::owner_all);
+  const fs::path user = home / "veldor";
+  EXPECT_EQ(ChooseProgramFolder(shipped.path(), true, user), shipped.path());
+  EXPECT_FALSE(fs::exists(user));
+  EXPECT_EQ(ChooseProgramFolder(shipped.path(), false, user), user);
+  EXPECT_EQ(home.Read("veldor/help.html"), "<html>help</html>");
+  EXPECT_EQ(home.Read("veldor/template/au/index.html"), "au template");
+  EXPECT_TRUE(fs::is_directory(user / "template/Vodafone"));
+  EXPECT_FALSE(fs::exists(user / "template/tovrin"));
+  home.Write("veldor/template/docomo/index.html", "edited by the user");
+  fs::remove(user / "template/au/index.html");
+  fs::remove(user / "help.html");
+  SeedUserProgramFolder(shipped.path(), user);
+  EXPECT_EQ(home.Read("veldor/template/docomo/index.html"), "edited by the user");
+  EXPECT_FALSE(fs::exists(user / "template/au/index.html"));
+  EXPECT_EQ(home.Read("veldor/help.html"), "<html>help</html>");
+}
+
+TEST(UserProgramFolderTest, FollowsXdgDataHomeWhenItIsAbsolute) {
+  ::setenv("HOME", "/home/someone", 1);
+  const std::pair<const char*, const char*> rows[] = {
+      {"/srv/data", "/srv/data/veldor"},
+      {"relative/data", "/home/someone/.local/share/veldor"},
+      {nullptr, "/home/someone/.local/share/veldor"}};
+  for (const auto& [data_home, expected] : rows) {
+    data_home != nullptr ? ::setenv("XDG_DATA_HOME", data_home, 1) : ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(UserProgramFolder(), fs::path(expected));
+  }
+  ::setenv("HOME", "", 1);  // then the user's home folder as the system knows it
+  EXPECT_EQ(UserProgramFolder(), fs::path(::getpwuid(::getuid())->pw_dir) / ".local/share/veldor");
+}
+
+TEST(UserProgramFolderTest, ReadOnlyFolderIsNotWritable) {
+  testing::TempFolder folder;
+  fs::permissions(folder.path(), fs::perms{0555});
+  EXPECT_TRUE(AsPlainUser([&] { return !IsWritableFolder(folder.path()); }));
+  fs::permissions(folder.path(), fs::perms::all);
+  EXPECT_TRUE(AsPlainUser([&] { return IsWritableFolder(folder.path()); }));
+}
+
+}  // namespace
+}  // namespace veldor
