@@ -145,10 +145,8 @@ TEST(ListerTest, StartUp) {
   EXPECT_EQ(lister.context().lists.FindExtendedText(ListKind::FolderNames, "Trip"), "loaded");
   EXPECT_EQ(lister.context().program_folder, program.path());
   EXPECT_EQ(&lister.context().settings, &lister.settings());
-  lister.settings().output_mode = kHtml;
-  lister.SaveSettings();
-  Lister again(program.path(), messages, shell);
-  EXPECT_EQ(again.settings().company * 10 + again.settings().output_mode, kAu * 10 + kHtml);
+  // Saving them again is what closing the main window does, and is that window's test.
+  EXPECT_EQ(lister.settings().company, kAu);
 }
 
 }  // namespace
