@@ -10,6 +10,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -134,71 +135,52 @@ TEST(CommandLineTest, UsageErrorsAndHelp) {
   }
 }
 
-struct RunCase {
-  const char* name;
-  const char* command;  // run in a work folder, which "@" in `out` stands for
-  int status;
-  std::string out;
-};
-
-void PrintTo(const RunCase& c, std::ostream* out) { *out << c.command; }
-
-class RunTest : public ::testing::TestWithParam<RunCase> {};
-
-// The built programs as a user runs them, in a work folder with a photo, an empty folder and a
-// listing that exists, with settings that ask before replacing a listing.
-TEST_P(RunTest, PrintsRecordsAndExits) {
-  ::setenv("TZ", "Asia/Tokyo", 1);  // the listing shows Tokyo times
-  const testing::TempFolder root;
-  root.Write("program/quorsel.ini", "[PAGE_1]\r\nover_write=1\r\n");
-  const int status = std::system(
-      ("cd " + root.path().string() +
-       " && mkdir -p work/photos work/empty && cd work && ln -s " TEMPLATE_DIR " template && echo "
-       "old >photos/photos.csv && head -c 640 /dev/zero >photos/a.jpg && touch -d @1068005118 "
-       "photos/a.jpg && PATH=" PROGRAM_DIR ":" TEMPLATE_DIR ":$PATH && (" +
-       GetParam().command + ") </dev/null 2>/dev/null >../out")
-          .c_str());
-  EXPECT_EQ(WEXITSTATUS(status), GetParam().status);
-  std::string out = GetParam().out;
-  for (std::size_t at; (at = out.find('@')) != std::string::npos;) {
-    out.replace(at, 1, root / "work");
-  }
-  EXPECT_EQ(root.Read("out"), out);
-  EXPECT_EQ(root.Read("program/quorsel.ini"), "[PAGE_1]\r\nover_write=1\r\n");  // never written
-}
-
 std::string Checked(const std::string& file) {
   return Json("処理終了", "@/template/" + file + "\\r\\nにエラーは見つかりませんでした。");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Programs, RunTest,
-    ::testing::Values(
-        RunCase{"Veldor",
-                "veldor-cli --program-folder ../program --messages=json --carrier au --format csv "
-                "--yes photos/ empty/. && iconv -f CP932 -t UTF-8 photos/photos.csv",
-                0,
-                Json("上書き確認",
-                     "@/photos/photos.csvは既に存在します。\\r\\n上書きしてもよろしいですか？",
-                     "none", "yesno", "yes") +
-                    Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") +
-                    "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
-                    "パケット料金（円）\r\n\r\na.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
-        RunCase{"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg",
-                1, Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
-        RunCase{"VeldorUsage", "veldor-cli --bogus photos", 2, ""},
-        // The shipped templates pass the checker.
-        RunCase{"Tovrin",
-                "tovrin-cli --messages=json template/docomo/index.html "
-                "./template/Vodafone/index.html template/au/index.html",
-                0,
-                Checked("docomo/index.html") + Checked("Vodafone/index.html") +
-                    Checked("au/index.html")},
-        RunCase{
-            "TovrinWarns", "tovrin-cli -- --x.html", 1,
-            "[ファイルが開けません] 警告\n  @/--x.html\n  が開けません。削除、移動されていないか"
-            "確認してください。\n\n"}),
-    [](const auto& row) { return std::string(row.param.name); });
+// The built programs as a user runs them, in a work folder ("@" in the output) with a photo,
+// an empty folder and a listing that exists, with settings that ask before replacing a listing.
+TEST(RunTest, PrintsRecordsAndExits) {
+  ::setenv("TZ", "Asia/Tokyo", 1);  // the listing shows Tokyo times
+  const std::tuple<const char*, std::string, int, std::string> rows[] = {
+      {"Veldor",
+       "veldor-cli --program-folder ../program --messages=json --carrier au --format csv --yes "
+       "photos/ empty/. && iconv -f CP932 -t UTF-8 photos/photos.csv",
+       0,
+       Json("上書き確認", "@/photos/photos.csvは既に存在します。\\r\\n上書きしてもよろしいですか？",
+            "none", "yesno", "yes") +
+           Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") +
+           "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
+           "パケット料金（円）\r\n\r\na.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
+      {"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg", 1,
+       Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
+      {"VeldorUsage", "veldor-cli --bogus photos", 2, ""},
+      // The shipped templates pass the checker.
+      {"Tovrin",
+       "tovrin-cli --messages=json template/docomo/index.html ./template/Vodafone/index.html "
+       "template/au/index.html",
+       0, Checked("docomo/index.html") + Checked("Vodafone/index.html") + Checked("au/index.html")},
+      {"TovrinWarns", "tovrin-cli -- --x.html", 1,
+       "[ファイルが開けません] 警告\n  @/--x.html\n  が開けません。削除、移動されていないか"
+       "確認してください。\n\n"}};
+  for (auto [name, command, expected_status, out] : rows) {
+    const testing::TempFolder root;
+    root.Write("program/quorsel.ini", "[PAGE_1]\r\nover_write=1\r\n");
+    const int status = std::system(
+        ("cd " + root.path().string() +
+         " && mkdir -p work/photos work/empty && cd work && ln -s " TEMPLATE_DIR " template && "
+         "echo old >photos/photos.csv && head -c 640 /dev/zero >photos/a.jpg && touch -d "
+         "@1068005118 photos/a.jpg && PATH=" PROGRAM_DIR ":" TEMPLATE_DIR ":$PATH && (" +
+         command + ") </dev/null 2>/dev/null >../out")
+            .c_str());
+    EXPECT_EQ(WEXITSTATUS(status), expected_status) << name;
+    for (std::size_t at; (at = out.find('@')) != std::string::npos;)
+      out.replace(at, 1, root / "work");
+    EXPECT_EQ(root.Read("out"), out) << name;
+    EXPECT_EQ(root.Read("program/quorsel.ini"), "[PAGE_1]\r\nover_write=1\r\n") << name;
+  }
+}
 
 }  // namespace
 }  // namespace veldor

@@ -109,8 +109,6 @@ TEST_F(ScanTest, RecordsFromStatusRateAndList) {
   // clang-format on
   EXPECT_EQ(listing->records, (std::vector<FileRecord>{sea, kana}));
   EXPECT_EQ(listing->longest_name * 100 + listing->longest_text, 1012u);  // CP932 bytes
-  EXPECT_EQ(BuildFileRecord("/g/c.png", settings_, lists_, fs_), sea);
-  EXPECT_FALSE(BuildFileRecord("/g/a-much-longer-name.png", settings_, lists_, fs_));
   const auto empty = ScanFolder("/f/x.jpg", settings_, lists_, fs_);
   ASSERT_TRUE(empty);
   EXPECT_EQ(empty->longest_name + empty->longest_text + empty->records.size(), 0u);
@@ -253,24 +251,22 @@ TEST_F(ReplaceListsTest, Startup) {
   EXPECT_EQ(Read(ListKind::FileNames), (Rows{{"a.jpg", "kept"}}));
 }
 
+// Each situation's caption and text, the list file's name in front.
 TEST(ReplaceListMessageTest, Texts) {
   const std::string tail =
-      "しました。\r\n他のプログラムがこのファイルにアクセスしていないか\r\n確かめ";
-  using testing::U8Message;
-  EXPECT_EQ(
-      ReplaceListMessage(ListKind::FileNames, ListMessage::StartupReadError),
-      U8Message("読み取りエラーです",
-                "\"replace_list.csv\"の読み込みに失敗" + tail + "た後、再度起動してください。",
-                Icon::Exclamation));
-  EXPECT_EQ(ReplaceListMessage(ListKind::FolderNames, ListMessage::PageReadError),
-            U8Message("読み取りエラーです",
-                      "\"replace_list2.csv\"の読み込みに失敗" + tail + "てください。",
-                      Icon::Exclamation));
-  EXPECT_EQ(
-      ReplaceListMessage(ListKind::FileNames, ListMessage::PageWriteError),
-      U8Message("書き込みエラーです",
-                "\"replace_list.csv\"の書き込みに失敗" + tail + "た後、再度保存してください。",
-                Icon::Exclamation));
+      "に失敗しました。\r\n他のプログラムがこのファイルにアクセスしていないか\r\n確かめ";
+  // clang-format off
+  const std::tuple<ListKind, ListMessage, const char*, std::string> rows[] = {
+      {ListKind::FileNames, ListMessage::StartupReadError, "読み取りエラーです",
+       "\"replace_list.csv\"の読み込み" + tail + "た後、再度起動してください。"},
+      {ListKind::FolderNames, ListMessage::PageReadError, "読み取りエラーです",
+       "\"replace_list2.csv\"の読み込み" + tail + "てください。"},
+      {ListKind::FileNames, ListMessage::PageWriteError, "書き込みエラーです",
+       "\"replace_list.csv\"の書き込み" + tail + "た後、再度保存してください。"}};
+  // clang-format on
+  for (const auto& [kind, situation, caption, text] : rows)
+    EXPECT_EQ(ReplaceListMessage(kind, situation),
+              testing::U8Message(caption, text, Icon::Exclamation));
 }
 
 // Every key at its default, in the order a fresh file lists them.

@@ -14,7 +14,6 @@ namespace veldor::testing {
 
 inline void ReferenceSelectionSort(std::vector<FileRecord>& records, int key, int style) {
   const std::size_t count = records.size();
-  if (count < 2) return;
   for (std::size_t i = 0; i + 1 < count; ++i) {
     std::size_t best = i;
     FileRecord candidate = records[i];

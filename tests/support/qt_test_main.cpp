@@ -1,8 +1,6 @@
 // The main of every Qt test binary: one QApplication, on the offscreen platform unless the
 // environment names another (test discovery runs without the tests' environment).
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 
 #include "support/test_runner.h"
@@ -10,7 +8,5 @@
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  veldor::testing::GuardTestRunner();
-  return RUN_ALL_TESTS();
+  return veldor::testing::RunAllTests(argc, argv);
 }

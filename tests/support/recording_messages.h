@@ -43,21 +43,6 @@ class RecordingMessages : public MessageSink {
     return answer;
   }
 
-  /// Captions of the messages shown, in UTF-8.
-  std::vector<std::string> Captions() const {
-    std::vector<std::string> out;
-    for (const auto& m : shown) out.push_back(Cp932ToUtf8(m.caption));
-    return out;
-  }
-  /// Texts of the messages shown, in UTF-8.
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> out;
-    for (const auto& m : shown) out.push_back(Cp932ToUtf8(m.text));
-    return out;
-  }
-
-  std::size_t UnusedAnswers() const { return answers_.size(); }
-
   std::vector<Message> shown;
 
  private:

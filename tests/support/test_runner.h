@@ -24,9 +24,11 @@ class ForkedRunnerGuard : public ::testing::EmptyTestEventListener {
   const pid_t runner_ = ::getpid();
 };
 
-/// Adds the guard; call after InitGoogleTest.
-inline void GuardTestRunner() {
+/// Runs the tests selected on the command line with the guard in place.
+inline int RunAllTests(int& argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new ForkedRunnerGuard);
+  return RUN_ALL_TESTS();
 }
 
 }  // namespace veldor::testing

@@ -46,17 +46,6 @@ TEST(TemplateRulesTest, FindTagCandidateGivesOpenAndClose) {
   }
 }
 
-TEST(TemplateRulesTest, NamesEachTagInTableOrder) {
-  const char* texts[] = {"[@FNAME@]", "[@MDATE@]", "[@CDATE@]", "[@FTEXT@]", "[@FSIZE@]",
-                         "[@PYEN@]",  "[@PSIZE@]", "[@DNAME@]", "[@DTEXT@]", "[@COMPANY@]"};
-  for (std::size_t i = 0; i < std::size(texts); ++i) {
-    const auto tag = static_cast<TemplateTag>(i);
-    EXPECT_EQ(TagText(tag), texts[i]);
-    EXPECT_EQ(LookupTag(texts[i]), tag) << texts[i];
-    EXPECT_EQ(IsRecordTag(tag), i < 7) << texts[i];
-  }
-}
-
 // The checker's pass, every "[@" resuming one character after it, against the plain search.
 TEST(TemplateRulesTest, TagCandidateSearchAgreesWithFindTagCandidateOnRandomTexts) {
   const std::string alphabet[] = {"[", "@", "]", "x", "\n", "\x81", "\x81@", "[@", "@]"};

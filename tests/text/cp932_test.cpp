@@ -19,16 +19,16 @@ struct FindRow {
 // "ソ" is 0x83 0x5C and "表" is 0x95 0x5C: their second bytes look like a backslash. The
 // rows after "a\x83" walk the edges of the lead byte ranges 0x81-0x9F and 0xE0-0xFC.
 TEST(Cp932Test, FindMbStartsOnlyOnCharacterBoundaries) {
-  const FindRow rows[] = {{"\x83\\\\\x95\\\\", "\\", 0, 2}, {"\x83\\\\\x95\\\\", "\\", 3, 5},
-                          {"\x83\\", "\\", 0, npos},        {"\x83\\a", "\\a", 0, npos},
-                          {"a\\b\\a", "\\a", 0, 3},         {"ab\x95\\c", "\x95\\", 0, 2},
-                          {"ab\x95\\c", "", 0, 0},          {"ab\x95\\c", "", 5, 5},
-                          {"ab\x95\\c", "c", 2, 4},         {"", "a", 0, npos},
-                          {"a\x83", "\x83", 0, 1},          {"\x80\\\\", "\\", 0, 1},
-                          {"\x81\\\\", "\\", 0, 2},         {"\x9F\\\\", "\\", 0, 2},
-                          {"\xA0\\\\", "\\", 0, 1},         {"\xDF\\\\", "\\", 0, 1},
-                          {"\xE0\\\\", "\\", 0, 2},         {"\xFC\\\\", "\\", 0, 2},
-                          {"\xFD\\\\", "\\", 0, 1}};
+  // clang-format off
+  const FindRow rows[] = {
+      {"\x83\\\\\x95\\\\", "\\", 0, 2}, {"\x83\\\\\x95\\\\", "\\", 3, 5}, {"\x83\\", "\\", 0, npos},
+      {"\x83\\a", "\\a", 0, npos}, {"a\\b\\a", "\\a", 0, 3}, {"ab\x95\\c", "\x95\\", 0, 2},
+      {"ab\x95\\c", "", 0, 0}, {"ab\x95\\c", "", 5, 5}, {"ab\x95\\c", "c", 2, 4},
+      {"", "a", 0, npos}, {"a\x83", "\x83", 0, 1}, {"\x80\\\\", "\\", 0, 1},
+      {"\x81\\\\", "\\", 0, 2}, {"\x9F\\\\", "\\", 0, 2}, {"\xA0\\\\", "\\", 0, 1},
+      {"\xDF\\\\", "\\", 0, 1}, {"\xE0\\\\", "\\", 0, 2}, {"\xFC\\\\", "\\", 0, 2},
+      {"\xFD\\\\", "\\", 0, 1}};
+  // clang-format on
   for (const FindRow& row : rows) {
     EXPECT_EQ(FindMb(row.text, row.needle, row.from), row.found)
         << PrintToString(row.text) << " " << PrintToString(row.needle) << " from " << row.from;
@@ -49,19 +49,14 @@ struct CompareRow {
 // is the character 0x8140, so it sorts after the single byte 0xA0; "ア" and "ャ" end in
 // bytes that look like A and a, but they never fold; a lone lead byte at the end.
 TEST(Cp932Test, ComparesCharacterByCharacter) {
-  const CompareRow rows[] = {{"abc", "abc", 0, 0},
-                             {"Z.jpg", "a.jpg", -1, 1},
-                             {"ABC.JPG", "abc.jpg", -1, 0},
-                             {"abc", "abcd", -1, -1},
-                             {"", "a", -1, -1},
-                             {"\x7F", "\xA1", -1, -1},
-                             {"\xA0", "\x81\x40", -1, -1},
-                             {"\xB1z", "\x82\xA0", -1, -1},
-                             {"\x82\xA0", "\x82\xA2", -1, -1},
-                             {"\x82\xA0y", "\x82\xA0z", -1, -1},
-                             {"\x83\x41", "\x83\x61", -1, -1},
-                             {"[", "a", -1, -1},
-                             {"a\x83", "a\x83\x40", -1, -1}};
+  // clang-format off
+  const CompareRow rows[] = {
+      {"abc", "abc", 0, 0}, {"Z.jpg", "a.jpg", -1, 1}, {"ABC.JPG", "abc.jpg", -1, 0},
+      {"abc", "abcd", -1, -1}, {"", "a", -1, -1}, {"\x7F", "\xA1", -1, -1},
+      {"\xA0", "\x81\x40", -1, -1}, {"\xB1z", "\x82\xA0", -1, -1},
+      {"\x82\xA0", "\x82\xA2", -1, -1}, {"\x82\xA0y", "\x82\xA0z", -1, -1},
+      {"\x83\x41", "\x83\x61", -1, -1}, {"[", "a", -1, -1}, {"a\x83", "a\x83\x40", -1, -1}};
+  // clang-format on
   const auto sign = [](int value) { return (value > 0) - (value < 0); };
   for (const CompareRow& row : rows) {
     SCOPED_TRACE(PrintToString(row.a) + " " + PrintToString(row.b));
