@@ -36,86 +36,60 @@ Listing MakeListing(Files files) {
   return listing;
 }
 
-struct FormatRow {
-  const char* label;
-  std::array<int, kColumnCount> columns;  // size, modified, created, packets, charge, text
-  Files files;
-  std::string listing;  // UTF-8
-};
-
-class FormatTest : public ::testing::TestWithParam<FormatRow> {};
-
-TEST_P(FormatTest, ByteForByte) {
-  ListingSettings settings;
-  settings.output_items = GetParam().columns;
-  const Listing listing = MakeListing(GetParam().files);
-  EXPECT_EQ(Cp932ToUtf8(std::string_view(GetParam().label).starts_with("Csv")
-                            ? FormatCsvListing(listing, settings)
-                            : FormatTextListing(listing, settings)),
-            GetParam().listing);
-}
-
 const Files kBig = {File("a.jpg", 1234567890, 9645062, 28935),
                     File("big.jpg", 3221225472, 25165824, 7549747)};
 const std::string kCsvHeader =
     "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,パケット料金（円）\r\n\r\n";
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, FormatTest, ::testing::Values(
-    FormatRow{"TxtDefault", {1, 1, 0, 1, 1, 0}, {File("a.jpg", 12345, 97, 29), File("abcdef.jpg")},
+// The format, the columns shown (size, modified, created, packets, charge, text), the files
+// and the listing in UTF-8.
+TEST(FormatTest, ByteForByte) {
+  // clang-format off
+  const std::tuple<std::string_view, std::array<int, kColumnCount>, Files, std::string> rows[] = {
+    {"txt", {1, 1, 0, 1, 1, 0}, {File("a.jpg", 12345, 97, 29), File("abcdef.jpg")},
         "a.jpg            12345 byte   2003/05/01 12:34:56 更新       97 パケット     29 円\r\n"
         "abcdef.jpg           0 byte   2003/05/01 12:34:56 更新        0 パケット      0 円\r\n"},
-    FormatRow{"TxtEveryColumn", {1, 1, 1, 1, 1, 1}, {File("a.jpg", 640, 5, 2, "海の写真")},
+    {"txt", {1, 1, 1, 1, 1, 1}, {File("a.jpg", 640, 5, 2, "海の写真")},
         "a.jpg   海の写真         640 byte   2003/05/01 12:34:56 更新   "
         "2003/04/01 08:00:00 作成        5 パケット      2 円\r\n"},
-    FormatRow{"TxtPadsByBytes", {0, 0, 0, 0, 0, 0}, {File("写真.jpg"), File("a.jpg")},
-        "写真.jpg   \r\na.jpg      \r\n"},
-    FormatRow{"TxtOneByteApart", {0, 0, 0, 0, 0, 1}, {File("ab.jpg", 0, 0, 0, "xy"),
+    {"txt", {0, 0, 0, 0, 0, 0}, {File("写真.jpg"), File("a.jpg")}, "写真.jpg   \r\na.jpg      \r\n"},
+    {"txt", {0, 0, 0, 0, 0, 1}, {File("ab.jpg", 0, 0, 0, "xy"),
         File("abc.jpg", 0, 0, 0, "x")}, "ab.jpg    xy   \r\nabc.jpg   x    \r\n"},
     // Numbers wider than their column are not cut.
-    FormatRow{"TxtPacketsWithoutCharge", {1, 0, 0, 1, 0, 0}, kBig,
+    {"txt", {1, 0, 0, 1, 0, 0}, kBig,
         "a.jpg     1234567890 byte   9645062 パケット   \r\n"
         "big.jpg   3221225472 byte   25165824 パケット   \r\n"},
-    FormatRow{"TxtOneBlankBeforeNumbers", {1, 0, 0, 1, 1, 0}, {File("a.jpg", 12345678, 12345, 123)},
+    {"txt", {1, 0, 0, 1, 1, 0}, {File("a.jpg", 12345678, 12345, 123)},
         "a.jpg    12345678 byte    12345 パケット    123 円\r\n"},
-    FormatRow{"TxtChargeWithoutPackets", {0, 0, 0, 0, 1, 0}, kBig,
-        "a.jpg     28935 円\r\nbig.jpg   7549747 円\r\n"},
-    FormatRow{"TxtEmpty", {1, 1, 0, 1, 1, 0}, {}, ""},
-    FormatRow{"CsvDefault", {1, 1, 0, 1, 1, 0}, kBig, kCsvHeader +
+    {"txt", {0, 0, 0, 0, 1, 0}, kBig, "a.jpg     28935 円\r\nbig.jpg   7549747 円\r\n"},
+    {"txt", {1, 1, 0, 1, 1, 0}, {}, ""}, {"csv", {1, 1, 0, 1, 1, 0}, {}, kCsvHeader},
+    {"csv", {1, 1, 0, 1, 1, 0}, kBig, kCsvHeader +
         "a.jpg,1234567890,2003/05/01 12:34:56,9645062,28935\r\n"
         "big.jpg,3221225472,2003/05/01 12:34:56,25165824,7549747\r\n"},
-    FormatRow{"CsvEveryColumn", {1, 1, 1, 1, 1, 1}, {File("a.jpg", 640, 5, 2, "海の写真")},
+    {"csv", {1, 1, 1, 1, 1, 1}, {File("a.jpg", 640, 5, 2, "海の写真")},
         "ファイル名,拡張テキスト,ファイルサイズ（byte）,ファイル更新日付,ファイル作成日付,"
         "パケット数,パケット料金（円）\r\n\r\n"
         "a.jpg,海の写真,640,2003/05/01 12:34:56,2003/04/01 08:00:00,5,2\r\n"},
-    FormatRow{"CsvPacketsWithoutCharge", {0, 0, 0, 1, 0, 0}, kBig,
-        "ファイル名,パケット数\r\n\r\na.jpg,9645062\r\nbig.jpg,25165824\r\n"},
-    FormatRow{"CsvChargeWithoutPackets", {0, 0, 0, 0, 1, 0}, kBig,
+    {"csv", {0, 0, 0, 1, 0, 0}, kBig, "ファイル名,パケット数\r\n\r\na.jpg,9645062\r\nbig.jpg,25165824\r\n"},
+    {"csv", {0, 0, 0, 0, 1, 0}, kBig,
         "ファイル名,パケット料金（円）\r\n\r\na.jpg,28935\r\nbig.jpg,7549747\r\n"},
-    FormatRow{"CsvEmpty", {1, 1, 0, 1, 1, 0}, {}, kCsvHeader},
     // 表 and ソ end in the byte 0x5C: still no reason to quote.
-    FormatRow{"CsvQuoting", {0, 0, 0, 0, 0, 1},
+    {"csv", {0, 0, 0, 0, 0, 1},
         {File("a,b.jpg", 0, 0, 0, "say \"hi\""), File("a.jpg", 0, 0, 0, "two\r\nlines"),
          File("b.jpg", 0, 0, 0, "lf\nonly"), File("c.jpg", 0, 0, 0, "cr\ronly"),
          File("表ソ.jpg", 0, 0, 0, "日本語 text's")},
         "ファイル名,拡張テキスト\r\n\r\n\"a,b.jpg\",\"say \"\"hi\"\"\"\r\na.jpg,\"two\r\nlines\"\r\n"
-        "b.jpg,\"lf\nonly\"\r\nc.jpg,\"cr\ronly\"\r\n表ソ.jpg,日本語 text's\r\n"}),
-    [](const auto& row) { return std::string(row.param.label); });
-// clang-format on
-
-// A long list text costs memory only where it is written: not for every line of the text
-// listing, and once in the table.
-TEST(LongTextTest, IsNotReservedForEveryLine) {
-  Listing listing = MakeListing(Files(50000, File("a.jpg")));
-  listing.records[0].extended_text.assign(4 << 20, 'x');
-  listing.longest_text = 4 << 20;
-  ListingSettings settings;
-  settings.output_items = {0, 0, 0, 0, 0, 0};
-  EXPECT_EQ(FormatTextListing(listing, settings).size(),
-            50000 * std::string("a.jpg   \r\n").size());
-  settings.output_items = {0, 0, 0, 0, 0, 1};
-  EXPECT_EQ(FormatCsvListing(listing, settings).size(),
-            FormatCsvListing(Listing{}, settings).size() + (4 << 20) + 50000 * 8 + 49999 * 5);
+        "b.jpg,\"lf\nonly\"\r\nc.jpg,\"cr\ronly\"\r\n表ソ.jpg,日本語 text's\r\n"}};
+  // clang-format on
+  for (const auto& [format, columns, files, expected] : rows) {
+    ListingSettings settings;
+    settings.output_items = columns;
+    const Listing listing = MakeListing(files);
+    EXPECT_EQ(Cp932ToUtf8(format == "csv" ? FormatCsvListing(listing, settings)
+                                          : FormatTextListing(listing, settings)),
+              expected)
+        << expected;
+  }
 }
 
 // Renders and writes pages of the listing a.jpg, 写真.png from templates of the current
@@ -146,67 +120,51 @@ class HtmlTest : public ::testing::Test {
 };
 
 // What the user finds at the listing's path (an old listing or a folder), what was set and
-// answered, the messages shown (the overwrite Question, the write Error) and what is found
-// there afterwards. How a write that fails halfway leaves the old file is the file layer's test.
-struct WriteCase {
-  const char *name, *before;
-  int over_write;
-  Answer answer;
-  WriteOutcome outcome;
-  const char *shown, *after;
-};
-// clang-format off
-const WriteCase kCases[] = {
-    {"Yes", "old", 1, Answer::Yes, WriteOutcome::Written, "Q", "new"},
-    {"No", "old", 1, Answer::No, WriteOutcome::Declined, "Q", "old"},
-    {"Off", "old", 0, Answer::No, WriteOutcome::Written, "", "new"},
-    {"FolderAtPath", "folder", 1, Answer::No, WriteOutcome::Failed, "E", "folder"}};
-// clang-format on
-const char* const kFormats[] = {"txt", "csv", "html"};
-
-class WriteTest : public HtmlTest,
-                  public ::testing::WithParamInterface<std::tuple<int, WriteCase>> {};
-
-TEST_P(WriteTest, AsksKeepsOrReplaces) {
-  const auto& [format, c] = GetParam();
-  const fs::path path =
-      work_ / "Trip" / (format == 2 ? "index.html" : "Trip." + std::string(kFormats[format]));
-  const std::string old("old\r\nlisting \x82\xA0 with\0 bytes", 27), before = c.before;
-  if (before == "folder") fs::create_directory(path);
-  if (before != "folder") work_.Write(path, old);
-  settings_.over_write = c.over_write;
-  messages_.Script({c.answer});
+// answered, the outcome, the message shown (the overwrite Question, the write Error) and what
+// is found there afterwards. How a write that fails halfway leaves the old file is the file
+// layer's test.
+TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
+  using O = WriteOutcome;
+  const std::tuple<std::string_view, int, Answer, O, char, std::string_view> cases[] = {
+      {"old", 1, Answer::Yes, O::Written, 'Q', "new"},
+      {"old", 1, Answer::No, O::Declined, 'Q', "old"},
+      {"old", 0, Answer::No, O::Written, ' ', "new"},
+      {"folder", 1, Answer::No, O::Failed, 'E', "folder"}};
   program_.Write("template/docomo/index.html", "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n");
-  const WriteOutcome outcome = format == 0 ? WriteTextListing(listing_, path, settings_, messages_)
-                               : format == 1 ? WriteCsvListing(listing_, path, settings_, messages_)
-                                             : Render("index.html", std::nullopt, work_ / "Trip");
-
-  EXPECT_EQ(outcome, c.outcome);
-  const std::string shown = c.shown, at = path.string();
-  const Message question =
-      U8Message("上書き確認", at + "は既に存在します。\r\n上書きしてもよろしいですか？",
-                format == 0 ? Icon::Question : Icon::None, Buttons::YesNo);
-  const Message error = U8Message("書き込みエラーです",
-                                  at + "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と"
-                                       "空き容量を確認してください。",
-                                  Icon::Exclamation);
-  const Messages expected = shown.empty() ? Messages{} : Messages{shown == "Q" ? question : error};
-  EXPECT_EQ(messages_.shown, expected);
-  const std::string after = c.after;
-  const std::string listed = format == 0   ? FormatTextListing(listing_, settings_)
-                             : format == 1 ? FormatCsvListing(listing_, settings_)
-                                           : "a\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n";
-  EXPECT_EQ(fs::is_directory(path) ? "folder" : work_.Read(path),
-            after == "new" ? listed : (after == "old" ? old : after));
-  // No temporary file is left behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "Trip"), {}), 1);
+  const std::string old("old\r\nlisting \x82\xA0 with\0 bytes", 27);
+  for (const std::size_t format : {0u, 1u, 2u}) {
+    const fs::path path = work_ / "Trip" / std::array{"Trip.txt", "Trip.csv", "index.html"}[format];
+    const std::string listed = format == 0   ? FormatTextListing(listing_, settings_)
+                               : format == 1 ? FormatCsvListing(listing_, settings_)
+                                             : "a\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n";
+    const Messages asked = {U8Message(
+        "上書き確認", path.string() + "は既に存在します。\r\n上書きしてもよろしいですか？",
+        format == 0 ? Icon::Question : Icon::None, Buttons::YesNo)};
+    const Messages failed = {
+        U8Message("書き込みエラーです",
+                  path.string() + "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と"
+                                  "空き容量を確認してください。",
+                  Icon::Exclamation)};
+    for (const auto& [before, over_write, answer, outcome, shown, after] : cases) {
+      SCOPED_TRACE(path.string() + " " + std::string(before) + " " + shown);
+      fs::remove_all(path);
+      before == "folder" ? (void)fs::create_directory(path) : (void)work_.Write(path, old);
+      settings_.over_write = over_write;
+      messages_.shown.clear();
+      if (shown == 'Q') messages_.Script({answer});
+      EXPECT_EQ(format == 0   ? WriteTextListing(listing_, path, settings_, messages_)
+                : format == 1 ? WriteCsvListing(listing_, path, settings_, messages_)
+                              : Render("index.html", std::nullopt, work_ / "Trip"),
+                outcome);
+      EXPECT_EQ(messages_.shown, shown == 'Q' ? asked : shown == 'E' ? failed : Messages{});
+      EXPECT_EQ(fs::is_directory(path) ? "folder" : work_.Read(path),
+                after == "new" ? listed : std::string(after == "old" ? old : after));
+      // No temporary file is left behind.
+      EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "Trip"), {}), 1);
+    }
+    fs::remove_all(path);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, WriteTest, ::testing::Combine(::testing::Values(0, 1, 2), ::testing::ValuesIn(kCases)),
-    [](const auto& row) {
-      return kFormats[std::get<0>(row.param)] + std::string(std::get<1>(row.param).name);
-    });
 
 // One template per row and the page it gives, or the message it shows instead: then the
 // page that stood there before is left byte for byte. The checker's own tests go through
@@ -221,70 +179,68 @@ struct PageRow {
   std::string folder = "Trip";
 };
 
-class HtmlPageTest : public HtmlTest, public ::testing::WithParamInterface<PageRow> {};
-
-TEST_P(HtmlPageTest, ByteForByte) {
-  const PageRow& row = GetParam();
-  settings_.company = row.company;
-  if (row.label == std::string("EmptyFolder")) listing_ = Listing{};
-  work_.Write(fs::path(row.folder) / "index.html", "old page");
-  const bool root_page = fs::exists("/index.html");
-  // The root folder has no name for [@DNAME@].
-  const fs::path folder = row.label == std::string("Root") ? "/" : work_ / row.folder;
-  EXPECT_EQ(Render("index.html", row.template_bytes, folder),
-            row.shows == Shows::Page ? WriteOutcome::Written : WriteOutcome::Failed);
-  EXPECT_EQ(work_.Read(fs::path(row.folder) / "index.html"), row.page);
-  EXPECT_EQ(std::distance(fs::directory_iterator(work_ / row.folder), {}), 1);
-  EXPECT_EQ(fs::exists("/index.html"), root_page);
-  const std::string at =
-      "テンプレートファイル\r\n" + (program_ / "template/docomo/index.html").string();
-  Messages expected;
-  if (row.shows == Shows::OpenFailure) {
-    expected = {U8Message("指定されたテンプレートが開けません",
-                          at + "\r\nが開けません。削除、移動されていないか確認してください。",
-                          Icon::Exclamation)};
-  }
-  if (row.shows == Shows::TemplateError) {
-    expected = {U8Message("テンプレートにエラーが見つかりました",
-                          at + "\r\nには文法上のエラーがあります。TEMPLATEフォルダ内の"
-                               "tovrin.exeで確認してみてください。",
-                          Icon::Exclamation)};
-  }
-  EXPECT_EQ(messages_.shown, expected);
-}
-
-const std::string kGood = "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n";
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, HtmlPageTest, ::testing::Values(
-    PageRow{"WorkedExample", "Folder [@DNAME@] ([@DTEXT@])\n[@START@]\n"
+TEST_F(HtmlTest, PagesByteForByte) {
+  const std::string good = "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n";
+  // clang-format off
+  const PageRow rows[] = {
+    {"WorkedExample", "Folder [@DNAME@] ([@DTEXT@])\n[@START@]\n"
         "[@FNAME@]: [@PSIZE@] packets, [@PYEN@] yen\n[@STOP@]\nCarrier [@COMPANY@]\n",
         "Folder Trip (<b>Lab</b>)\r\na.jpg: 97 packets, 29 yen\r\n"
         "&lt;b&gt;&amp;[@DNAME@].gif: 1 packets, 0 yen\r\nCarrier docomo\r\n"},
-    PageRow{"TemplateOfTheCurrentCarrier", "[@COMPANY@]\n[@START@]\n[@PSIZE@]\n[@STOP@]\nend\n",
+    {"TemplateOfTheCurrentCarrier", "[@COMPANY@]\n[@START@]\n[@PSIZE@]\n[@STOP@]\nend\n",
         "Vodafone\r\n97\r\n1\r\nend\r\n", Shows::Page, kVodafone},
-    PageRow{"EveryRecordTag", "\n[@START@]\n[@FNAME@]|[@FSIZE@]|[@FTEXT@]|[@MDATE@]|[@CDATE@]\n[@STOP@]\n\n",
+    {"EveryRecordTag", "\n[@START@]\n[@FNAME@]|[@FSIZE@]|[@FTEXT@]|[@MDATE@]|[@CDATE@]\n[@STOP@]\n\n",
         "\r\na.jpg|12345|<i>\"sea\" & sky</i>|2003/05/01 12:34:56|2003/04/01 08:00:00\r\n"
         "&lt;b&gt;&amp;[@DNAME@].gif|100|&lt;b&gt;&amp;[@DNAME@].gif|2003/05/01 12:34:56|"
         "2003/04/01 08:00:00\r\n\r\n"},
-    PageRow{"ZeroOutsideTheRepeat",
+    {"ZeroOutsideTheRepeat",
         "[@FSIZE@] [@PSIZE@] [@PYEN@]\n[@START@]\n[@PYEN@]\n[@STOP@]\n[@PYEN@]\n", "0 0 0\r\n29\r\n0\r\n0\r\n"},
-    PageRow{"EscapedFolderName", "[@DNAME@]/[@DTEXT@]\n[@START@]\nx\n[@STOP@]\n.\n",
+    {"EscapedFolderName", "[@DNAME@]/[@DTEXT@]\n[@START@]\nx\n[@STOP@]\n.\n",
         "R&amp;D &quot;x&quot;/R&amp;D &quot;x&quot;\r\nx\r\nx\r\n.\r\n", Shows::Page, kDocomo, "R&D \"x\""},
-    PageRow{"EmptyFolder", "<ul>\n[@START@]\n<li>[@FNAME@]</li>\n[@STOP@]\n</ul>\n", "<ul>\r\n</ul>\r\n"},
+    {"EmptyFolder", "<ul>\n[@START@]\n<li>[@FNAME@]</li>\n[@STOP@]\n</ul>\n", "<ul>\r\n</ul>\r\n"},
     // 0x81 0x5B is one character whose second byte is "[", so "\x81[@FNAME@]" holds no tag.
-    PageRow{"Cp932AndCrLf",
+    {"Cp932AndCrLf",
         "\x8E\xCA\x90\x5E [@DNAME@]\r\n[@START@]\r\n\x81[@FNAME@] \xFF\xFE\r\n[@STOP@]\nlast line",
         "\x8E\xCA\x90\x5E Trip\r\n\x81[@FNAME@] \xFF\xFE\r\n\x81[@FNAME@] \xFF\xFE\r\nlast line\r\n"},
-    PageRow{"Missing", std::nullopt, "old page", Shows::OpenFailure},
-    PageRow{"EmptyRepeat", "a\n[@START@]\n[@STOP@]\nz\n", "old page", Shows::TemplateError},
-    PageRow{"UnclosedInAfter", kGood + "[@DNAME@] [@DNAME\n", "old page", Shows::TemplateError},
-    PageRow{"LowerCaseTag", "a\n[@START@]\n[@fname@]\n[@STOP@]\nz\n", "old page", Shows::TemplateError},
+    {"Missing", std::nullopt, "old page", Shows::OpenFailure},
+    {"EmptyRepeat", "a\n[@START@]\n[@STOP@]\nz\n", "old page", Shows::TemplateError},
+    {"UnclosedInAfter", good + "[@DNAME@] [@DNAME\n", "old page", Shows::TemplateError},
+    {"LowerCaseTag", "a\n[@START@]\n[@fname@]\n[@STOP@]\nz\n", "old page", Shows::TemplateError},
     // A list line ",text" names the empty name; the empty record still has no file text.
-    PageRow{"FileTextOutsideTheRepeat", "[@FTEXT@]\n" + kGood, "old page", Shows::TemplateError},
-    PageRow{"Root", "[@DNAME@]\n" + kGood, "old page", Shows::TemplateError}),
-    [](const auto& row) { return std::string(row.param.label); });
-// clang-format on
+    {"FileTextOutsideTheRepeat", "[@FTEXT@]\n" + good, "old page", Shows::TemplateError},
+    {"Root", "[@DNAME@]\n" + good, "old page", Shows::TemplateError}};
+  // clang-format on
+  const std::string at =
+      "テンプレートファイル\r\n" + (program_ / "template/docomo/index.html").string();
+  const Message open_failure = U8Message(
+      "指定されたテンプレートが開けません",
+      at + "\r\nが開けません。削除、移動されていないか確認してください。", Icon::Exclamation);
+  const Message template_error =
+      U8Message("テンプレートにエラーが見つかりました",
+                at + "\r\nには文法上のエラーがあります。TEMPLATEフォルダ内の"
+                     "tovrin.exeで確認してみてください。",
+                Icon::Exclamation);
+  const Listing files = listing_;
+  for (const PageRow& row : rows) {
+    SCOPED_TRACE(row.label);
+    settings_.company = row.company;
+    listing_ = std::string_view(row.label) == "EmptyFolder" ? Listing{} : files;
+    fs::remove_all(program_ / "template");
+    messages_.shown.clear();
+    work_.Write(fs::path(row.folder) / "index.html", "old page");
+    const bool root_page = fs::exists("/index.html");
+    // The root folder has no name for [@DNAME@].
+    const fs::path folder = std::string_view(row.label) == "Root" ? "/" : work_ / row.folder;
+    EXPECT_EQ(Render("index.html", row.template_bytes, folder),
+              row.shows == Shows::Page ? WriteOutcome::Written : WriteOutcome::Failed);
+    EXPECT_EQ(work_.Read(fs::path(row.folder) / "index.html"), row.page);
+    EXPECT_EQ(std::distance(fs::directory_iterator(work_ / row.folder), {}), 1);
+    EXPECT_EQ(fs::exists("/index.html"), root_page);
+    EXPECT_EQ(messages_.shown, row.shows == Shows::Page          ? Messages{}
+                               : row.shows == Shows::OpenFailure ? Messages{open_failure}
+                                                                 : Messages{template_error});
+  }
+}
 
 // The templates the program folder ships render every tag. That they pass the checker is
 // shown by running tovrin-cli on them.
