@@ -46,63 +46,55 @@ struct PrinterCase {
   const char* text = "t";
 };
 
-void PrintTo(const PrinterCase& c, std::ostream* out) { *out << c.name; }
-
-class PrinterTest : public ::testing::TestWithParam<PrinterCase> {};
-
-TEST_P(PrinterTest, ShowsAndAnswers) {
-  const PrinterCase& c = GetParam();
-  std::ostringstream out;
-  std::ostringstream prompt;
-  std::istringstream in(c.typed == nullptr ? "" : c.typed);
-  TerminalMessages messages(out, in, c.typed != nullptr, c.format, c.policy, &prompt);
-  EXPECT_EQ(messages.Show(U8Message(c.caption, c.text, c.icon, c.buttons)), c.answer);
-  EXPECT_EQ(out.str(), c.out);
-  EXPECT_EQ(prompt.str(), c.prompt);
-  // Once a warning or an error was shown, the exit status says so whatever follows.
-  messages.Show(U8Message("c", "t", Icon::None));
-  EXPECT_EQ(messages.warned(), c.icon == Icon::Exclamation || c.icon == Icon::Stop);
-}
-
 using F = MessageFormat;
 using P = AnswerPolicy;
 using I = Icon;
 using B = Buttons;
 using A = Answer;
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, PrinterTest,
-    ::testing::Values(
-        PrinterCase{"TextName", F::Text, P::Ask, nullptr, I::None, B::Ok, A::Ok,
-                    "[e?[31m a.jpg]\n  a b?]0;x?\tb?c??~\n  d\n  \n\n", "", "e\x1b[31m a.jpg",
-                    "a b\x1b]0;x\x07\tb\rc\x7f\x1f~\r\nd\n"},
-        PrinterCase{"TextNoTerminal", F::Text, P::Ask, nullptr, I::Stop, B::OkCancel, A::Cancel,
-                    "[c] エラー\n  t\n  → キャンセル\n\n"},
-        PrinterCase{"TextAskCancel", F::Text, P::Ask, "maybe\n\n cancel \r\n", I::Exclamation,
-                    B::OkCancel, A::Cancel,
-                    "[c] 警告\n  t\n  OK(y) / キャンセル(n)?   OK(y) / キャンセル(n)?   OK(y) / "
-                    "キャンセル(n)? \n"},
-        PrinterCase{"TextAskEnded", F::Text, P::Ask, "", I::Question, B::YesNo, A::No,
-                    "[c] 質問\n  t\n  はい(y) / いいえ(n)? \n\n"},
-        PrinterCase{
-            "JsonEscaped", F::Json, P::No, nullptr, I::Question, B::YesNo, A::No,
-            Json("c", "C:\\\\a \\\"b\\\"\\r\\nに\\tある\\u0001\\u001f~", "question", "yesno", "no"),
-            "", "c", "C:\\a \"b\"\r\nに\tある\x01\x1f~"},
-        PrinterCase{"JsonNo", F::Json, P::No, "y\n", I::Exclamation, B::OkCancel, A::Cancel,
-                    Json("c", "t", "exclamation", "okcancel", "cancel")},
-        PrinterCase{"JsonYes", F::Json, P::Yes, "n\n", I::Stop, B::YesNo, A::Yes,
-                    Json("c", "t", "stop", "yesno", "yes")},
-        PrinterCase{"JsonAsks", F::Json, P::Ask, "y\n", I::Question, B::YesNo, A::Yes,
-                    Json("c", "t", "question", "yesno", "yes"),
-                    "[c] 質問\n  t\n  はい(y) / いいえ(n)? "}),
-    [](const auto& row) { return std::string(row.param.name); });
+TEST(PrinterTest, ShowsAndAnswers) {
+  const PrinterCase cases[] = {
+      {"TextName", F::Text, P::Ask, nullptr, I::None, B::Ok, A::Ok,
+       "[e?[31m a.jpg]\n  a b?]0;x?\tb?c??~\n  d\n  \n\n", "", "e\x1b[31m a.jpg",
+       "a b\x1b]0;x\x07\tb\rc\x7f\x1f~\r\nd\n"},
+      {"TextNoTerminal", F::Text, P::Ask, nullptr, I::Stop, B::OkCancel, A::Cancel,
+       "[c] エラー\n  t\n  → キャンセル\n\n"},
+      {"TextAskCancel", F::Text, P::Ask, "maybe\n\n cancel \r\n", I::Exclamation, B::OkCancel,
+       A::Cancel,
+       "[c] 警告\n  t\n  OK(y) / キャンセル(n)?   OK(y) / キャンセル(n)?   OK(y) / "
+       "キャンセル(n)? \n"},
+      {"TextAskEnded", F::Text, P::Ask, "", I::Question, B::YesNo, A::No,
+       "[c] 質問\n  t\n  はい(y) / いいえ(n)? \n\n"},
+      {"JsonEscaped", F::Json, P::No, nullptr, I::Question, B::YesNo, A::No,
+       Json("c", "C:\\\\a \\\"b\\\"\\r\\nに\\tある\\u0001\\u001f~", "question", "yesno", "no"), "",
+       "c", "C:\\a \"b\"\r\nに\tある\x01\x1f~"},
+      {"JsonNo", F::Json, P::No, "y\n", I::Exclamation, B::OkCancel, A::Cancel,
+       Json("c", "t", "exclamation", "okcancel", "cancel")},
+      {"JsonYes", F::Json, P::Yes, "n\n", I::Stop, B::YesNo, A::Yes,
+       Json("c", "t", "stop", "yesno", "yes")},
+      {"JsonAsks", F::Json, P::Ask, "y\n", I::Question, B::YesNo, A::Yes,
+       Json("c", "t", "question", "yesno", "yes"), "[c] 質問\n  t\n  はい(y) / いいえ(n)? "}};
+  for (const PrinterCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ostringstream out;
+    std::ostringstream prompt;
+    std::istringstream in(c.typed == nullptr ? "" : c.typed);
+    TerminalMessages messages(out, in, c.typed != nullptr, c.format, c.policy, &prompt);
+    EXPECT_EQ(messages.Show(U8Message(c.caption, c.text, c.icon, c.buttons)), c.answer);
+    EXPECT_EQ(out.str(), c.out);
+    EXPECT_EQ(prompt.str(), c.prompt);
+    // Once a warning or an error was shown, the exit status says so whatever follows.
+    messages.Show(U8Message("c", "t", Icon::None));
+    EXPECT_EQ(messages.warned(), c.icon == Icon::Exclamation || c.icon == Icon::Stop);
+  }
+}
 
 // Each row: a program and its arguments, and the line before the usage on stderr, or nullptr
 // when the usage is the help on stdout.
 TEST(CommandLineTest, UsageErrorsAndHelp) {
+  // clang-format off
   const std::pair<const char*, const char*> rows[] = {
-      {"veldor-cli --yes", "no PATH given"},
-      {"veldor-cli --bogus a", "unknown option '--bogus'"},
+      {"veldor-cli --yes", "no PATH given"}, {"veldor-cli --bogus a", "unknown option '--bogus'"},
       {"veldor-cli a --no=x", "unknown option '--no=x'"},
       {"veldor-cli --carrier kddi a", "invalid value for --carrier: 'kddi'"},
       {"veldor-cli --format=pdf a", "invalid value for --format: 'pdf'"},
@@ -110,13 +102,11 @@ TEST(CommandLineTest, UsageErrorsAndHelp) {
       {"veldor-cli --program-folder= a", "invalid value for --program-folder: ''"},
       {"veldor-cli a --program-folder", "--program-folder needs a value"},
       {"veldor-cli --yes --no a", "--yes and --no exclude each other"},
-      {"veldor-cli -h", nullptr},
-      {"veldor-cli a --help", nullptr},
-      {"tovrin-cli --messages json", "no FILE given"},
-      {"tovrin-cli -x f", "unknown option: -x"},
+      {"veldor-cli -h", nullptr}, {"veldor-cli a --help", nullptr},
+      {"tovrin-cli --messages json", "no FILE given"}, {"tovrin-cli -x f", "unknown option: -x"},
       {"tovrin-cli --messages=xml f", "unknown message format: xml"},
-      {"tovrin-cli f --messages", "--messages needs a value"},
-      {"tovrin-cli f -h", nullptr}};
+      {"tovrin-cli f --messages", "--messages needs a value"}, {"tovrin-cli f -h", nullptr}};
+  // clang-format on
   for (const auto& [command, problem] : rows) {
     std::istringstream words(command);
     std::string program;

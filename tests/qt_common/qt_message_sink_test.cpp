@@ -26,32 +26,29 @@ const BoxCase kBoxCases[] = {
     {"Esc", Icon::Stop, B::OkCancel, 0, M::NoButton, M::Critical, M::Ok, kOkCancel, A::Cancel},
 };
 
-class BoxTest : public ::testing::TestWithParam<BoxCase> {};
-
-TEST_P(BoxTest, ShowsAndAnswers) {
-  const auto& [name, icon, buttons, second, press, shown_icon, shown_default, shown_buttons,
-               answer] = GetParam();
-  QDialog owner;
-  QStringList seen;
-  WhenModalShown([&, press = press](QWidget& modal) {
-    auto& box = dynamic_cast<M&>(modal);
-    EXPECT_EQ(box.parentWidget(), &owner);
-    seen << box.windowTitle() << box.text() << QString::number(box.textFormat())
-         << QString::number(box.icon()) << QString::number(box.standardButton(box.defaultButton()))
-         << QString();
-    for (const auto* button : box.buttons()) seen.back() += button->text() + ' ';
-    if (press == M::NoButton) QTest::keyClick(&box, Qt::Key_Escape);
-    if (press != M::NoButton) box.button(press)->click();
-  });
-  const Message message{Utf8ToCp932("処理結果"), "a<b>.txt\r\n", icon, buttons, second};
-  EXPECT_EQ(ui::QtMessageSink(&owner).Show(message), answer);
-  EXPECT_EQ(seen, (QStringList{"処理結果", "a<b>.txt\n", QString::number(Qt::PlainText),
-                               QString::number(shown_icon), QString::number(shown_default),
-                               QString(shown_buttons) + ' '}));
+TEST(BoxTest, ShowsAndAnswers) {
+  for (const auto& [name, icon, buttons, second, press, shown_icon, shown_default, shown_buttons,
+                    answer] : kBoxCases) {
+    SCOPED_TRACE(name);
+    QDialog owner;
+    QStringList seen;
+    WhenModalShown([&, press = press](QWidget& modal) {
+      auto& box = dynamic_cast<M&>(modal);
+      EXPECT_EQ(box.parentWidget(), &owner);
+      seen << box.windowTitle() << box.text() << QString::number(box.textFormat())
+           << QString::number(box.icon())
+           << QString::number(box.standardButton(box.defaultButton())) << QString();
+      for (const auto* button : box.buttons()) seen.back() += button->text() + ' ';
+      if (press == M::NoButton) QTest::keyClick(&box, Qt::Key_Escape);
+      if (press != M::NoButton) box.button(press)->click();
+    });
+    const Message message{Utf8ToCp932("処理結果"), "a<b>.txt\r\n", icon, buttons, second};
+    EXPECT_EQ(ui::QtMessageSink(&owner).Show(message), answer);
+    EXPECT_EQ(seen, (QStringList{"処理結果", "a<b>.txt\n", QString::number(Qt::PlainText),
+                                 QString::number(shown_icon), QString::number(shown_default),
+                                 QString(shown_buttons) + ' '}));
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Boxes, BoxTest, ::testing::ValuesIn(kBoxCases),
-                         [](const auto& row) { return std::string(std::get<0>(row.param)); });
 
 }  // namespace
 }  // namespace veldor::testing
