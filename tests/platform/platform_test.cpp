@@ -4,14 +4,12 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pwd.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -21,6 +19,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/dropped_path.h"
 #include "platform/file_io.h"
 #include "platform/file_system.h"
 #include "platform/profile.h"
@@ -33,7 +32,6 @@ namespace veldor {
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::PrintToString;
 
 // Runs `check` in a child process as a plain user, for whom file permissions hold: root
 // reads and writes anything, so as root the child becomes "nobody". True when the check
@@ -318,6 +316,25 @@ TEST(UserProgramFolderTest, ReadOnlyFolderIsNotWritable) {
   EXPECT_TRUE(AsPlainUser([&] { return !IsWritableFolder(folder.path()); }));
   fs::permissions(folder.path(), fs::perms::all);
   EXPECT_TRUE(AsPlainUser([&] { return IsWritableFolder(folder.path()); }));
+}
+
+// Each row: a path given, and the path dropped; "." at its start stands for the current
+// folder. "/proc/self" is a symbolic link: a path through it keeps it, ".." included.
+TEST(DroppedPathTest, NamesWhatTheDropNames) {
+  const char* const rows[][2] = {{"photos//", "./photos"},
+                                 {"photos/.", "./photos"},
+                                 {"photos/..", "."},
+                                 {"/proc/self/", "/proc/self"},
+                                 {"/proc/self/cwd/..", "/proc/self"},
+                                 {"/a//b/./c/../d/", "/a/b/d"},
+                                 {"/", "/"},
+                                 {"//", "/"},
+                                 {"", ""}};
+  for (const auto& [given, dropped] : rows) {
+    std::string expected = dropped;
+    if (expected.starts_with('.')) expected.replace(0, 1, std::filesystem::current_path());
+    EXPECT_EQ(DroppedPath(given).string(), expected) << given;
+  }
 }
 
 }  // namespace
