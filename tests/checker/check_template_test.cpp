@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 

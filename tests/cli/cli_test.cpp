@@ -4,16 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <iterator>
-#include <ostream>
-#include <sstream>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "cli/terminal_messages.h"
 #include "cli/tovrin_command.h"
 #include "cli/veldor_command.h"

@@ -8,16 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
-#include <cstdlib>
-#include <ctime>
-#include <filesystem>
-#include <iterator>
-#include <string>
 #include <thread>
-#include <tuple>
-#include <vector>
 
 #include "platform/dropped_path.h"
 #include "platform/file_io.h"

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <string>
-#include <tuple>
 
 #include "support/temp_folder.h"
 #include "template_rules/template_files.h"

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-
 namespace veldor {
 namespace {
 
