@@ -22,9 +22,8 @@ TEST(CheckerDlgTest, ChecksInOrder) {
   for (const Message& m : messages.shown) captions.push_back(Cp932ToUtf8(m.caption));
   EXPECT_EQ(captions, (std::vector<std::string>{"処理終了", "ファイルが違います", "処理終了"}));
   ExpectLaidOut(*dialog, dialog->dialog_units());
-  EXPECT_EQ(AboutBoxSeen(*dialog->contextMenu()),
-            (QStringList{"閉じる(&C)", "", "tovrin のﾊﾞｰｼﾞｮﾝ情報(&A)...", "tovrinのﾊﾞｰｼﾞｮﾝ情報",
-                         "tovrin Version 1.0"}));
+  // The about box is the main window's test; this one names tovrin.
+  EXPECT_EQ(AboutBoxSeen(*dialog->contextMenu()).last(), "tovrin Version 1.0");
 }
 
 }  // namespace
