@@ -1,6 +1,6 @@
-// The main window (its radios, the command line, closing, the about box, the layout) and
+// The main window (its radios, the command line, closing, the layout) and
 // the settings sheet (the extension check, the order OK applies the pages in, templates per
-// carrier, the extended-text pages, the input dialog and the layouts).
+// carrier, the extended-text pages and the layouts).
 
 #include "lister_ui/lister_app.h"
 #include "lister_ui/settings/input_dialog.h"
@@ -29,9 +29,6 @@ TEST_F(ListerDlgTest, RadiosAndClosing) {
   EXPECT_TRUE(Find(*dialog, "carrierVodafoneRadio")->isChecked() &&
               Find(*dialog, "formatHtmlRadio")->isChecked());
   ExpectLaidOut(*dialog, dialog->dialog_units());
-  EXPECT_EQ(AboutBoxSeen(*dialog->contextMenu()),
-            (QStringList{"閉じる(&C)", "", "Veldor のﾊﾞｰｼﾞｮﾝ情報(&A)...", "VELDORのﾊﾞｰｼﾞｮﾝ情報",
-                         "パケット料金表示支援プログラム　 VELDOR  Version 1.02"}));
   const std::tuple<const char*, int, int> clicks[] = {
       {"carrierAuRadio", 3, 3}, {"formatCsvRadio", 3, 2},       {"carrierDocomoRadio", 1, 2},
       {"formatTxtRadio", 1, 1}, {"carrierVodafoneRadio", 2, 1}, {"formatCsvRadio", 2, 2}};
@@ -90,9 +87,9 @@ class SheetTest : public ::testing::Test {
   QStringList asked;
 };
 
-// Leaving the basic page, or OK on it, needs a dot in the extensions; the pages and the
-// input dialog are laid out in their dialog units.
-TEST_F(SheetTest, ExtensionsInputAndLayouts) {
+// Leaving the basic page, or OK on it, needs a dot in the extensions; the pages are laid
+// out in their dialog units.
+TEST_F(SheetTest, ExtensionsAndLayouts) {
   const std::tuple<const char*, bool, bool> rows[] = {
       {".jpg", false, true}, {"jpg.gif", false, true}, {"jpg gif", false, false}, {"", true, 0}};
   ASSERT_TRUE(Shown(sheet));
@@ -109,34 +106,6 @@ TEST_F(SheetTest, ExtensionsInputAndLayouts) {
             U8Message("警告", "拡張子の設定が正しく設定されていません。\r\n確認してください。",
                       Icon::Exclamation));
   EXPECT_TRUE(sheet.isVisible() && messages.shown.size() == 4);
-
-  // The input dialog's OK needs a character in both boxes.
-  ui::CInputDlg dialog(ui::CInputDlg::Mode::EditFolderName, &sheet);
-  ASSERT_TRUE(Shown(dialog));
-  ExpectLaidOut(dialog, dialog.dialog_units());
-  for (const auto& [name, text] : {std::pair("", ""), {"a", ""}, {"", " "}, {"a", " "}}) {
-    Find<QLineEdit>(dialog, "nameEdit")->setText(name);
-    Find<QLineEdit>(dialog, "textEdit")->setText(text);
-    EXPECT_EQ(Find(dialog, "okButton")->isEnabled(), *name && *text);
-    QTest::keyClick(&dialog, Qt::Key_Return);
-  }
-  EXPECT_EQ(std::pair(dialog.result(), dialog.name + dialog.text), std::pair(1, QString("a ")));
-}
-
-// Only OK hands the sheet's values over: the basic page's (as it was left) and the columns.
-TEST_F(SheetTest, OkStoresTheValuesAndCancelNothing) {
-  for (const bool ok : {false, true}) {
-    WhenModalShown([ok](QWidget& shown) {
-      for (const char* name : {"descendingRadio", "allFilesRadio"}) Find(shown, name)->click();
-      dynamic_cast<ui::CPSeet&>(shown).tabs()->setCurrentIndex(1);
-      Find(shown, "extendedTextCheck")->click();
-      Find(shown, ok ? "okButton" : "cancelButton")->click();
-    });
-    EXPECT_EQ(ui::RunSettingsSheet(nullptr, context), ok);
-    EXPECT_EQ(
-        std::tuple(settings.sort_style, settings.all_files, settings.Shows(Column::ExtendedText)),
-        ok ? std::tuple(1, 0, 1) : std::tuple(0, 1, 0));
-  }
 }
 
 // OK applies the shown pages in order and stops at one that refuses: the output page asks

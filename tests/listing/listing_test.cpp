@@ -130,9 +130,6 @@ TEST_F(ListingRunTest, HtmlPages) {
                                                 {"/usr/bin/browser", work_ / "B/missing.html"},
                                                 {"/usr/bin/browser", work_ / "B/top.html"}}));
   EXPECT_EQ(shell_.opened, Paths{});
-  settings_.file_open = 0;
-  Drop({work_ / "B"});
-  EXPECT_EQ(shell_.started.size(), 3u);
 }
 
 TEST(ListerTest, StartUp) {

@@ -19,10 +19,9 @@ const char kYesNo[] = "はい(&Y) いいえ(&N)";
 const char kOkCancel[] = "OK キャンセル";
 const BoxCase kBoxCases[] = {
     {"Ok", Icon::None, B::Ok, 0, M::Ok, M::NoIcon, M::Ok, "OK", A::Ok},
-    {"Yes", Icon::Exclamation, B::YesNo, 0, M::Yes, M::Warning, M::Yes, kYesNo, A::Yes},
     {"NoDefault", Icon::Question, B::YesNo, 1, M::No, M::Question, M::No, kYesNo, A::No},
+    {"Yes", Icon::Exclamation, B::YesNo, 0, M::Yes, M::Warning, M::Yes, kYesNo, A::Yes},
     {"EscIsNo", Icon::Question, B::YesNo, 0, M::NoButton, M::Question, M::Yes, kYesNo, A::No},
-    {"OkOfTwo", Icon::Stop, B::OkCancel, 0, M::Ok, M::Critical, M::Ok, kOkCancel, A::Ok},
     {"Esc", Icon::Stop, B::OkCancel, 0, M::NoButton, M::Critical, M::Ok, kOkCancel, A::Cancel},
 };
 

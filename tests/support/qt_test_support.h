@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QtWidgets>
 
-#include "qt_common/about_box.h"
+#include "qt_common/dialog_units.h"
 #include "qt_common/qt_text.h"
 #include "support/recording_messages.h"
 #include "support/recording_shell.h"
@@ -69,20 +69,6 @@ inline void ExpectLaidOut(QWidget& window, const ui::DialogUnits& u) {
                 need.boundedTo(child->size()) == need)
         << child->objectName().toStdString();
   }
-}
-
-/// Opens the about box from the last entry of a window's context `menu`, checks its layout
-/// and closes it with Esc. Returns the menu's entries, the box's title and its text.
-inline QStringList AboutBoxSeen(QMenu& menu) {
-  QStringList seen;
-  for (const QAction* action : menu.actions()) seen << action->text();
-  WhenModalShown([&](QWidget& about) {
-    seen << about.windowTitle() << Find<QLabel>(about, "versionLabel")->text();
-    ExpectLaidOut(about, dynamic_cast<ui::AboutBox&>(about).dialog_units());
-    QTest::keyClick(&about, Qt::Key_Escape);
-  });
-  menu.actions().back()->trigger();
-  return seen;
 }
 
 }  // namespace veldor::testing

@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <ostream>
-#include <string>
-#include <vector>
 
 #include "platform/messages.h"
 #include "text/cp932.h"

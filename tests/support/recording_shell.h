@@ -1,11 +1,6 @@
 #pragma once
 // A shell that records what it was asked to open or start, and opens nothing.
 
-#include <filesystem>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "platform/shell.h"
 
 namespace veldor::testing {

@@ -3,11 +3,8 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <string_view>
 
 namespace veldor::testing {
 

@@ -10,18 +10,15 @@ namespace veldor::testing {
 
 /// Fails loudly when a forked child of a test returns into the test runner instead of
 /// running its program or exiting: its verdicts would otherwise count as the test's own.
-class ForkedRunnerGuard : public ::testing::EmptyTestEventListener {
- public:
+struct ForkedRunnerGuard : ::testing::EmptyTestEventListener {
   void OnTestEnd(const ::testing::TestInfo& test) override {
-    if (::getpid() == runner_) return;
+    if (::getpid() == runner) return;
     std::printf("[  FAILED  ] %s.%s: a forked child returned into the test runner\n",
                 test.test_suite_name(), test.name());
     std::fflush(stdout);
     ::_exit(1);
   }
-
- private:
-  const pid_t runner_ = ::getpid();
+  const pid_t runner = ::getpid();
 };
 
 /// Runs the tests selected on the command line with the guard in place.

@@ -70,17 +70,17 @@ TEST(Cp932Test, ComparesCharacterByCharacter) {
 // The wave dash and the full-width tilde both become 0x81 0x60. Back to UTF-8, an invalid
 // byte becomes U+FFFD.
 TEST(Cp932Test, Converts) {
+  // clang-format off
   const std::pair<std::string_view, std::string_view> rows[] = {
-      {"写真 \\ ソｱｲ応", "\x8E\xCA\x90\x5E \\ \x83\x5C\xB1\xB2\x89\x9E"},
-      {"", ""},
-      {"a\u301Cz\uFF5E", "a\x81\x60z\x81\x60"},
-      {"a\U0001F600b\u00E9", "a?b?"},
+      {"写真 \\ ソｱｲ応", "\x8E\xCA\x90\x5E \\ \x83\x5C\xB1\xB2\x89\x9E"}, {"", ""},
+      {"a\u301Cz\uFF5E", "a\x81\x60z\x81\x60"}, {"a\U0001F600b\u00E9", "a?b?"},
       {"a\xFFz\x80\x80写", "a?z??\x8E\xCA"},
       {"\xE5\x86z\xC0\xAF\xC1\xBFx\xE5\x86", "??z????x??"},
       {"\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80", "??????????"},
       {"\xF0\x9F\x98\x80\xF0\x8F\xBF\xBFz\xF0\x9F\x98", "?????z???"},
       {"\u0080\u07FF\u0801\uD7FF\uFFFD\U00010000\U0010FFFF", "???????"},
       {"\xC2\xC0\xE0\x9F\xBF\xF5\x80\x80\x80", "?????????"}};
+  // clang-format on
   for (const auto& [utf8, cp932] : rows) EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
   EXPECT_EQ(Cp932ToUtf8("\x8E\xCA\x90\x5E\x5C"
                         "a\x81"),
