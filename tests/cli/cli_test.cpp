@@ -89,10 +89,9 @@ TEST(CommandLineTest, UsageErrorsAndHelp) {
       {"veldor-cli --program-folder= a", "invalid value for --program-folder: ''"},
       {"veldor-cli a --program-folder", "--program-folder needs a value"},
       {"veldor-cli --yes --no a", "--yes and --no exclude each other"},
-      {"veldor-cli -h", nullptr}, {"veldor-cli a --help", nullptr},
+      {"veldor-cli -h", nullptr}, {"tovrin-cli f -h", nullptr},
       {"tovrin-cli --messages json", "no FILE given"}, {"tovrin-cli -x f", "unknown option: -x"},
-      {"tovrin-cli --messages=xml f", "unknown message format: xml"},
-      {"tovrin-cli f --messages", "--messages needs a value"}, {"tovrin-cli f -h", nullptr}};
+      {"tovrin-cli --messages=xml f", "unknown message format: xml"}};
   // clang-format on
   for (const auto& [command, problem] : rows) {
     std::istringstream words(command);

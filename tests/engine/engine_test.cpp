@@ -306,10 +306,8 @@ TEST(SettingsTest, LoadsAndSavesEveryKey) {
 
   // A carrier or format outside 1..3 loads as 1.
   for (const std::string bad : {"0", "4", "-1", "x"}) {
-    folder.Write("quorsel.ini",
-                 "[MAIN_OPTION]\r\ncompany=" + bad + "\r\noutput_mode=" + bad + "\r\n");
-    s.company = kAu;
-    s.output_mode = kHtml;
+    folder.Write("quorsel.ini", "[MAIN_OPTION]\r\ncompany=" + bad + "\r\noutput_mode=" + bad);
+    s.company = s.output_mode = kHtml;
     LoadSettings(s, profile);
     EXPECT_EQ(s.company * 10 + s.output_mode, 11) << bad;
   }
