@@ -165,8 +165,8 @@ TEST(ParseReplaceLineTest, Rows) {
       {"\"a,b.jpg\",memo", "a,b.jpg|memo"}, {"\"a\"\",b\",t", "a\",b|t"}, {"\"\",t", "|t"},
       {"\"x\",", "-"}, {"\"", "-"}, {"a,\"\"", "-"}, {"a,\"", "-"}, {"a,b\"c", "a|b\"c"},
       // No closing quote and comma: the name is empty and the text starts after the quote.
-      {"\"abc", "|abc"}, {"\"a\"\",b", "|a\"\",b"}, {"\"\"x\"", "|x"},
-      {"a,\"memo\"", "a|memo"}, {"a,\"say \"\"hi\"\"\"", "a|say \"hi\""}, {"a,\"\"\"\"\"", "a|\"\""},
+      {"\"abc", "|abc"}, {"\"a\"\",b", "|a\"\",b"}, {"\"\"x\"", "|x"}, {"\",t", "|,t"},
+      {"a,\"memo\"", "a|memo"}, {"a,\"x\"y\"", "a|x\"y"}, {"a,\"say \"\"hi\"\"\"", "a|say \"hi\""}, {"a,\"\"\"\"\"", "a|\"\""},
       // The last character is taken for the closing quote even when it is not one.
       {"a,\"memo", "a|mem"},
       // 0x5C as the second byte of a double-byte character is just part of the text.

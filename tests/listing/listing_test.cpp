@@ -53,6 +53,8 @@ class ListingRunTest : public ::testing::Test {
 
 TEST_F(ListingRunTest, DropOrder) {
   work_.Write("photos/x.png", std::string(129, 'x'));
+  work_.Write("photos/a.png", "");
+  settings_.sort_style = 1;  // names descending, against the folder's order
   work_.Write("photos.2003/x.jpg", "x");
   Drop({work_.Write("a.jpg", "x"), Folder("photos"), work_.Write("b.GIF", std::string(3000, 'x')),
         work_ / "photos.2003", work_ / "gone.jpg"});
@@ -68,7 +70,8 @@ TEST_F(ListingRunTest, DropOrder) {
                           Icon::Exclamation),
                 Result("photos.txt\r\n")}));
   EXPECT_EQ(Cp932ToUtf8(work_.Read("photos/photos.txt")),
-            "x.png         129 byte   2003/11/05 13:05:18 更新        2 パケット      1 円\r\n");
+            "x.png         129 byte   2003/11/05 13:05:18 更新        2 パケット      1 円\r\n"
+            "a.png           0 byte   2003/11/05 13:05:18 更新        0 パケット      0 円\r\n");
   EXPECT_FALSE(fs::exists(work_ / "photos.2003/photos.2003.txt"));
 }
 

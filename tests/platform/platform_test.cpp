@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 #include "platform/dropped_path.h"
@@ -69,6 +71,7 @@ TEST_F(FileIoTest, ReadsEveryByteOfRegularFilesOnly) {
 // A new file gets the umask's mode, a replaced one keeps its mode, a symlink is written
 // through, and a name of the longest length allowed still finds room for the temporary.
 TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
+  const bool stdin_open = ::fcntl(STDIN_FILENO, F_GETFD) != -1;
   const mode_t old_mask = ::umask(027);
   const bool written = WriteFileAtomically(folder_ / "new.txt", "a much longer earlier content");
   ::umask(old_mask);
@@ -84,6 +87,17 @@ TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
   ASSERT_TRUE(WriteFileAtomically(folder_ / name, "x"));
   EXPECT_EQ(folder_.Read(name), "x");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 3);  // no temporary left
+  // A write that fails (here at the file size limit) leaves the earlier file; no file
+  // descriptor of the caller's is closed on the way.
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{4, limit.rlim_max};
+  std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  EXPECT_FALSE(WriteFileAtomically(folder_ / "new.txt", "longer than four bytes"));
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_EQ(folder_.Read("new.txt"), "short");
+  EXPECT_EQ(::fcntl(STDIN_FILENO, F_GETFD) != -1, stdin_open);
 }
 
 // A link to a folder counts as a folder, a dangling link as a file. Status follows links;

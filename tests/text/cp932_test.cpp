@@ -73,7 +73,7 @@ TEST(Cp932Test, Converts) {
   // clang-format off
   const std::pair<std::string_view, std::string_view> rows[] = {
       {"写真 \\ ソｱｲ応", "\x8E\xCA\x90\x5E \\ \x83\x5C\xB1\xB2\x89\x9E"}, {"", ""},
-      {"a\u301Cz\uFF5E", "a\x81\x60z\x81\x60"}, {"a\U0001F600b\u00E9", "a?b?"},
+      {"\u301C\u301Cz\uFF5E", "\x81\x60\x81\x60z\x81\x60"}, {"a\U0001F600b\u00E9", "a?b?"},
       {"a\xFFz\x80\x80写", "a?z??\x8E\xCA"},
       {"\xE5\x86z\xC0\xAF\xC1\xBFx\xE5\x86", "??z????x??"},
       {"\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80", "??????????"},
