@@ -205,7 +205,6 @@ TEST_F(ReplaceListsTest, LoadAndLookup) {
       {"Trip", "first"}, {"trip", "trip"}, {"", "empty"}, {"\x83\x5C", "sign"}, {"\x83", "\x83"}};
   for (const auto& [key, text] : lookups)
     EXPECT_EQ(lists_.FindExtendedText(ListKind::FileNames, key), text) << key;
-  EXPECT_EQ(lists_.FindExtendedText(ListKind::FolderNames, "Trip"), "Trip");
 }
 
 TEST_F(ReplaceListsTest, WriteAndReread) {
@@ -301,8 +300,6 @@ TEST(SettingsTest, LoadsAndSavesEveryKey) {
   LoadSettings(s, profile);
   SaveSettings(s, profile);
   EXPECT_EQ(folder.Read("quorsel.ini"), kFresh);
-  s.company = 0;
-  EXPECT_EQ(s.CurrentRate(), 0.0);
 
   // A carrier or format outside 1..3 loads as 1.
   for (const std::string bad : {"0", "4", "-1", "x"}) {
