@@ -12,18 +12,15 @@ namespace {
 
 constexpr std::int64_t kBytesPerPacket = 128;
 
-// The record of a file whose CP932 name the caller already holds.
-std::optional<FileRecord> BuildNamedRecord(const std::filesystem::path& path, std::string file_name,
-                                           const ListingSettings& settings,
-                                           const ReplaceLists& lists, FileSystem& fs) {
-  const auto status = fs.Status(path);
-  if (!status) return std::nullopt;
+// The record of a file whose CP932 name and status the caller already holds.
+FileRecord BuildNamedRecord(const FileStatus& status, std::string file_name,
+                            const ListingSettings& settings, const ReplaceLists& lists) {
   FileRecord record;
-  record.file_size = status->size;
+  record.file_size = status.size;
   record.packet_count = PacketsForSize(record.file_size);
   record.packet_charge = ChargeForPackets(record.packet_count, settings.CurrentRate());
-  record.modified_date = FormatLocalTime(status->modified);
-  record.created_date = FormatLocalTime(status->created);
+  record.modified_date = FormatLocalTime(status.modified);
+  record.created_date = FormatLocalTime(status.created);
   record.extended_text = lists.FindExtendedText(ListKind::FileNames, file_name);
   record.file_name = std::move(file_name);
   return record;
@@ -61,7 +58,9 @@ std::int64_t ChargeForPackets(std::int64_t packets, double rate) {
 std::optional<FileRecord> BuildFileRecord(const std::filesystem::path& path,
                                           const ListingSettings& settings,
                                           const ReplaceLists& lists, FileSystem& fs) {
-  return BuildNamedRecord(path, PathToCp932(path.filename()), settings, lists, fs);
+  const auto status = fs.Status(path);
+  if (!status) return std::nullopt;
+  return BuildNamedRecord(*status, PathToCp932(path.filename()), settings, lists);
 }
 
 std::optional<Listing> ScanFolder(const std::filesystem::path& folder,
@@ -72,15 +71,14 @@ std::optional<Listing> ScanFolder(const std::filesystem::path& folder,
   Listing listing;
   listing.records.reserve(entries->size());
   for (const FolderEntry& entry : *entries) {
-    if (entry.is_directory) continue;
+    // A file without a status vanished since the enumeration: it has nothing to show.
+    if (entry.is_directory || !entry.status) continue;
     std::string name = PathToCp932(entry.name);
     if (!PassesFilter(name, settings)) continue;
-    auto record = BuildNamedRecord(folder / entry.name, std::move(name), settings, lists, fs);
-    // A file that vanished since the enumeration has nothing to show.
-    if (!record) continue;
-    listing.longest_name = std::max(listing.longest_name, record->file_name.size());
-    listing.longest_text = std::max(listing.longest_text, record->extended_text.size());
-    listing.records.push_back(std::move(*record));
+    FileRecord record = BuildNamedRecord(*entry.status, std::move(name), settings, lists);
+    listing.longest_name = std::max(listing.longest_name, record.file_name.size());
+    listing.longest_text = std::max(listing.longest_text, record.extended_text.size());
+    listing.records.push_back(std::move(record));
   }
   return listing;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <numeric>
 #include <string_view>
 #include <utility>
 
@@ -140,27 +139,36 @@ class Tournament {
   std::vector<std::uint64_t> tree_;
 };
 
-// Moves the records into the order that a selection sort, taking the first best record
-// of the remainder and exchanging it into place, gives for these ranks.
-void SelectionOrder(std::vector<FileRecord>& records, const std::vector<std::uint64_t>& rank) {
-  // at[pos]: index in `records` of the record now standing at position pos.
-  std::vector<std::size_t> at(records.size());
-  std::iota(at.begin(), at.end(), std::size_t{0});
-  Tournament tree(at.size());
-  for (std::size_t pos = 0; pos < at.size(); ++pos) tree.Set(pos, rank[at[pos]]);
+// Puts the records in the order that a selection sort, taking the first best record of the
+// remainder and exchanging it into place, gives for these ranks. The exchanges are the
+// selection sort's own, so no second copy of the records is needed.
+void SelectionOrder(std::vector<FileRecord>& records, std::vector<std::uint64_t> rank) {
+  Tournament tree(records.size());
+  for (std::size_t pos = 0; pos < records.size(); ++pos) tree.Set(pos, rank[pos]);
   tree.Build();
-  for (std::size_t pos = 0; pos + 1 < at.size(); ++pos) {
+  for (std::size_t pos = 0; pos + 1 < records.size(); ++pos) {
     const std::size_t best = tree.Best();
     if (best != pos) {
-      // The same exchange as the selection sort: the displaced record moves to `best`.
-      std::swap(at[pos], at[best]);
-      tree.Update(best, rank[at[best]]);
+      std::swap(records[pos], records[best]);
+      std::swap(rank[pos], rank[best]);
+      tree.Update(best, rank[best]);
     }
     tree.Remove(pos);
   }
-  std::vector<FileRecord> sorted(records.size());
-  for (std::size_t pos = 0; pos < at.size(); ++pos) sorted[pos] = std::move(records[at[pos]]);
-  records.swap(sorted);
+}
+
+// True when no record goes strictly before the one ahead of it: then the selection sort
+// exchanges nothing. A folder's names usually arrive in this order already.
+bool InOrder(const std::vector<FileRecord>& records, int key, bool descending) {
+  for (std::size_t i = 1; i < records.size(); ++i) {
+    const FileRecord& a = records[i - 1];
+    const FileRecord& b = records[i];
+    const std::string* text = TextField(a, key);
+    const int c = text != nullptr ? CompareText(*text, *TextField(b, key))
+                                  : CompareNumbers(NumberField(a, key), NumberField(b, key));
+    if (descending ? c < 0 : c > 0) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -176,6 +184,7 @@ int CompareRecords(const FileRecord& a, const FileRecord& b, int key, int style)
 void SortRecords(std::vector<FileRecord>& records, int key, int style) {
   // Nothing moves for an invalid key or style: every comparison would answer -255.
   if (records.size() < 2 || !ValidKey(key) || !ValidStyle(style)) return;
+  if (InOrder(records, key, style == 1)) return;
   SelectionOrder(records, RanksByKey(records, key, style == 1));
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <memory>
 
@@ -21,23 +22,9 @@ bool IsDotOrDotDot(const char* name) {
   return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
 
-// The directory flag as a plain stat gives it: a link to a folder counts as a folder,
-// a dangling link as a file.
-bool IsDirectoryEntry(DIR* dir, const dirent& entry) {
-  if (entry.d_type == DT_DIR) return true;
-  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
-  struct stat status {};
-  return ::fstatat(::dirfd(dir), entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
-}
+constexpr unsigned kStatusFields = STATX_BASIC_STATS | STATX_BTIME;
 
-}  // namespace
-
-std::optional<FileStatus> RealFileSystem::Status(const std::filesystem::path& path) {
-  struct statx status {};
-  if (::statx(AT_FDCWD, path.c_str(), AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME,
-              &status) != 0) {
-    return std::nullopt;
-  }
+FileStatus StatusOf(const struct statx& status) {
   FileStatus result;
   // A folder has no bytes of its own to send; what the file system reserves for its
   // entries (4096 and up) is not a size the user could pay for.
@@ -48,6 +35,16 @@ std::optional<FileStatus> RealFileSystem::Status(const std::filesystem::path& pa
                        ? static_cast<std::time_t>(status.stx_btime.tv_sec)
                        : result.modified;
   return result;
+}
+
+}  // namespace
+
+std::optional<FileStatus> RealFileSystem::Status(const std::filesystem::path& path) {
+  struct statx status {};
+  if (::statx(AT_FDCWD, path.c_str(), AT_STATX_SYNC_AS_STAT, kStatusFields, &status) != 0) {
+    return std::nullopt;
+  }
+  return StatusOf(status);
 }
 
 std::optional<std::vector<FolderEntry>> RealFileSystem::Enumerate(
@@ -63,7 +60,16 @@ std::optional<std::vector<FolderEntry>> RealFileSystem::Enumerate(
       break;
     }
     if (IsDotOrDotDot(entry->d_name)) continue;
-    entries.push_back(FolderEntry{entry->d_name, IsDirectoryEntry(dir.get(), *entry)});
+    // One status per entry, looked up relative to the open folder and following links: a
+    // link to a folder counts as a folder, a dangling link as a file without a status.
+    FolderEntry listed{entry->d_name, false, std::nullopt};
+    struct statx status {};
+    if (::statx(::dirfd(dir.get()), entry->d_name, AT_STATX_SYNC_AS_STAT, kStatusFields, &status) ==
+        0) {
+      listed.is_directory = S_ISDIR(status.stx_mode);
+      listed.status = StatusOf(status);
+    }
+    entries.push_back(std::move(listed));
   }
   // Byte order of the native names, so that a listing does not depend on the order in
   // which the file system happens to return its entries.
@@ -76,9 +82,20 @@ std::optional<std::vector<FolderEntry>> RealFileSystem::Enumerate(
 std::string FormatLocalTime(std::time_t time) {
   std::tm local{};
   if (::localtime_r(&time, &local) == nullptr) return {};
-  char buffer[64];
-  const std::size_t length = std::strftime(buffer, sizeof buffer, "%Y/%m/%d %H:%M:%S", &local);
-  return std::string(buffer, length);
+  // What strftime's "%Y/%m/%d %H:%M:%S" gives (the year unpadded), without its locale
+  // machinery: this runs twice for every listed file.
+  char buffer[48];
+  char* end = std::to_chars(buffer, buffer + 24, static_cast<long long>(local.tm_year) + 1900).ptr;
+  for (const auto& [separator, value] : {std::pair{'/', local.tm_mon + 1},
+                                         {'/', local.tm_mday},
+                                         {' ', local.tm_hour},
+                                         {':', local.tm_min},
+                                         {':', local.tm_sec}}) {
+    *end++ = separator;
+    *end++ = static_cast<char>('0' + value / 10);
+    *end++ = static_cast<char>('0' + value % 10);
+  }
+  return std::string(buffer, end);
 }
 
 }  // namespace veldor

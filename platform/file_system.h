@@ -22,6 +22,8 @@ struct FileStatus {
 struct FolderEntry {
   std::filesystem::path name;  ///< the entry's own name, no folder
   bool is_directory = false;
+  /// As Status() gives it for the entry; nothing when it cannot be read (a dangling link).
+  std::optional<FileStatus> status;
 };
 
 class FileSystem {
