@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Measures veldor-cli writing the txt listing of large folders against the reference
-# lister, ls -l and find | sort, alternating the programs in each round.
+# Measures veldor-cli writing the txt and csv listings and the HTML page (the shipped
+# docomo template) of large folders against the reference lister, ls -l and find | sort,
+# alternating the programs in each round, and checks the targets: txt and csv within 1.15x
+# the reference's time and 1.3x its peak memory, the page within 1.5x the txt listing's
+# time, and the larger folder's txt time within 3.2x the smaller's (for three times the files).
 #
 #   bench/run.sh                 # 100,000 and 300,000 files, 7 rounds
 #   BENCH_RUNS=3 BENCH_SIZES="20000 60000" bench/run.sh
@@ -39,11 +42,12 @@ cmake --build "$build" --target "${targets[@]}" -- -j2 >/dev/null
 cli=$(find "$build" -name veldor-cli -type f -perm -u+x | head -n 1)
 program=$scratch/program
 mkdir -p "$program"
+mkdir -p "$program/template" && cp -r "$root/data/program/template/." "$program/template/"
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-programs=("veldor-cli" "reference-lister" "ls -l" "find | sort")
+programs=("veldor-cli" "veldor-cli csv" "veldor-cli html" "reference-lister" "ls -l" "find | sort")
 
 # Runs one program on `dir` under `measure`: prints seconds, peak KiB and exit status.
 run_one() {
@@ -51,6 +55,11 @@ run_one() {
   case $name in
     veldor-cli)
       "$scratch/measure" "$cli" --program-folder "$program" --yes --format txt --messages json "$dir" ;;
+    "veldor-cli csv")
+      "$scratch/measure" "$cli" --program-folder "$program" --yes --format csv --messages json "$dir" ;;
+    "veldor-cli html")
+      "$scratch/measure" "$cli" --program-folder "$program" --yes --format html --carrier docomo \
+        --messages json "$dir" ;;
     reference-lister)
       "$scratch/measure" "$scratch/reference-lister" "$dir" "$scratch/reference.txt" ;;
     "ls -l")
@@ -64,6 +73,16 @@ run_one() {
 key_of() { local k=${1//[^a-z]/_}; echo "$k"; }
 
 declare -A time_median mem_median
+verdicts=()
+# Records "ok" or "MISSED" for a measured ratio against its target.
+check() {
+  local what=$1 value=$2 target=$3
+  if awk -v v="$value" -v t="$target" 'BEGIN { exit !(v <= t) }'; then
+    verdicts+=("ok      $what: $value (target $target)")
+  else
+    verdicts+=("MISSED  $what: $value (target $target)")
+  fi
+}
 for size in $sizes; do
   dir=$scratch/folder-$size
   [[ -d $dir ]] || "$scratch/make-folder" "$dir" "$size" 12345
@@ -88,9 +107,17 @@ for size in $sizes; do
     t=$(median <"$scratch/samples.time.$key")
     m=$(median <"$scratch/samples.mem.$key")
     time_median[$key.$size]=$t
+    mem_median[$key.$size]=$m
     printf '%-18s %10.3f %7sx %12d %7sx\n' "$name" "$t" "$(ratio "$t" "$ref_time")" "$m" \
       "$(ratio "$m" "$ref_mem")"
   done
+  for key in veldor_cli veldor_cli_csv; do
+    check "$key time / reference, $size files" "$(ratio "${time_median[$key.$size]}" "$ref_time")" 1.15
+    check "$key peak memory / reference, $size files" \
+      "$(ratio "${mem_median[$key.$size]}" "$ref_mem")" 1.30
+  done
+  check "veldor_cli_html time / veldor_cli time, $size files" \
+    "$(ratio "${time_median[veldor_cli_html.$size]}" "${time_median[veldor_cli.$size]}")" 1.50
 done
 
 set -- $sizes
@@ -100,7 +127,13 @@ if [[ $# -ge 2 ]]; then
   printf 'veldor-cli time %s / %s files: %s (file count ratio %s)\n' "$large" "$small" \
     "$(ratio "${time_median[veldor_cli.$large]}" "${time_median[veldor_cli.$small]}")" \
     "$(ratio "$large" "$small")"
+  check "veldor_cli time $large / $small files" \
+    "$(ratio "${time_median[veldor_cli.$large]}" "${time_median[veldor_cli.$small]}")" \
+    "$(awk -v l="$large" -v s="$small" 'BEGIN { printf "%.2f", 3.2 * l / s / 3 }')"
 fi
+echo
+echo "== targets (machine load: $(cut -d' ' -f1-3 /proc/loadavg))"
+printf '%s\n' "${verdicts[@]}"
 
 for extra in veldor-sort-bench veldor-template-bench veldor-render-bench; do
   binary=$(find "$build" -name "$extra" -type f -perm -u+x | head -n 1)

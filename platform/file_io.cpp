@@ -83,14 +83,28 @@ int CreateTemporary(const std::filesystem::path& target, std::filesystem::path& 
   return -1;
 }
 
+// The temporary file as a sink: the first failed write ends the writing.
+class DescriptorSink final : public ByteSink {
+ public:
+  explicit DescriptorSink(int fd) : fd_(fd) {}
+  void Write(std::string_view bytes) override { ok_ = ok_ && WriteAll(fd_, bytes); }
+  bool ok() const { return ok_; }
+
+ private:
+  int fd_;
+  bool ok_ = true;
+};
+
 // Fills the temporary file, keeping the permission bits of a file being replaced.
 bool FillTemporary(FileDescriptor& fd, const std::filesystem::path& target,
-                   std::string_view bytes) {
+                   const std::function<void(ByteSink&)>& fill) {
   struct stat existing {};
   if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
     if (::fchmod(fd.get(), existing.st_mode & 07777) != 0) return false;
   }
-  if (!WriteAll(fd.get(), bytes)) return false;
+  DescriptorSink sink(fd.get());
+  fill(sink);
+  if (!sink.ok()) return false;
   // Without the flush a crash after the rename could leave an empty file in place of
   // both the old and the new contents.
   if (::fsync(fd.get()) != 0) return false;
@@ -123,11 +137,16 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
+  return WriteFileAtomically(file, [bytes](ByteSink& sink) { sink.Write(bytes); });
+}
+
+bool WriteFileAtomically(const std::filesystem::path& file,
+                         const std::function<void(ByteSink&)>& fill) {
   const std::filesystem::path target = ResolveTarget(file);
   std::filesystem::path temp;
   FileDescriptor fd(CreateTemporary(target, temp));
   if (!fd.valid()) return false;
-  if (!FillTemporary(fd, target, bytes) || ::rename(temp.c_str(), target.c_str()) != 0) {
+  if (!FillTemporary(fd, target, fill) || ::rename(temp.c_str(), target.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }

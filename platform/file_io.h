@@ -2,6 +2,7 @@
 // Whole-file reads and safe whole-file writes.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,21 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
 /// when it is complete. On failure `file` is unchanged and no temporary file remains.
 /// Returns false on failure.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+/// Where the bytes of a file being written go, piece by piece.
+class ByteSink {
+ public:
+  /// Takes the next piece. A write that fails shows when the whole file is done.
+  virtual void Write(std::string_view bytes) = 0;
+
+ protected:
+  ~ByteSink() = default;
+};
+
+/// The same safe write, with the bytes handed to the sink by `fill` in pieces, so that a
+/// large file never stands whole in memory.
+bool WriteFileAtomically(const std::filesystem::path& file,
+                         const std::function<void(ByteSink&)>& fill);
 
 /// Splits text into lines as a text-mode stream reads them: LF ends a line, a CR directly
 /// before the LF is dropped, a last line without a line end is still a line.

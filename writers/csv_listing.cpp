@@ -63,23 +63,39 @@ void AppendRow(std::string& out, const FileRecord& record, const ListingSettings
   out += "\r\n";
 }
 
+// Appends the table to `out`, handing it to `sink` (when there is one) each time it holds
+// a piece.
+void AppendTable(const Listing& listing, const ListingSettings& settings, std::string& out,
+                 ByteSink* sink) {
+  out += HeaderRow(settings);
+  for (const FileRecord& record : listing.records) {
+    AppendRow(out, record, settings);
+    if (sink != nullptr && out.size() >= kListingPiece) {
+      sink->Write(out);
+      out.clear();
+    }
+  }
+}
+
 }  // namespace
 
 std::string FormatCsvListing(const Listing& listing, const ListingSettings& settings) {
-  std::string out = HeaderRow(settings);
-  if (listing.records.empty()) return out;
-  // One reservation for the whole table keeps a large folder from re-growing the buffer.
-  // Rows are not padded, so the longest text is no measure of a row: reserving it for
-  // every row could ask for far more memory than the table needs.
-  out.reserve(out.size() + listing.records.size() * (listing.longest_name + 80));
-  for (const FileRecord& record : listing.records) AppendRow(out, record, settings);
+  std::string out;
+  AppendTable(listing, settings, out, nullptr);
   return out;
 }
 
 WriteOutcome WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
                              const ListingSettings& settings, MessageSink& messages) {
-  return WriteListingFile(path, PathToCp932(path), Icon::None, settings.over_write,
-                          FormatCsvListing(listing, settings), messages);
+  return WriteListingFile(
+      path, PathToCp932(path), Icon::None, settings.over_write,
+      [&](ByteSink& sink) {
+        std::string piece;
+        piece.reserve(2 * kListingPiece);
+        AppendTable(listing, settings, piece, &sink);
+        sink.Write(piece);
+      },
+      messages);
 }
 
 }  // namespace veldor

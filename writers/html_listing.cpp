@@ -197,9 +197,9 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
     messages.Show(TemplateErrorMessage(template_path));
     return WriteOutcome::Failed;
   }
-  return WriteListingFile(JoinName(folder, template_name),
-                          PathToCp932(folder) + "/" + template_name, Icon::None,
-                          settings.over_write, page, messages);
+  return WriteListingFile(
+      JoinName(folder, template_name), PathToCp932(folder) + "/" + template_name, Icon::None,
+      settings.over_write, [&page](ByteSink& sink) { sink.Write(page); }, messages);
 }
 
 }  // namespace veldor

@@ -26,12 +26,12 @@ bool DeclinesOverwrite(const std::filesystem::path& path, std::string_view shown
 }  // namespace
 
 WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
-                              Icon question_icon, int over_write, std::string_view bytes,
-                              MessageSink& messages) {
+                              Icon question_icon, int over_write,
+                              const std::function<void(ByteSink&)>& fill, MessageSink& messages) {
   if (DeclinesOverwrite(path, shown_path, question_icon, over_write, messages)) {
     return WriteOutcome::Declined;
   }
-  if (WriteFileAtomically(path, bytes)) return WriteOutcome::Written;
+  if (WriteFileAtomically(path, fill)) return WriteOutcome::Written;
   static const std::string tail = Utf8ToCp932(
       "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を確認してください。");
   static const std::string caption = Utf8ToCp932("書き込みエラーです");

@@ -2,8 +2,10 @@
 // The one way a listing reaches the disk: the overwrite question, then a safe write.
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
+#include "platform/file_io.h"
 #include "platform/messages.h"
 
 namespace veldor {
@@ -15,12 +17,15 @@ enum class WriteOutcome {
   Failed,    ///< nothing was written; the user has been told why
 };
 
-/// Writes the listing `bytes` to `path`. When `over_write` is 1 and a file is there, first
-/// asks "<shown_path>は既に存在します。..." with caption "上書き確認", Yes/No and
-/// `question_icon`; No keeps the file. The write replaces the file only when complete; on
+/// A listing is handed to the disk in pieces of about this many bytes.
+constexpr std::size_t kListingPiece = std::size_t{1} << 16;
+
+/// Writes the listing that `fill` hands to its sink to `path`. When `over_write` is 1 and a
+/// file is there, first asks "<shown_path>は既に存在します。..." with caption "上書き確認", Yes/No
+/// and `question_icon`; No keeps the file. The write replaces the file only when complete; on
 /// failure the earlier file stays as it was and the write-error message names `path`.
 WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
-                              Icon question_icon, int over_write, std::string_view bytes,
-                              MessageSink& messages);
+                              Icon question_icon, int over_write,
+                              const std::function<void(ByteSink&)>& fill, MessageSink& messages);
 
 }  // namespace veldor

@@ -68,26 +68,39 @@ void AppendLine(std::string& out, const FileRecord& record, const Listing& listi
   out += "\r\n";
 }
 
+// Appends the lines of `listing` to `out`, handing it to `sink` (when there is one) each
+// time it holds a piece. Every line is padded to the longest name, and to the longest text
+// only when the text column is written.
+void AppendLines(const Listing& listing, const ListingSettings& settings, std::string& out,
+                 ByteSink* sink) {
+  for (const FileRecord& record : listing.records) {
+    AppendLine(out, record, listing, settings);
+    if (sink != nullptr && out.size() >= kListingPiece) {
+      sink->Write(out);
+      out.clear();
+    }
+  }
+}
+
 }  // namespace
 
 std::string FormatTextListing(const Listing& listing, const ListingSettings& settings) {
   std::string out;
-  if (listing.records.empty()) return out;
-  // One reservation for the whole listing keeps a large folder from re-growing the buffer.
-  // Every line is padded to the longest name, and to the longest text only when the text
-  // column is written: one long list text must not be reserved for every line otherwise.
-  const std::size_t per_line = listing.longest_name +
-                               (settings.Shows(Column::ExtendedText) ? listing.longest_text : 0) +
-                               120;
-  out.reserve(listing.records.size() * per_line);
-  for (const FileRecord& record : listing.records) AppendLine(out, record, listing, settings);
+  AppendLines(listing, settings, out, nullptr);
   return out;
 }
 
 WriteOutcome WriteTextListing(const Listing& listing, const std::filesystem::path& path,
                               const ListingSettings& settings, MessageSink& messages) {
-  return WriteListingFile(path, PathToCp932(path), Icon::Question, settings.over_write,
-                          FormatTextListing(listing, settings), messages);
+  return WriteListingFile(
+      path, PathToCp932(path), Icon::Question, settings.over_write,
+      [&](ByteSink& sink) {
+        std::string piece;
+        piece.reserve(2 * kListingPiece);
+        AppendLines(listing, settings, piece, &sink);
+        sink.Write(piece);
+      },
+      messages);
 }
 
 }  // namespace veldor

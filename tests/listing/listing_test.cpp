@@ -19,20 +19,19 @@ using Paths = std::vector<fs::path>;
 // The disk as it is, with times that a test cannot set on a real file: modified at
 // 2003/11/05 13:05:18, created at 2003/03/01 18:00:00 in Tokyo.
 struct FixedTimesFileSystem : RealFileSystem {
-  static void Fix(std::optional<FileStatus>& status) {
+  static std::optional<FileStatus> Fix(std::optional<FileStatus> status) {
     if (status) *status = {status->size, 1068005118, 1046509200};
+    return status;
   }
   std::optional<FileStatus> Status(const fs::path& path) override {
-    auto status = RealFileSystem::Status(path);
-    Fix(status);
-    return status;
+    return Fix(RealFileSystem::Status(path));
   }
   std::optional<std::vector<FolderEntry>> Enumerate(const fs::path& folder) override {
     auto entries = RealFileSystem::Enumerate(folder);
-    if (entries)
-      for (FolderEntry& entry : *entries) Fix(entry.status);
+    for (FolderEntry& entry : entries ? *entries : none_) entry.status = Fix(entry.status);
     return entries;
   }
+  std::vector<FolderEntry> none_;
 };
 
 class ListingRunTest : public ::testing::Test {

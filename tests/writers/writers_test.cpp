@@ -132,10 +132,12 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
       {"folder", 1, Answer::No, O::Failed, 'E', "folder"}};
   program_.Write("template/docomo/index.html", "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n");
   const std::string old("old\r\nlisting \x82\xA0 with\0 bytes", 27);
+  // Large enough that the listings reach the disk in several pieces.
+  const Listing many = MakeListing(Files(3000, File("a.jpg", 12345, 97, 29)));
   for (const std::size_t format : {0u, 1u, 2u}) {
     const fs::path path = work_ / "Trip" / std::array{"Trip.txt", "Trip.csv", "index.html"}[format];
-    const std::string listed = format == 0   ? FormatTextListing(listing_, settings_)
-                               : format == 1 ? FormatCsvListing(listing_, settings_)
+    const std::string listed = format == 0   ? FormatTextListing(many, settings_)
+                               : format == 1 ? FormatCsvListing(many, settings_)
                                              : "a\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n";
     const Messages asked = {U8Message(
         "上書き確認", path.string() + "は既に存在します。\r\n上書きしてもよろしいですか？",
@@ -152,8 +154,8 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
       settings_.over_write = over_write;
       messages_.shown.clear();
       if (shown == 'Q') messages_.Script({answer});
-      EXPECT_EQ(format == 0   ? WriteTextListing(listing_, path, settings_, messages_)
-                : format == 1 ? WriteCsvListing(listing_, path, settings_, messages_)
+      EXPECT_EQ(format == 0   ? WriteTextListing(many, path, settings_, messages_)
+                : format == 1 ? WriteCsvListing(many, path, settings_, messages_)
                               : Render("index.html", std::nullopt, work_ / "Trip"),
                 outcome);
       EXPECT_EQ(messages_.shown, shown == 'Q' ? asked : shown == 'E' ? failed : Messages{});
