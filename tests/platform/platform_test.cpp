@@ -118,6 +118,11 @@ TEST_F(PlatformTest, RealFileSystemFollowsLinks) {
   }
   EXPECT_EQ(listed, "b.jpg5 dangling- link_to_file5 link_to_sub/0 sub/0 ");
   EXPECT_EQ(file_system.Enumerate(folder_ / "b.jpg"), std::nullopt);
+  // A large folder's statuses are read by two threads: every entry still gets its own.
+  for (int i = 0; i < 5000; ++i) folder_.Write("many/" + std::to_string(i), std::to_string(i));
+  const auto many = file_system.Enumerate(folder_ / "many");
+  for (const FolderEntry& entry : many.value())
+    EXPECT_EQ(entry.status.value().size, entry.name.native().size()) << entry.name;
 
   const timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
   ASSERT_EQ(::utimensat(AT_FDCWD, (folder_ / "b.jpg").c_str(), times, 0), 0);
