@@ -1,6 +1,9 @@
 #include "writers/html_listing.h"
 
+#include <charconv>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "template_rules/template_rules.h"
@@ -11,38 +14,51 @@ namespace veldor {
 
 namespace {
 
+// Appends `text`, escaped when `escape` and with every LF written as CR LF when `crlf`.
 // File names and folder names come from the disk and may hold markup characters; they are
-// escaped so that a file named "<b>.jpg" shows as text instead of changing the page.
-// The four characters are below 0x40 and so never the second byte of a CP932 character.
-std::string EscapeHtml(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+// escaped so that a file named "<b>.jpg" shows as text instead of changing the page. The
+// characters handled are below 0x40 and so never the second byte of a CP932 character.
+void AppendText(std::string& out, std::string_view text, bool escape, bool crlf) {
   for (const char c : text) {
+    const char* replacement = nullptr;
     switch (c) {
       case '&':
-        out += "&amp;";
+        replacement = escape ? "&amp;" : nullptr;
         break;
       case '<':
-        out += "&lt;";
+        replacement = escape ? "&lt;" : nullptr;
         break;
       case '>':
-        out += "&gt;";
+        replacement = escape ? "&gt;" : nullptr;
         break;
       case '"':
-        out += "&quot;";
+        replacement = escape ? "&quot;" : nullptr;
+        break;
+      case '\n':
+        replacement = crlf ? "\r\n" : nullptr;
         break;
       default:
-        out += c;
         break;
     }
+    if (replacement != nullptr) {
+      out += replacement;
+    } else {
+      out += c;
+    }
   }
-  return out;
 }
 
 // A text the user wrote into a list is inserted as written (markup there is on purpose);
 // the fallback to the bare name is escaped like the name itself.
-std::string ListedOrEscaped(const std::string* listed, std::string_view fallback) {
-  return listed != nullptr ? *listed : EscapeHtml(fallback);
+void AppendListedOrEscaped(std::string& out, const std::string* listed, std::string_view fallback,
+                           bool crlf) {
+  AppendText(out, listed != nullptr ? std::string_view(*listed) : fallback, listed == nullptr,
+             crlf);
+}
+
+void AppendNumber(std::string& out, std::int64_t value) {
+  char digits[24];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 // Paths are joined as text, so a template name that starts with "/" still names a file
@@ -104,24 +120,45 @@ struct PageSources {
   const ReplaceLists& lists;
 };
 
-// Appends `text` with its tags replaced by their values for `record`; false for an
-// unclosed "[@" or a candidate without a value. The search goes on after each candidate,
-// so a value is never searched for tags and each byte of the text is looked at once.
-bool AppendSubstituted(std::string& page, std::string_view text, const FileRecord& record,
-                       const PageSources& sources) {
+// A section cut at its tags: each piece is the text before a tag, already with CR LF line
+// ends, and the tag; the last piece has no tag.
+struct Piece {
+  std::string text;
+  std::string_view tag;
+};
+
+bool AppendTagValue(std::string& out, std::string_view candidate, const FileRecord& record,
+                    std::string_view folder_name, const ListingSettings& settings,
+                    const ReplaceLists& lists, bool crlf);
+
+// Cuts `text` into pieces; false for an unclosed "[@". The search goes on after each
+// candidate, so each byte of the text is looked at once.
+bool CutSection(std::string_view text, std::vector<Piece>& pieces) {
   std::size_t pos = 0;
   for (TagCandidate found = FindTagCandidate(text, pos); found.found();
        found = FindTagCandidate(text, pos)) {
     if (!found.closed()) return false;
     const std::size_t end = found.close + 2;
-    const std::string value = TagValue(text.substr(found.open, end - found.open), record,
-                                       sources.folder_name, sources.settings, sources.lists);
-    if (value.empty()) return false;
-    AppendLines(page, text.substr(pos, found.open - pos));
-    AppendLines(page, value);
+    pieces.push_back({{}, text.substr(found.open, end - found.open)});
+    AppendLines(pieces.back().text, text.substr(pos, found.open - pos));
     pos = end;
   }
-  AppendLines(page, text.substr(pos));
+  pieces.push_back({});
+  AppendLines(pieces.back().text, text.substr(pos));
+  return true;
+}
+
+// Appends the pieces with their tags replaced by their values for `record`; false for a
+// candidate without a value. A value is never searched for tags.
+bool AppendSubstituted(std::string& page, const std::vector<Piece>& pieces,
+                       const FileRecord& record, const PageSources& sources) {
+  for (const Piece& piece : pieces) {
+    page += piece.text;
+    if (!piece.tag.empty() && !AppendTagValue(page, piece.tag, record, sources.folder_name,
+                                              sources.settings, sources.lists, true)) {
+      return false;
+    }
+  }
   return true;
 }
 
@@ -132,15 +169,66 @@ bool BuildPage(const TemplateSections& sections, const Listing& listing, const P
   if (sections.before.empty() || sections.repeat.empty() || sections.after.empty()) {
     return false;
   }
+  std::vector<Piece> before, repeat, after;
+  if (!CutSection(sections.before, before)) return false;
+  // The repeat section is judged only when some record fills it.
+  if (!listing.records.empty() && !CutSection(sections.repeat, repeat)) return false;
   // The before and after sections are filled from an empty record.
   const FileRecord none;
   page.reserve(sections.before.size() + sections.after.size() +
                sections.repeat.size() * listing.records.size());
-  if (!AppendSubstituted(page, sections.before, none, sources)) return false;
+  if (!AppendSubstituted(page, before, none, sources)) return false;
   for (const FileRecord& record : listing.records) {
-    if (!AppendSubstituted(page, sections.repeat, record, sources)) return false;
+    if (!AppendSubstituted(page, repeat, record, sources)) return false;
   }
-  return AppendSubstituted(page, sections.after, none, sources);
+  return CutSection(sections.after, after) && AppendSubstituted(page, after, none, sources);
+}
+
+// Appends the value of the tag `candidate` for `record` (LFs as CR LF when `crlf`); false,
+// with nothing appended, when the candidate has no value.
+bool AppendTagValue(std::string& out, std::string_view candidate, const FileRecord& record,
+                    std::string_view folder_name, const ListingSettings& settings,
+                    const ReplaceLists& lists, bool crlf) {
+  const std::optional<TemplateTag> tag = LookupTag(candidate);
+  if (!tag) return false;
+  const std::size_t start = out.size();
+  switch (*tag) {
+    case TemplateTag::FNAME:
+      AppendText(out, record.file_name, true, crlf);
+      break;
+    case TemplateTag::MDATE:
+      out += record.modified_date;
+      break;
+    case TemplateTag::CDATE:
+      out += record.created_date;
+      break;
+    case TemplateTag::FTEXT:
+      // The empty record of the before and after sections has no text, even when a list
+      // line gives one to the empty name.
+      if (record.extended_text.empty()) return false;
+      AppendListedOrEscaped(out, lists.Find(ListKind::FileNames, record.file_name),
+                            record.extended_text, crlf);
+      break;
+    case TemplateTag::FSIZE:
+      AppendNumber(out, record.file_size);
+      break;
+    case TemplateTag::PYEN:
+      AppendNumber(out, record.packet_charge);
+      break;
+    case TemplateTag::PSIZE:
+      AppendNumber(out, record.packet_count);
+      break;
+    case TemplateTag::DNAME:
+      AppendText(out, folder_name, true, crlf);
+      break;
+    case TemplateTag::DTEXT:
+      AppendListedOrEscaped(out, lists.Find(ListKind::FolderNames, folder_name), folder_name, crlf);
+      break;
+    case TemplateTag::COMPANY:
+      out += CarrierName(settings.company);
+      break;
+  }
+  return out.size() > start;
 }
 
 }  // namespace
@@ -148,35 +236,9 @@ bool BuildPage(const TemplateSections& sections, const Listing& listing, const P
 std::string TagValue(std::string_view candidate, const FileRecord& record,
                      std::string_view folder_name, const ListingSettings& settings,
                      const ReplaceLists& lists) {
-  const std::optional<TemplateTag> tag = LookupTag(candidate);
-  if (!tag) return {};
-  switch (*tag) {
-    case TemplateTag::FNAME:
-      return EscapeHtml(record.file_name);
-    case TemplateTag::MDATE:
-      return record.modified_date;
-    case TemplateTag::CDATE:
-      return record.created_date;
-    case TemplateTag::FTEXT:
-      // The empty record of the before and after sections has no text, even when a list
-      // line gives one to the empty name.
-      if (record.extended_text.empty()) return {};
-      return ListedOrEscaped(lists.Find(ListKind::FileNames, record.file_name),
-                             record.extended_text);
-    case TemplateTag::FSIZE:
-      return std::to_string(record.file_size);
-    case TemplateTag::PYEN:
-      return std::to_string(record.packet_charge);
-    case TemplateTag::PSIZE:
-      return std::to_string(record.packet_count);
-    case TemplateTag::DNAME:
-      return EscapeHtml(folder_name);
-    case TemplateTag::DTEXT:
-      return ListedOrEscaped(lists.Find(ListKind::FolderNames, folder_name), folder_name);
-    case TemplateTag::COMPANY:
-      return std::string(CarrierName(settings.company));
-  }
-  return {};
+  std::string value;
+  AppendTagValue(value, candidate, record, folder_name, settings, lists, false);
+  return value;
 }
 
 WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::path& folder,
