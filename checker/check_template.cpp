@@ -102,11 +102,22 @@ bool CheckMarkers(std::string_view whole, MessageSink& messages) {
   return failed;
 }
 
+// A candidate as a message quotes it: whole up to 200 bytes, else its first characters
+// that fit in 200 bytes and "…", so that nested candidates cannot make the output grow
+// with the square of the template.
+std::string Quoted(std::string_view candidate) {
+  constexpr std::size_t kLongest = 200;
+  if (candidate.size() <= kLongest) return std::string(candidate);
+  std::size_t end = 0;
+  while (end + CharLength(candidate, end) <= kLongest) end += CharLength(candidate, end);
+  return std::string(candidate.substr(0, end)) + "\x81\x63";
+}
+
 // Judges one candidate; true when it is an error (and its message was shown).
 bool JudgeCandidate(std::string_view candidate, const SectionRules& rules, MessageSink& messages) {
   const std::optional<TemplateTag> tag = LookupTag(candidate);
   if (!tag) {
-    Show(messages, rules.caption, candidate, kNoSuchTag, Icon::Exclamation);
+    Show(messages, rules.caption, Quoted(candidate), kNoSuchTag, Icon::Exclamation);
     return true;
   }
   if (rules.section != Section::Repeat && IsRecordTag(*tag)) {

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace veldor {
@@ -121,8 +122,10 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
   struct stat status {};
   // Only regular files: a folder cannot be read and a pipe or device could block forever.
   if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  // Nothing the programs read (settings, lists, templates) comes near this size; a larger
+  // file is refused before it can exhaust memory. The stated size is not trusted for more.
+  if (static_cast<std::uintmax_t>(status.st_size) > kLargestReadFile) return std::nullopt;
   std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(status.st_size));
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -132,6 +135,7 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
       return std::nullopt;
     }
     bytes.append(buffer, static_cast<std::size_t>(n));
+    if (bytes.size() > kLargestReadFile) return std::nullopt;
   }
   return bytes;
 }

@@ -9,8 +9,11 @@
 
 namespace veldor {
 
+/// The largest file ReadFileBytes reads: 64 MiB.
+constexpr std::size_t kLargestReadFile = std::size_t{64} << 20;
+
 /// The bytes of `file`, or nothing when it cannot be opened or read as a file (missing,
-/// a folder, unreadable).
+/// a folder, unreadable, larger than kLargestReadFile).
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
 
 /// Writes `bytes` to a temporary file in the same folder and renames it over `file` only

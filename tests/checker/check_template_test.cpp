@@ -81,6 +81,10 @@ TEST_F(CheckTemplateTest, ShowsExactlyTheseMessages) {
        "[@X[@PSIZE@]<i>[@NOPE@]\n[@START@]\n[@X[@FNAME@]\n[@STOP@]\na\n",
        {NoSuchTag(kBefore, "[@X[@PSIZE@]"), RepeatOnly(kBefore, "[@PSIZE@]"),
         NoSuchTag(kBefore, "[@NOPE@]"), NoSuchTag(kRepeat, "[@X[@FNAME@]")}},
+      // A long candidate is quoted up to the last whole character within 200 bytes.
+      {"LongCandidate",
+       "b\n[@START@]\n[@" + std::string(197, 'x') + "\x82\xA0@]\n[@STOP@]\na\n",
+       {NoSuchTag(kRepeat, "[@" + std::string(197, 'x') + "…")}},
       {"StopAboveStart",
        "r [@NOPE@] [@FNAME@]\n[@STOP@]\nb [@PYEN@]\n[@START@]\na\n",
        {RepeatOnly(kBefore, "[@PYEN@]"), NoSuchTag(kRepeat, "[@NOPE@]")}},

@@ -61,6 +61,8 @@ TEST_F(FileIoTest, ReadsEveryByteOfRegularFilesOnly) {
   const std::string bytes("a\r\nb\0c\x95\x5C\n", 9);
   EXPECT_EQ(ReadFileBytes(folder_.Write("f.txt", bytes)), bytes);
   EXPECT_EQ(ReadFileBytes(folder_.path()), std::nullopt);
+  fs::resize_file(folder_.Write("huge.csv", ""), kLargestReadFile + 1);  // sparse: no disk used
+  EXPECT_EQ(ReadFileBytes(folder_ / "huge.csv"), std::nullopt);
   ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
   EXPECT_EQ(ReadFileBytes(folder_ / "pipe"), std::nullopt);
   fs::permissions(folder_.path(), fs::perms{0755});
