@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <unordered_set>
 
 #include "text/cp932.h"
 
@@ -187,10 +188,13 @@ std::string FormatExtensionList(const std::vector<std::string>& extensions) {
 // Every name ends with "/"; text after the last "/" is not a name.
 std::vector<std::string> ParseTemplateList(std::string_view text) {
   std::vector<std::string> names;
+  // A name given again would render, and replace, the same page again: only the first counts.
+  std::unordered_set<std::string_view> seen;
   std::size_t start = 0;
   for (std::size_t slash = FindMb(text, "/"); slash != std::string_view::npos;
        slash = FindMb(text, "/", start)) {
-    names.emplace_back(text.substr(start, slash - start));
+    const std::string_view name = text.substr(start, slash - start);
+    if (seen.insert(name).second) names.emplace_back(name);
     start = slash + 1;
   }
   return names;

@@ -69,6 +69,7 @@ void SaveSettings(const ListingSettings& settings, Profile& profile);
 
 std::vector<std::string> ParseExtensionList(std::string_view text);
 std::string FormatExtensionList(const std::vector<std::string>& extensions);
+/// The names of a "templatesN" value, each "/"-terminated; a name given again is dropped.
 std::vector<std::string> ParseTemplateList(std::string_view text);
 std::string FormatTemplateList(const std::vector<std::string>& names);
 

@@ -306,9 +306,10 @@ TEST(SettingsTest, LoadsAndSavesEveryKey) {
     LoadSettings(s, profile);
     EXPECT_EQ(s.company * 10 + s.output_mode, 11) << bad;
   }
-  folder.Write("quorsel.ini", "[PAGE_2]\r\ntemplates1=index.html\r\n");
+  folder.Write("quorsel.ini", "[PAGE_2]\r\ntemplates1=index.html\r\ntemplates2=b/a/b//a//\r\n");
   LoadSettings(s, profile);
-  EXPECT_EQ(s.templates[kDocomo], Names{});  // a name without its "/" is no entry
+  EXPECT_EQ(s.templates[kDocomo], Names{});                  // a name without its "/" is no entry
+  EXPECT_EQ(s.templates[kVodafone], (Names{"b", "a", ""}));  // nor is a name given again
 }
 
 TEST(ParseExtensionListTest, Rows) {
