@@ -31,6 +31,7 @@ void AppendField(std::string& row, const std::string& field) {
   row += '"';
   for (const char c : field) {
     if (c == '"') row += '"';
+    if (c == '\n') row += '\r';  // every LF as CR LF, as a text-mode stream writes it
     row += c;
   }
   row += '"';

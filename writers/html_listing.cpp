@@ -101,18 +101,6 @@ Message TemplateErrorMessage(const std::filesystem::path& template_path) {
                          "確認してみてください。");
 }
 
-// Appends `text` with every LF written as CR LF, as a text-mode stream writes it.
-void AppendLines(std::string& page, std::string_view text) {
-  std::size_t start = 0;
-  for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
-       lf = text.find('\n', start)) {
-    page.append(text.substr(start, lf - start));
-    page.append("\r\n");
-    start = lf + 1;
-  }
-  page.append(text.substr(start));
-}
-
 // What the tag values come from besides the record.
 struct PageSources {
   std::string_view folder_name;

@@ -25,6 +25,17 @@ bool DeclinesOverwrite(const std::filesystem::path& path, std::string_view shown
 
 }  // namespace
 
+void AppendLines(std::string& out, std::string_view text) {
+  std::size_t start = 0;
+  for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
+       lf = text.find('\n', start)) {
+    out.append(text.substr(start, lf - start));
+    out.append("\r\n");
+    start = lf + 1;
+  }
+  out.append(text.substr(start));
+}
+
 WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
                               Icon question_icon, int over_write,
                               const std::function<void(ByteSink&)>& fill, MessageSink& messages) {

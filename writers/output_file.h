@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "platform/file_io.h"
@@ -16,6 +17,10 @@ enum class WriteOutcome {
   Declined,  ///< the user chose to keep the existing file
   Failed,    ///< nothing was written; the user has been told why
 };
+
+/// Appends `text` to `out` with every LF written as CR LF, as a text-mode stream writes it:
+/// a file name may hold a line feed.
+void AppendLines(std::string& out, std::string_view text);
 
 /// A listing is handed to the disk in pieces of about this many bytes.
 constexpr std::size_t kListingPiece = std::size_t{1} << 16;

@@ -28,7 +28,7 @@ void AppendBlanks(std::string& line, std::int64_t count) {
 
 // The text of a field followed by blanks up to `longest` + 3 bytes.
 void AppendPaddedText(std::string& line, const std::string& text, std::size_t longest) {
-  line += text;
+  AppendLines(line, text);
   AppendBlanks(line,
                static_cast<std::int64_t>(longest) - static_cast<std::int64_t>(text.size()) + 3);
 }
@@ -71,8 +71,8 @@ void AppendLine(std::string& out, const FileRecord& record, const Listing& listi
 // Appends the lines of `listing` to `out`, handing it to `sink` (when there is one) each
 // time it holds a piece. Every line is padded to the longest name, and to the longest text
 // only when the text column is written.
-void AppendLines(const Listing& listing, const ListingSettings& settings, std::string& out,
-                 ByteSink* sink) {
+void AppendListingLines(const Listing& listing, const ListingSettings& settings, std::string& out,
+                        ByteSink* sink) {
   for (const FileRecord& record : listing.records) {
     AppendLine(out, record, listing, settings);
     if (sink != nullptr && out.size() >= kListingPiece) {
@@ -86,7 +86,7 @@ void AppendLines(const Listing& listing, const ListingSettings& settings, std::s
 
 std::string FormatTextListing(const Listing& listing, const ListingSettings& settings) {
   std::string out;
-  AppendLines(listing, settings, out, nullptr);
+  AppendListingLines(listing, settings, out, nullptr);
   return out;
 }
 
@@ -97,7 +97,7 @@ WriteOutcome WriteTextListing(const Listing& listing, const std::filesystem::pat
       [&](ByteSink& sink) {
         std::string piece;
         piece.reserve(2 * kListingPiece);
-        AppendLines(listing, settings, piece, &sink);
+        AppendListingLines(listing, settings, piece, &sink);
         sink.Write(piece);
       },
       messages);

@@ -53,6 +53,8 @@ TEST(FormatTest, ByteForByte) {
         "a.jpg   海の写真         640 byte   2003/05/01 12:34:56 更新   "
         "2003/04/01 08:00:00 作成        5 パケット      2 円\r\n"},
     {"txt", {0, 0, 0, 0, 0, 0}, {File("写真.jpg"), File("a.jpg")}, "写真.jpg   \r\na.jpg      \r\n"},
+    // Every LF is written as CR LF, as a text-mode stream writes it; padding counts the LF.
+    {"txt", {0, 0, 0, 0, 0, 0}, {File("a\nb.jpg")}, "a\r\nb.jpg   \r\n"},
     {"txt", {0, 0, 0, 0, 0, 1}, {File("ab.jpg", 0, 0, 0, "xy"),
         File("abc.jpg", 0, 0, 0, "x")}, "ab.jpg    xy   \r\nabc.jpg   x    \r\n"},
     // Numbers wider than their column are not cut.
@@ -73,13 +75,13 @@ TEST(FormatTest, ByteForByte) {
     {"csv", {0, 0, 0, 1, 0, 0}, kBig, "ファイル名,パケット数\r\n\r\na.jpg,9645062\r\nbig.jpg,25165824\r\n"},
     {"csv", {0, 0, 0, 0, 1, 0}, kBig,
         "ファイル名,パケット料金（円）\r\n\r\na.jpg,28935\r\nbig.jpg,7549747\r\n"},
-    // 表 and ソ end in the byte 0x5C: still no reason to quote.
+    // 表 and ソ end in the byte 0x5C: still no reason to quote. Every LF is written as CR LF.
     {"csv", {0, 0, 0, 0, 0, 1},
         {File("a,b.jpg", 0, 0, 0, "say \"hi\""), File("a.jpg", 0, 0, 0, "two\r\nlines"),
          File("b.jpg", 0, 0, 0, "lf\nonly"), File("c.jpg", 0, 0, 0, "cr\ronly"),
          File("表ソ.jpg", 0, 0, 0, "日本語 text's")},
-        "ファイル名,拡張テキスト\r\n\r\n\"a,b.jpg\",\"say \"\"hi\"\"\"\r\na.jpg,\"two\r\nlines\"\r\n"
-        "b.jpg,\"lf\nonly\"\r\nc.jpg,\"cr\ronly\"\r\n表ソ.jpg,日本語 text's\r\n"}};
+        "ファイル名,拡張テキスト\r\n\r\n\"a,b.jpg\",\"say \"\"hi\"\"\"\r\na.jpg,\"two\r\r\nlines\"\r\n"
+        "b.jpg,\"lf\r\nonly\"\r\nc.jpg,\"cr\ronly\"\r\n表ソ.jpg,日本語 text's\r\n"}};
   // clang-format on
   for (const auto& [format, columns, files, expected] : rows) {
     ListingSettings settings;
