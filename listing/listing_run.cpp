@@ -83,7 +83,11 @@ void RunDrop(const std::vector<std::filesystem::path>& paths, ListerContext& con
     if (!FileExtension(PathToCp932(path.filename())).empty()) {
       ShowFileInfo(path, context);
     } else if (!ListFolder(path, output_list, context)) {
-      return;
+      // Say so, and go on with the next path: nothing else of the drop is lost.
+      static const std::string tail = Utf8ToCp932(
+          "\r\nを一覧にできませんでした。\r\nフォルダがあるか、読み取れるかを確認してください。");
+      context.messages.Show(Message{PathToCp932(path.filename()), PathToCp932(path) + tail,
+                                    Icon::Exclamation, Buttons::Ok, false});
     }
   }
   if (context.settings.print_result == 1 && !output_list.empty()) {

@@ -1,4 +1,5 @@
-// A drop as the user makes it: files answered by a message, folders listed in order, and
+// A drop as the user makes it: files answered by a message, folders listed in order (one
+// that cannot be listed says so and the drop goes on), and
 // one result message naming what was written; and the start-up from the program folder
 // (what a list that cannot be read shows is the lists' own test).
 #include <gtest/gtest.h>
@@ -64,15 +65,25 @@ TEST_F(ListingRunTest, DropOrder) {
   work_.Write("photos/a.png", "");
   settings_.sort_style = 1;  // names descending, against the folder's order
   work_.Write("photos.2003/x.jpg", "x");
-  Drop({work_.Write("a.jpg", "x"), Folder("photos"), work_.Write("b.GIF", std::string(3000, 'x')),
-        work_ / "photos.2003", work_ / "gone.jpg"});
+  Drop({work_.Write("a.jpg", "x"), work_ / "missing", Folder("photos"),
+        work_.Write("b.GIF", std::string(3000, 'x')), work_ / "photos.2003",
+        work_.Write("README", "x"), work_ / "gone.jpg"});
+  const auto unlisted = [&](const char* name) {
+    return U8Message(name,
+                     (work_ / name).string() +
+                         "\r\nを一覧にできませんでした。\r\n"
+                         "フォルダがあるか、読み取れるかを確認してください。",
+                     Icon::Exclamation);
+  };
   const std::string dates = "\r\n作成日時 2003/03/01 18:00:00\r\n更新日時 2003/11/05 13:05:18";
   // A folder's own size is nothing to send, whatever the file system reserves for it.
   EXPECT_EQ(
       messages_.shown,
       (Messages{U8Message("a.jpg", "1 byte\r\n1 パケット 0 円" + dates, Icon::None),
+                unlisted("missing"),
                 U8Message("b.GIF", "3000 byte\r\n24 パケット 7 円" + dates, Icon::None),
                 U8Message("photos.2003", "0 byte\r\n0 パケット 0 円" + dates, Icon::None),
+                unlisted("README"),
                 U8Message("gone.jpg",
                           (work_ / "gone.jpg").string() + "\r\nの情報を読み取れませんでした。",
                           Icon::Exclamation),
@@ -100,8 +111,8 @@ TEST_F(ListingRunTest, ResultAndOpening) {
   EXPECT_EQ(FolderBaseName("/"), "root");
 }
 
-// No result message when the user wants none, when nothing was written (no such format,
-// no such carrier, no templates) or when a path that is neither file nor folder ends the drop.
+// No result message when the user wants none or when nothing was written (no such format,
+// no such carrier, no templates).
 TEST_F(ListingRunTest, NoResult) {
   settings_.print_result = 0;
   Drop({Folder("photos")});
@@ -113,10 +124,8 @@ TEST_F(ListingRunTest, NoResult) {
     settings_.templates[kAu].clear();
     Drop({Folder("music")});
   }
-  settings_.output_mode = kTxt;
-  Drop({Folder("trip"), work_ / "missing", Folder("music"), work_.Write("a.jpg", "x")});
   EXPECT_EQ(messages_.shown, Messages{});
-  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt") && fs::exists(work_ / "trip/trip.txt"));
+  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
   EXPECT_TRUE(fs::is_empty(work_ / "music"));
 }
 
