@@ -33,6 +33,13 @@ constexpr std::string_view kRepeatOnly =
     " は繰り返し部分の中でのみ使用できる拡張タグです。\r\n"
     "[@START@] と [@STOP@]の範囲内で使用してください。";
 constexpr std::string_view kNoSuchTag = " というタグは存在しません。\r\nもう一度確認してください。";
+// The page builder needs a line in every section.
+constexpr std::string_view kBeforeEmpty =
+    "[@START@] より前に何も書かれていません。\r\n各部分に一行以上書いてください。";
+constexpr std::string_view kRepeatEmpty =
+    "[@START@] と [@STOP@] の間に何も書かれていません。\r\n各部分に一行以上書いてください。";
+constexpr std::string_view kAfterEmpty =
+    "[@STOP@] より後に何も書かれていません。\r\n各部分に一行以上書いてください。";
 constexpr std::string_view kClosingCaption = "処理終了";
 constexpr std::string_view kErrorsFound = "\r\nにはエラーがみつかったので、再度確認してください。";
 constexpr std::string_view kNoErrors = "\r\nにエラーは見つかりませんでした。";
@@ -172,6 +179,15 @@ void CheckTemplate(const std::filesystem::path& path, MessageSink& messages) {
     return;
   }
   bool failed = false;
+  // The marker lines stand in order, but a page cannot be built without a line in each
+  // section: say which is empty, then judge the tags as ever.
+  for (const auto& [section, text] : {std::pair{Section::Before, kBeforeEmpty},
+                                      {Section::Repeat, kRepeatEmpty},
+                                      {Section::After, kAfterEmpty}}) {
+    if (!SectionText(sections, section).empty()) continue;
+    ShowGrammarError(messages, text);
+    failed = true;
+  }
   for (const SectionRules& rules : kSectionRules) {
     failed |= CheckTags(SectionText(sections, rules.section), rules, messages);
   }

@@ -42,6 +42,9 @@ Message RepeatOnly(const char* section, const std::string& candidate) {
 Message NoSuchTag(const char* section, const std::string& candidate) {
   return Warn(section, candidate + " というタグは存在しません。" + kAgain);
 }
+Message Empty(const std::string& where) {
+  return Warn("文法エラー", where + "に何も書かれていません。\r\n各部分に一行以上書いてください。");
+}
 Message Closing(const std::filesystem::path& path, bool errors) {
   const char* text = errors ? "\r\nにはエラーがみつかったので、再度確認してください。"
                             : "\r\nにエラーは見つかりませんでした。";
@@ -66,16 +69,21 @@ TEST_F(CheckTemplateTest, ShowsExactlyTheseMessages) {
   const std::tuple<const char*, std::string, Messages> rows[] = {
       {"Good", kGood, {}},
       {"Empty", "", {Missing("[@START@]"), Missing("[@STOP@]")}},
-      {"FirstLineStart", "[@START@]\nr [@FNAME@]\n[@STOP@]\na\n", {}},
+      {"FirstLineStart", "[@START@]\nr [@FNAME@]\n[@STOP@]\na\n", {Empty("[@START@] より前")}},
+      {"EmptyRepeat", "b\n[@START@]\n[@STOP@]\na\n", {Empty("[@START@] と [@STOP@] の間")}},
       {"StartNotAlone", "x [@START@]\nr\n[@STOP@]\n[@BAD@]\n", {NotAlone("[@START@]")}},
       {"StartBlank", "b\n[@START@] \nr\n[@STOP@]\na\n", {NotAlone("[@START@]")}},
       {"StopNotAlone", "b\n[@START@]\nr\n[@STOP@]x\n", {NotAlone("[@STOP@]")}},
       {"OneLine", "[@START@][@STOP@]\n", {NotAlone("[@START@]"), Missing("[@STOP@]")}},
       {"StopFirst", "[@STOP@]\nr\n", {Missing("[@START@]")}},
-      {"Record", "[@FNAME@]\n[@START@]\nr\n[@STOP@]\n", {RepeatOnly(kBefore, "[@FNAME@]")}},
+      {"Record",
+       "[@FNAME@]\n[@START@]\nr\n[@STOP@]\n",
+       {Empty("[@STOP@] より後"), RepeatOnly(kBefore, "[@FNAME@]")}},
       {"Exact", "b\n[@START@]\n[@fname@]\n[@STOP@]\na\n", {NoSuchTag(kRepeat, "[@fname@]")}},
       {"OpenBefore", "[@FNAME\n[@START@]\nr\n[@STOP@]\na @]\n", {Unclosed(kBefore)}},
-      {"OpenRepeat", "[@START@]\n[@A [@B\n[@STOP@]\n@]", {Unclosed(kRepeat), Unclosed(kRepeat)}},
+      {"OpenRepeat",
+       "[@START@]\n[@A [@B\n[@STOP@]\n@]",
+       {Empty("[@START@] より前"), Unclosed(kRepeat), Unclosed(kRepeat)}},
       {"OpenAfter", "b\n[@START@]\nr\n[@STOP@]\n[@FNAME\n", {Unclosed(kAfter)}},
       {"Nested",
        "[@X[@PSIZE@]<i>[@NOPE@]\n[@START@]\n[@X[@FNAME@]\n[@STOP@]\na\n",
