@@ -33,6 +33,12 @@ bool HasExecuteBit(const fs::path& file) {
 // they are installed: a copy would not follow updates of the installation.
 void CopyMissing(const fs::path& from, const fs::path& to) {
   std::error_code error;
+  // A link is copied as the link it is, never followed: "up -> .." would otherwise copy
+  // the folder into itself, level after level.
+  if (fs::is_symlink(fs::symlink_status(from, error))) {
+    if (!fs::exists(fs::symlink_status(to, error))) fs::copy_symlink(from, to, error);
+    return;
+  }
   if (fs::is_directory(from, error)) {
     fs::create_directories(to, error);
     if (!fs::is_directory(to, error)) return;

@@ -293,6 +293,7 @@ TEST(UserProgramFolderTest, ReadOnlyInstallSeedsTheUserFolder) {
   shipped.Write("template/au/index.html", "au template");
   fs::create_directories(shipped / "template/Vodafone");
   fs::permissions(shipped.Write("template/tovrin", "ELF"), fs::perms::owner_all);
+  fs::create_directory_symlink("..", shipped / "template/au/up");
   const fs::path user = home / "veldor";
   EXPECT_EQ(ChooseProgramFolder(shipped.path(), true, user), shipped.path());
   EXPECT_FALSE(fs::exists(user));
@@ -301,6 +302,7 @@ TEST(UserProgramFolderTest, ReadOnlyInstallSeedsTheUserFolder) {
   EXPECT_EQ(home.Read("veldor/template/au/index.html"), "au template");
   EXPECT_TRUE(fs::is_directory(user / "template/Vodafone"));
   EXPECT_FALSE(fs::exists(user / "template/tovrin"));
+  EXPECT_EQ(fs::read_symlink(user / "template/au/up"), "..");  // copied as a link
   home.Write("veldor/template/docomo/index.html", "edited by the user");
   fs::remove(user / "template/au/index.html");
   fs::remove(user / "help.html");
