@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #include "platform/file_io.h"
@@ -247,9 +248,21 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
     messages.Show(TemplateErrorMessage(template_path));
     return WriteOutcome::Failed;
   }
+  const std::filesystem::path page_path = JoinName(folder, template_name);
+  // Listing the template folder itself would replace the template with its own page, and
+  // every later page would fail.
+  std::error_code error;
+  if (std::filesystem::equivalent(page_path, template_path, error)) {
+    static const std::string caption = Utf8ToCp932("書き込みエラーです");
+    static const std::string tail =
+        Utf8ToCp932("\r\nはテンプレートファイルそのものなので、書き込みませんでした。");
+    messages.Show(
+        Message{caption, PathToCp932(page_path) + tail, Icon::Exclamation, Buttons::Ok, false});
+    return WriteOutcome::Failed;
+  }
   return WriteListingFile(
-      JoinName(folder, template_name), PathToCp932(folder) + "/" + template_name, Icon::None,
-      settings.over_write, [&page](ByteSink& sink) { sink.Write(page); }, messages);
+      page_path, PathToCp932(folder) + "/" + template_name, Icon::None, settings.over_write,
+      [&page](ByteSink& sink) { sink.Write(page); }, messages);
 }
 
 }  // namespace veldor

@@ -245,5 +245,18 @@ TEST_F(HtmlTest, PagesByteForByte) {
   }
 }
 
+// Listing the template's own folder leaves the template as it is.
+TEST_F(HtmlTest, NeverReplacesItsTemplate) {
+  const fs::path folder = program_ / "template/docomo";
+  const std::string good = "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n";
+  EXPECT_EQ(Render("index.html", good, folder), WriteOutcome::Failed);
+  EXPECT_EQ(program_.Read("template/docomo/index.html"), good);
+  EXPECT_EQ(messages_.shown, (Messages{U8Message("書き込みエラーです",
+                                                 (folder / "index.html").string() +
+                                                     "\r\nはテンプレートファイルそのものなので、"
+                                                     "書き込みませんでした。",
+                                                 Icon::Exclamation)}));
+}
+
 }  // namespace
 }  // namespace veldor
