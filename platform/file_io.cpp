@@ -100,7 +100,8 @@ class DescriptorSink final : public ByteSink {
 bool FillTemporary(FileDescriptor& fd, const std::filesystem::path& target,
                    const std::function<void(ByteSink&)>& fill) {
   struct stat existing {};
-  if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+  // A link being replaced lends no mode: the new file gets the umask's, as any new file.
+  if (::lstat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
     if (::fchmod(fd.get(), existing.st_mode & 07777) != 0) return false;
   }
   DescriptorSink sink(fd.get());
@@ -145,8 +146,8 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file,
-                         const std::function<void(ByteSink&)>& fill) {
-  const std::filesystem::path target = ResolveTarget(file);
+                         const std::function<void(ByteSink&)>& fill, AtLink at_link) {
+  const std::filesystem::path target = at_link == AtLink::Replace ? file : ResolveTarget(file);
   std::filesystem::path temp;
   FileDescriptor fd(CreateTemporary(target, temp));
   if (!fd.valid()) return false;

@@ -31,10 +31,16 @@ class ByteSink {
   ~ByteSink() = default;
 };
 
+/// What a write does with a symbolic link at the path: write the file it points to (the
+/// settings and list files), or replace the link itself (a listing, whose link may point
+/// anywhere and at anyone's file).
+enum class AtLink { WriteThrough, Replace };
+
 /// The same safe write, with the bytes handed to the sink by `fill` in pieces, so that a
 /// large file never stands whole in memory.
 bool WriteFileAtomically(const std::filesystem::path& file,
-                         const std::function<void(ByteSink&)>& fill);
+                         const std::function<void(ByteSink&)>& fill,
+                         AtLink at_link = AtLink::WriteThrough);
 
 /// Splits text into lines as a text-mode stream reads them: LF ends a line, a CR directly
 /// before the LF is dropped, a last line without a line end is still a line.

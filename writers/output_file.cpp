@@ -15,7 +15,9 @@ bool DeclinesOverwrite(const std::filesystem::path& path, std::string_view shown
   std::error_code ec;
   // A folder standing at the path is not an earlier listing: there is nothing to replace,
   // and the write that follows reports why it cannot go on.
-  if (!std::filesystem::exists(path, ec) || std::filesystem::is_directory(path, ec)) return false;
+  // A link there is asked about as it stands in the folder, and replaced, never followed.
+  const auto status = std::filesystem::symlink_status(path, ec);
+  if (!std::filesystem::exists(status) || std::filesystem::is_directory(status)) return false;
   static const std::string question =
       Utf8ToCp932("は既に存在します。\r\n上書きしてもよろしいですか？");
   static const std::string caption = Utf8ToCp932("上書き確認");
@@ -42,7 +44,7 @@ WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_vie
   if (DeclinesOverwrite(path, shown_path, question_icon, over_write, messages)) {
     return WriteOutcome::Declined;
   }
-  if (WriteFileAtomically(path, fill)) return WriteOutcome::Written;
+  if (WriteFileAtomically(path, fill, AtLink::Replace)) return WriteOutcome::Written;
   static const std::string tail = Utf8ToCp932(
       "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を確認してください。");
   static const std::string caption = Utf8ToCp932("書き込みエラーです");

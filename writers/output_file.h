@@ -27,8 +27,9 @@ constexpr std::size_t kListingPiece = std::size_t{1} << 16;
 
 /// Writes the listing that `fill` hands to its sink to `path`. When `over_write` is 1 and a
 /// file is there, first asks "<shown_path>は既に存在します。..." with caption "上書き確認", Yes/No
-/// and `question_icon`; No keeps the file. The write replaces the file only when complete; on
-/// failure the earlier file stays as it was and the write-error message names `path`.
+/// and `question_icon`; No keeps the file. The write replaces the file (a symbolic link there
+/// is itself replaced, never followed) only when complete; on failure the earlier file stays
+/// as it was and the write-error message names `path`.
 WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
                               Icon question_icon, int over_write,
                               const std::function<void(ByteSink&)>& fill, MessageSink& messages);

@@ -131,7 +131,9 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
       {"old", 1, Answer::Yes, O::Written, 'Q', "new"},
       {"old", 1, Answer::No, O::Declined, 'Q', "old"},
       {"old", 0, Answer::No, O::Written, ' ', "new"},
-      {"folder", 1, Answer::No, O::Failed, 'E', "folder"}};
+      {"folder", 1, Answer::No, O::Failed, 'E', "folder"},
+      // A link is replaced as it stands, never followed to a file elsewhere.
+      {"link", 1, Answer::Yes, O::Written, 'Q', "new"}};
   program_.Write("template/docomo/index.html", "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n");
   const std::string old("old\r\nlisting \x82\xA0 with\0 bytes", 27);
   // Large enough that the listings reach the disk in several pieces.
@@ -153,6 +155,7 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
       SCOPED_TRACE(path.string() + " " + std::string(before) + " " + shown);
       fs::remove_all(path);
       before == "folder" ? (void)fs::create_directory(path) : (void)work_.Write(path, old);
+      if (before == "link") fs::remove(path), fs::create_symlink(work_.Write("victim", old), path);
       settings_.over_write = over_write;
       messages_.shown.clear();
       if (shown == 'Q') messages_.Script({answer});
@@ -165,6 +168,7 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
                 after == "new" ? listed : std::string(after == "old" ? old : after));
       // No temporary file is left behind.
       EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "Trip"), {}), 1);
+      EXPECT_TRUE(!fs::is_symlink(path) && (before != "link" || work_.Read("victim") == old));
     }
     fs::remove_all(path);
   }
