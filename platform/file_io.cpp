@@ -7,12 +7,42 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace veldor {
 
 namespace {
+
+// The temporary file being written, for the signal handler: a program stopped by Ctrl+C
+// or a logout must not leave it in the user's folder.
+char g_temporary[4096];
+volatile std::sig_atomic_t g_writing = 0;
+
+extern "C" void RemoveTemporaryAndDie(int signal_number) {
+  if (g_writing != 0) ::unlink(g_temporary);
+  std::signal(signal_number, SIG_DFL);
+  std::raise(signal_number);
+}
+
+// Once per process: a write beyond the file size limit fails (EFBIG, and the temporary
+// goes) instead of killing the program, and the ending signals remove the temporary first.
+// A signal that the program's caller ignores stays ignored.
+void GuardSignalsOnce() {
+  static const bool guarded = [] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+      struct sigaction current {};
+      if (::sigaction(signal_number, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+        std::signal(signal_number, RemoveTemporaryAndDie);
+      }
+    }
+    return true;
+  }();
+  (void)guarded;
+}
 
 // Closes the descriptor when the scope ends, unless released.
 class FileDescriptor {
@@ -147,15 +177,19 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
 
 bool WriteFileAtomically(const std::filesystem::path& file,
                          const std::function<void(ByteSink&)>& fill, AtLink at_link) {
+  GuardSignalsOnce();
   const std::filesystem::path target = at_link == AtLink::Replace ? file : ResolveTarget(file);
   std::filesystem::path temp;
   FileDescriptor fd(CreateTemporary(target, temp));
   if (!fd.valid()) return false;
-  if (!FillTemporary(fd, target, fill) || ::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  return true;
+  const bool named = temp.native().size() < sizeof g_temporary;
+  if (named) std::memcpy(g_temporary, temp.c_str(), temp.native().size() + 1);
+  g_writing = named ? 1 : 0;
+  const bool written =
+      FillTemporary(fd, target, fill) && ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!written) ::unlink(temp.c_str());
+  g_writing = 0;
+  return written;
 }
 
 }  // namespace veldor

@@ -88,18 +88,30 @@ TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
   const std::string name = std::string(251, 'n') + ".txt";
   ASSERT_TRUE(WriteFileAtomically(folder_ / name, "x"));
   EXPECT_EQ(folder_.Read(name), "x");
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 3);  // no temporary left
   // A write that fails (here at the file size limit) leaves the earlier file; no file
   // descriptor of the caller's is closed on the way.
   rlimit limit{};
   ::getrlimit(RLIMIT_FSIZE, &limit);
   const rlimit small{4, limit.rlim_max};
-  std::signal(SIGXFSZ, SIG_IGN);
   ::setrlimit(RLIMIT_FSIZE, &small);
   EXPECT_FALSE(WriteFileAtomically(folder_ / "new.txt", "longer than four bytes"));
   ::setrlimit(RLIMIT_FSIZE, &limit);
   EXPECT_EQ(folder_.Read("new.txt"), "short");
   EXPECT_EQ(::fcntl(STDIN_FILENO, F_GETFD) != -1, stdin_open);
+  // Stopped by a signal halfway, the program dies of it without leaving the temporary.
+  const pid_t child = ::fork();
+  if (child == 0) {
+    WriteFileAtomically(folder_ / "new.txt", [](ByteSink& sink) {
+      sink.Write("half");
+      std::raise(SIGTERM);
+    });
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+  EXPECT_EQ(folder_.Read("new.txt"), "short");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 3);  // no temporary left
 }
 
 // A link to a folder counts as a folder, a dangling link as a file. Status follows links;
