@@ -161,9 +161,9 @@ std::optional<std::string> ReadOrCreate(const std::filesystem::path& file) {
 }  // namespace
 
 bool ReplaceLists::LoadReplaceList(ListKind kind) {
-  const auto bytes = ReadOrCreate(FilePath(kind));
+  auto bytes = ReadOrCreate(FilePath(kind));
   if (!bytes) return false;
-  mutable_list(kind).Assign(ParseReplaceFile(*bytes));
+  mutable_list(kind).Assign(ParseReplaceFile(Cp932FromSavedText(std::move(*bytes))));
   return true;
 }
 

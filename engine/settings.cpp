@@ -80,7 +80,7 @@ std::string StoredFromRate(double rate) {
   return std::to_string(static_cast<std::uint32_t>(hundredths));
 }
 
-void LoadKey(const Key& key, ListingSettings& settings, const Profile& profile) {
+void LoadKey(const Key& key, ListingSettings& settings, const ProfileReading& profile) {
   switch (key.kind) {
     case Kind::kRate:
       settings.rates[At(key.index)] =
@@ -157,7 +157,8 @@ std::string_view CarrierName(int company) {
 }
 
 void LoadSettings(ListingSettings& settings, const Profile& profile) {
-  for (const Key& key : kKeys) LoadKey(key, settings, profile);
+  const ProfileReading reading(profile);  // the file is read once, not once per key
+  for (const Key& key : kKeys) LoadKey(key, settings, reading);
 }
 
 void SaveSettings(const ListingSettings& settings, Profile& profile) {

@@ -97,11 +97,15 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
-std::optional<std::string> LookUp(const std::filesystem::path& file, std::string_view section,
-                                  std::string_view key) {
-  const auto text = ReadFileBytes(file);
-  if (!text) return std::nullopt;
-  const auto lines = SplitLines(*text);
+// The file's text in CP932, as an editor may have saved it (see Cp932FromSavedText).
+std::optional<std::string> ReadText(const std::filesystem::path& file) {
+  std::optional<std::string> bytes = ReadFileBytes(file);
+  if (bytes) *bytes = Cp932FromSavedText(std::move(*bytes));
+  return bytes;
+}
+
+std::optional<std::string> LookUp(const std::vector<std::string_view>& lines,
+                                  std::string_view section, std::string_view key) {
   const auto span = FindSection(lines, section);
   if (!span) return std::nullopt;
   const auto line = FindKey(lines, *span, key);
@@ -179,13 +183,27 @@ void PlaceEntry(std::vector<std::string_view>& lines, std::string_view section,
 Profile::Profile(std::filesystem::path file) : file_(std::move(file)) {}
 
 int Profile::GetInt(std::string_view section, std::string_view key, int default_value) const {
-  const auto value = LookUp(file_, section, key);
-  return value ? ParseInt(*value) : default_value;
+  return ProfileReading(*this).GetInt(section, key, default_value);
 }
 
 std::string Profile::GetString(std::string_view section, std::string_view key,
                                std::string_view default_value) const {
-  auto value = LookUp(file_, section, key);
+  return ProfileReading(*this).GetString(section, key, default_value);
+}
+
+ProfileReading::ProfileReading(const Profile& profile) : text_(ReadText(profile.file())) {
+  if (text_) lines_ = SplitLines(*text_);
+}
+
+int ProfileReading::GetInt(std::string_view section, std::string_view key,
+                           int default_value) const {
+  const auto value = LookUp(lines_, section, key);
+  return value ? ParseInt(*value) : default_value;
+}
+
+std::string ProfileReading::GetString(std::string_view section, std::string_view key,
+                                      std::string_view default_value) const {
+  auto value = LookUp(lines_, section, key);
   return value ? std::move(*value) : std::string(default_value);
 }
 
@@ -195,7 +213,7 @@ bool Profile::WriteInt(std::string_view section, std::string_view key, int value
 
 bool Profile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   if (!Writable(section, key, value)) return false;
-  std::optional<std::string> text = ReadFileBytes(file_);
+  std::optional<std::string> text = ReadText(file_);
   if (!text) {
     // Only a missing file starts empty; one that exists but cannot be read would lose
     // every other setting if it were overwritten.

@@ -3,8 +3,10 @@
 // reads (and a write rewrites) the whole file; nothing stays open between operations.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veldor {
 
@@ -27,6 +29,23 @@ class Profile {
 
  private:
   std::filesystem::path file_;
+};
+
+/// One reading of a settings file for a caller that looks up many keys: the file is read
+/// once, when the reading is made, and looked up as Profile does.
+class ProfileReading {
+ public:
+  explicit ProfileReading(const Profile& profile);
+  ProfileReading(const ProfileReading&) = delete;
+  ProfileReading& operator=(const ProfileReading&) = delete;
+
+  int GetInt(std::string_view section, std::string_view key, int default_value) const;
+  std::string GetString(std::string_view section, std::string_view key,
+                        std::string_view default_value) const;
+
+ private:
+  std::optional<std::string> text_;
+  std::vector<std::string_view> lines_;  // into text_
 };
 
 }  // namespace veldor

@@ -167,6 +167,19 @@ std::string Cp932ToUtf8(std::string_view cp932) {
   return converter.Convert(cp932, "\xEF\xBF\xBD", Cp932SequenceLength);
 }
 
+std::string Cp932FromSavedText(std::string bytes) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  if (!std::string_view(bytes).starts_with(kMark)) return bytes;
+  const std::string_view text = std::string_view(bytes).substr(kMark.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text.substr(pos));
+    // A byte that stands alone must be ASCII to be UTF-8.
+    if (length == 1 && static_cast<unsigned char>(text[pos]) >= 0x80) return std::string(text);
+    pos += length;
+  }
+  return Utf8ToCp932(text);
+}
+
 std::string PathToCp932(const std::filesystem::path& path) { return Utf8ToCp932(path.native()); }
 
 std::filesystem::path Cp932ToPath(std::string_view cp932) {

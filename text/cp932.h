@@ -45,6 +45,11 @@ std::string Utf8ToCp932(std::string_view utf8);
 /// Converts CP932 to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
 
+/// The text of a settings or list file as an editor may have saved it: a leading UTF-8
+/// byte-order mark goes, and the text after it, when it is valid UTF-8, becomes CP932.
+/// Any other text is CP932 already and stays as it is.
+std::string Cp932FromSavedText(std::string bytes);
+
 /// The native path as CP932 text (file names, folder names, paths shown in messages).
 std::string PathToCp932(const std::filesystem::path& path);
 

@@ -203,6 +203,9 @@ TEST_F(ReplaceListsTest, LoadAndLookup) {
       {"Trip", "first"}, {"trip", "trip"}, {"", "empty"}, {"\x83\x5C", "sign"}, {"\x83", "\x83"}};
   for (const auto& [key, text] : lookups)
     EXPECT_EQ(lists_.FindExtendedText(ListKind::FileNames, key), text) << key;
+  folder_.Write("replace_list2.csv", "\xEF\xBB\xBF海,\x82\xA0\r\n");  // not UTF-8 after the mark
+  ASSERT_TRUE(lists_.LoadReplaceList(ListKind::FolderNames));
+  EXPECT_EQ(Read(ListKind::FolderNames), (Rows{{"\xE6\xB5\xB7", "\x82\xA0"}}));
 }
 
 TEST_F(ReplaceListsTest, WriteAndReread) {
@@ -310,6 +313,16 @@ TEST(SettingsTest, LoadsAndSavesEveryKey) {
   LoadSettings(s, profile);
   EXPECT_EQ(s.templates[kDocomo], Names{});                  // a name without its "/" is no entry
   EXPECT_EQ(s.templates[kVodafone], (Names{"b", "a", ""}));  // nor is a name given again
+  // A file an editor saved as UTF-8 with a byte-order mark reads as CP932 and is written
+  // back in CP932, without the mark.
+  folder.Write("quorsel.ini",
+               "\xEF\xBB\xBF[MAIN_OPTION]\r\ncompany=3\r\n[PAGE_2]\r\ntemplates1=海.html/\r\n");
+  LoadSettings(s, profile);
+  EXPECT_EQ(s.company, kAu);
+  EXPECT_EQ(s.templates[kDocomo], Names{"\x8A\x43.html"});
+  ASSERT_TRUE(profile.WriteInt("MAIN_OPTION", "company", 2));
+  EXPECT_EQ(folder.Read("quorsel.ini"),
+            "[MAIN_OPTION]\r\ncompany=2\r\n[PAGE_2]\r\ntemplates1=\x8A\x43.html/\r\n");
 }
 
 TEST(ParseExtensionListTest, Rows) {
