@@ -128,15 +128,14 @@ class DescriptorSink final : public ByteSink {
 
 // Fills the temporary file, keeping the permission bits of a file being replaced.
 bool FillTemporary(FileDescriptor& fd, const std::filesystem::path& target,
-                   const std::function<void(ByteSink&)>& fill) {
+                   const std::function<bool(ByteSink&)>& fill) {
   struct stat existing {};
   // A link being replaced lends no mode: the new file gets the umask's, as any new file.
   if (::lstat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
     if (::fchmod(fd.get(), existing.st_mode & 07777) != 0) return false;
   }
   DescriptorSink sink(fd.get());
-  fill(sink);
-  if (!sink.ok()) return false;
+  if (!fill(sink) || !sink.ok()) return false;
   // Without the flush a crash after the rename could leave an empty file in place of
   // both the old and the new contents.
   if (::fsync(fd.get()) != 0) return false;
@@ -172,11 +171,14 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-  return WriteFileAtomically(file, [bytes](ByteSink& sink) { sink.Write(bytes); });
+  return WriteFileAtomically(file, [bytes](ByteSink& sink) {
+    sink.Write(bytes);
+    return true;
+  });
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file,
-                         const std::function<void(ByteSink&)>& fill, AtLink at_link) {
+                         const std::function<bool(ByteSink&)>& fill, AtLink at_link) {
   GuardSignalsOnce();
   const std::filesystem::path target = at_link == AtLink::Replace ? file : ResolveTarget(file);
   std::filesystem::path temp;

@@ -37,9 +37,10 @@ class ByteSink {
 enum class AtLink { WriteThrough, Replace };
 
 /// The same safe write, with the bytes handed to the sink by `fill` in pieces, so that a
-/// large file never stands whole in memory.
+/// large file never stands whole in memory. When `fill` returns false (it cannot make the
+/// bytes after all) nothing is written, as for a failed write.
 bool WriteFileAtomically(const std::filesystem::path& file,
-                         const std::function<void(ByteSink&)>& fill,
+                         const std::function<bool(ByteSink&)>& fill,
                          AtLink at_link = AtLink::WriteThrough);
 
 /// Splits text into lines as a text-mode stream reads them: LF ends a line, a CR directly

@@ -95,6 +95,7 @@ WriteOutcome WriteCsvListing(const Listing& listing, const std::filesystem::path
         piece.reserve(2 * kListingPiece);
         AppendTable(listing, settings, piece, &sink);
         sink.Write(piece);
+        return true;
       },
       messages);
 }

@@ -151,26 +151,51 @@ bool AppendSubstituted(std::string& page, const std::vector<Piece>& pieces,
   return true;
 }
 
-// The whole page in memory, so that a template error leaves the disk untouched. False for
-// an empty section or a tag error.
-bool BuildPage(const TemplateSections& sections, const Listing& listing, const PageSources& sources,
-               std::string& page) {
+// A template cut and checked before anything is written: its before and after sections
+// already filled (from an empty record), its repeat section cut with every tag known.
+struct PreparedPage {
+  std::string before, after;
+  std::vector<Piece> repeat;
+};
+
+// False for an empty section or a tag error that no record could mend. The repeat section
+// is judged only when some record fills it.
+bool PreparePage(const TemplateSections& sections, const Listing& listing,
+                 const PageSources& sources, PreparedPage& page) {
   if (sections.before.empty() || sections.repeat.empty() || sections.after.empty()) {
     return false;
   }
-  std::vector<Piece> before, repeat, after;
-  if (!CutSection(sections.before, before)) return false;
-  // The repeat section is judged only when some record fills it.
-  if (!listing.records.empty() && !CutSection(sections.repeat, repeat)) return false;
-  // The before and after sections are filled from an empty record.
   const FileRecord none;
-  page.reserve(sections.before.size() + sections.after.size() +
-               sections.repeat.size() * listing.records.size());
-  if (!AppendSubstituted(page, before, none, sources)) return false;
-  for (const FileRecord& record : listing.records) {
-    if (!AppendSubstituted(page, repeat, record, sources)) return false;
+  std::vector<Piece> before, after;
+  if (!CutSection(sections.before, before) ||
+      !AppendSubstituted(page.before, before, none, sources)) {
+    return false;
   }
-  return CutSection(sections.after, after) && AppendSubstituted(page, after, none, sources);
+  if (!listing.records.empty()) {
+    if (!CutSection(sections.repeat, page.repeat)) return false;
+    for (const Piece& piece : page.repeat) {
+      if (!piece.tag.empty() && !LookupTag(piece.tag)) return false;
+    }
+  }
+  return CutSection(sections.after, after) && AppendSubstituted(page.after, after, none, sources);
+}
+
+// Hands the page to the sink in pieces; false, with the page unfinished, when a record
+// gives a tag no value (a date the system cannot show).
+bool FillPage(const PreparedPage& page, const Listing& listing, const PageSources& sources,
+              ByteSink& sink) {
+  std::string piece = page.before;
+  piece.reserve(2 * kListingPiece);
+  for (const FileRecord& record : listing.records) {
+    if (!AppendSubstituted(piece, page.repeat, record, sources)) return false;
+    if (piece.size() >= kListingPiece) {
+      sink.Write(piece);
+      piece.clear();
+    }
+  }
+  piece += page.after;
+  sink.Write(piece);
+  return true;
 }
 
 // Appends the value of the tag `candidate` for `record` (LFs as CR LF when `crlf`); false,
@@ -242,9 +267,13 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
     messages.Show(OpenFailureMessage(template_path));
     return WriteOutcome::Failed;
   }
-  std::string page;
   const std::string folder_name = FolderName(folder);
-  if (!BuildPage(SplitTemplate(*bytes), listing, {folder_name, settings, lists}, page)) {
+  const PageSources sources{folder_name, settings, lists};
+  // Checked before the overwrite question, so that a template error leaves everything as
+  // it was; the page itself then goes to the disk in pieces.
+  const TemplateSections sections = SplitTemplate(*bytes);  // the pieces' tags point into it
+  PreparedPage page;
+  if (!PreparePage(sections, listing, sources, page)) {
     messages.Show(TemplateErrorMessage(template_path));
     return WriteOutcome::Failed;
   }
@@ -260,9 +289,13 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
         Message{caption, PathToCp932(page_path) + tail, Icon::Exclamation, Buttons::Ok, false});
     return WriteOutcome::Failed;
   }
-  return WriteListingFile(
+  bool unfilled = false;
+  const WriteOutcome outcome = WriteListingFile(
       page_path, PathToCp932(folder) + "/" + template_name, Icon::None, settings.over_write,
-      [&page](ByteSink& sink) { sink.Write(page); }, messages);
+      [&](ByteSink& sink) { return !(unfilled = !FillPage(page, listing, sources, sink)); },
+      messages);
+  if (unfilled) messages.Show(TemplateErrorMessage(template_path));
+  return outcome;
 }
 
 }  // namespace veldor

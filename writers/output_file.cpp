@@ -40,11 +40,14 @@ void AppendLines(std::string& out, std::string_view text) {
 
 WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
                               Icon question_icon, int over_write,
-                              const std::function<void(ByteSink&)>& fill, MessageSink& messages) {
+                              const std::function<bool(ByteSink&)>& fill, MessageSink& messages) {
   if (DeclinesOverwrite(path, shown_path, question_icon, over_write, messages)) {
     return WriteOutcome::Declined;
   }
-  if (WriteFileAtomically(path, fill, AtLink::Replace)) return WriteOutcome::Written;
+  bool gave_up = false;
+  const auto filled = [&](ByteSink& sink) { return (gave_up = !fill(sink)) == false; };
+  if (WriteFileAtomically(path, filled, AtLink::Replace)) return WriteOutcome::Written;
+  if (gave_up) return WriteOutcome::Failed;
   static const std::string tail = Utf8ToCp932(
       "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を確認してください。");
   static const std::string caption = Utf8ToCp932("書き込みエラーです");

@@ -29,9 +29,10 @@ constexpr std::size_t kListingPiece = std::size_t{1} << 16;
 /// file is there, first asks "<shown_path>は既に存在します。..." with caption "上書き確認", Yes/No
 /// and `question_icon`; No keeps the file. The write replaces the file (a symbolic link there
 /// is itself replaced, never followed) only when complete; on failure the earlier file stays
-/// as it was and the write-error message names `path`.
+/// as it was and the write-error message names `path`. When `fill` returns false nothing is
+/// written and no message shows: the caller says why.
 WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
                               Icon question_icon, int over_write,
-                              const std::function<void(ByteSink&)>& fill, MessageSink& messages);
+                              const std::function<bool(ByteSink&)>& fill, MessageSink& messages);
 
 }  // namespace veldor

@@ -99,6 +99,7 @@ WriteOutcome WriteTextListing(const Listing& listing, const std::filesystem::pat
         piece.reserve(2 * kListingPiece);
         AppendListingLines(listing, settings, piece, &sink);
         sink.Write(piece);
+        return true;
       },
       messages);
 }

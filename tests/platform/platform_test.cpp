@@ -103,7 +103,7 @@ TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
   if (child == 0) {
     WriteFileAtomically(folder_ / "new.txt", [](ByteSink& sink) {
       sink.Write("half");
-      std::raise(SIGTERM);
+      return std::raise(SIGTERM) == 0;
     });
     ::_exit(0);
   }

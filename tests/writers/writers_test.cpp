@@ -138,11 +138,13 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
   const std::string old("old\r\nlisting \x82\xA0 with\0 bytes", 27);
   // Large enough that the listings reach the disk in several pieces.
   const Listing many = MakeListing(Files(3000, File("a.jpg", 12345, 97, 29)));
+  std::string page = "a\r\n";
+  for (int i = 0; i < 3000; ++i) page += "a.jpg\r\n";
   for (const std::size_t format : {0u, 1u, 2u}) {
     const fs::path path = work_ / "Trip" / std::array{"Trip.txt", "Trip.csv", "index.html"}[format];
     const std::string listed = format == 0   ? FormatTextListing(many, settings_)
                                : format == 1 ? FormatCsvListing(many, settings_)
-                                             : "a\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n";
+                                             : page + "z\r\n";
     const Messages asked = {U8Message(
         "上書き確認", path.string() + "は既に存在します。\r\n上書きしてもよろしいですか？",
         format == 0 ? Icon::Question : Icon::None, Buttons::YesNo)};
@@ -161,7 +163,8 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
       if (shown == 'Q') messages_.Script({answer});
       EXPECT_EQ(format == 0   ? WriteTextListing(many, path, settings_, messages_)
                 : format == 1 ? WriteCsvListing(many, path, settings_, messages_)
-                              : Render("index.html", std::nullopt, work_ / "Trip"),
+                              : RenderHtmlListing(many, work_ / "Trip", "index.html", settings_,
+                                                  lists_, program_ / "template", messages_),
                 outcome);
       EXPECT_EQ(messages_.shown, shown == 'Q' ? asked : shown == 'E' ? failed : Messages{});
       EXPECT_EQ(fs::is_directory(path) ? "folder" : work_.Read(path),
