@@ -110,13 +110,15 @@ struct PageSources {
 };
 
 // A section cut at its tags: each piece is the text before a tag, already with CR LF line
-// ends, and the tag; the last piece has no tag.
+// ends, and the tag, looked up once (nothing for a candidate that names no tag); the last
+// piece has no tag.
 struct Piece {
   std::string text;
-  std::string_view tag;
+  bool has_tag = false;
+  std::optional<TemplateTag> tag;
 };
 
-bool AppendTagValue(std::string& out, std::string_view candidate, const FileRecord& record,
+bool AppendTagValue(std::string& out, TemplateTag tag, const FileRecord& record,
                     std::string_view folder_name, const ListingSettings& settings,
                     const ReplaceLists& lists, bool crlf);
 
@@ -128,7 +130,7 @@ bool CutSection(std::string_view text, std::vector<Piece>& pieces) {
        found = FindTagCandidate(text, pos)) {
     if (!found.closed()) return false;
     const std::size_t end = found.close + 2;
-    pieces.push_back({{}, text.substr(found.open, end - found.open)});
+    pieces.push_back({{}, true, LookupTag(text.substr(found.open, end - found.open))});
     AppendLines(pieces.back().text, text.substr(pos, found.open - pos));
     pos = end;
   }
@@ -143,8 +145,9 @@ bool AppendSubstituted(std::string& page, const std::vector<Piece>& pieces,
                        const FileRecord& record, const PageSources& sources) {
   for (const Piece& piece : pieces) {
     page += piece.text;
-    if (!piece.tag.empty() && !AppendTagValue(page, piece.tag, record, sources.folder_name,
-                                              sources.settings, sources.lists, true)) {
+    if (!piece.has_tag) continue;
+    if (!piece.tag || !AppendTagValue(page, *piece.tag, record, sources.folder_name,
+                                      sources.settings, sources.lists, true)) {
       return false;
     }
   }
@@ -174,7 +177,7 @@ bool PreparePage(const TemplateSections& sections, const Listing& listing,
   if (!listing.records.empty()) {
     if (!CutSection(sections.repeat, page.repeat)) return false;
     for (const Piece& piece : page.repeat) {
-      if (!piece.tag.empty() && !LookupTag(piece.tag)) return false;
+      if (piece.has_tag && !piece.tag) return false;
     }
   }
   return CutSection(sections.after, after) && AppendSubstituted(page.after, after, none, sources);
@@ -198,15 +201,13 @@ bool FillPage(const PreparedPage& page, const Listing& listing, const PageSource
   return true;
 }
 
-// Appends the value of the tag `candidate` for `record` (LFs as CR LF when `crlf`); false,
-// with nothing appended, when the candidate has no value.
-bool AppendTagValue(std::string& out, std::string_view candidate, const FileRecord& record,
+// Appends the value of `tag` for `record` (LFs as CR LF when `crlf`); false, with nothing
+// appended, when it has none.
+bool AppendTagValue(std::string& out, TemplateTag tag, const FileRecord& record,
                     std::string_view folder_name, const ListingSettings& settings,
                     const ReplaceLists& lists, bool crlf) {
-  const std::optional<TemplateTag> tag = LookupTag(candidate);
-  if (!tag) return false;
   const std::size_t start = out.size();
-  switch (*tag) {
+  switch (tag) {
     case TemplateTag::FNAME:
       AppendText(out, record.file_name, true, crlf);
       break;
@@ -251,7 +252,8 @@ std::string TagValue(std::string_view candidate, const FileRecord& record,
                      std::string_view folder_name, const ListingSettings& settings,
                      const ReplaceLists& lists) {
   std::string value;
-  AppendTagValue(value, candidate, record, folder_name, settings, lists, false);
+  const std::optional<TemplateTag> tag = LookupTag(candidate);
+  if (tag) AppendTagValue(value, *tag, record, folder_name, settings, lists, false);
   return value;
 }
 
@@ -271,9 +273,8 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
   const PageSources sources{folder_name, settings, lists};
   // Checked before the overwrite question, so that a template error leaves everything as
   // it was; the page itself then goes to the disk in pieces.
-  const TemplateSections sections = SplitTemplate(*bytes);  // the pieces' tags point into it
   PreparedPage page;
-  if (!PreparePage(sections, listing, sources, page)) {
+  if (!PreparePage(SplitTemplate(*bytes), listing, sources, page)) {
     messages.Show(TemplateErrorMessage(template_path));
     return WriteOutcome::Failed;
   }
