@@ -71,10 +71,7 @@ void AppendTable(const Listing& listing, const ListingSettings& settings, std::s
   out += HeaderRow(settings);
   for (const FileRecord& record : listing.records) {
     AppendRow(out, record, settings);
-    if (sink != nullptr && out.size() >= kListingPiece) {
-      sink->Write(out);
-      out.clear();
-    }
+    PassFullPiece(out, sink);
   }
 }
 
@@ -88,15 +85,9 @@ std::string FormatCsvListing(const Listing& listing, const ListingSettings& sett
 
 WriteOutcome WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
                              const ListingSettings& settings, MessageSink& messages) {
-  return WriteListingFile(
+  return WriteListingInPieces(
       path, PathToCp932(path), Icon::None, settings.over_write,
-      [&](ByteSink& sink) {
-        std::string piece;
-        piece.reserve(2 * kListingPiece);
-        AppendTable(listing, settings, piece, &sink);
-        sink.Write(piece);
-        return true;
-      },
+      [&](std::string& out, ByteSink* sink) { AppendTable(listing, settings, out, sink); },
       messages);
 }
 

@@ -191,10 +191,7 @@ bool FillPage(const PreparedPage& page, const Listing& listing, const PageSource
   piece.reserve(2 * kListingPiece);
   for (const FileRecord& record : listing.records) {
     if (!AppendSubstituted(piece, page.repeat, record, sources)) return false;
-    if (piece.size() >= kListingPiece) {
-      sink.Write(piece);
-      piece.clear();
-    }
+    PassFullPiece(piece, &sink);
   }
   piece += page.after;
   sink.Write(piece);
@@ -293,7 +290,10 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
   bool unfilled = false;
   const WriteOutcome outcome = WriteListingFile(
       page_path, PathToCp932(folder) + "/" + template_name, Icon::None, settings.over_write,
-      [&](ByteSink& sink) { return !(unfilled = !FillPage(page, listing, sources, sink)); },
+      [&](ByteSink& sink) {
+        unfilled = !FillPage(page, listing, sources, sink);
+        return !unfilled;
+      },
       messages);
   if (unfilled) messages.Show(TemplateErrorMessage(template_path));
   return outcome;

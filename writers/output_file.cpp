@@ -38,6 +38,12 @@ void AppendLines(std::string& out, std::string_view text) {
   out.append(text.substr(start));
 }
 
+void PassFullPiece(std::string& out, ByteSink* sink) {
+  if (sink == nullptr || out.size() < kListingPiece) return;
+  sink->Write(out);
+  out.clear();
+}
+
 WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
                               Icon question_icon, int over_write,
                               const std::function<bool(ByteSink&)>& fill, MessageSink& messages) {
@@ -45,7 +51,10 @@ WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_vie
     return WriteOutcome::Declined;
   }
   bool gave_up = false;
-  const auto filled = [&](ByteSink& sink) { return (gave_up = !fill(sink)) == false; };
+  const auto filled = [&](ByteSink& sink) {
+    gave_up = !fill(sink);
+    return !gave_up;
+  };
   if (WriteFileAtomically(path, filled, AtLink::Replace)) return WriteOutcome::Written;
   if (gave_up) return WriteOutcome::Failed;
   static const std::string tail = Utf8ToCp932(
@@ -53,6 +62,22 @@ WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_vie
   static const std::string caption = Utf8ToCp932("書き込みエラーです");
   messages.Show(Message{caption, PathToCp932(path) + tail, Icon::Exclamation, Buttons::Ok, false});
   return WriteOutcome::Failed;
+}
+
+WriteOutcome WriteListingInPieces(
+    const std::filesystem::path& path, std::string_view shown_path, Icon question_icon,
+    int over_write, const std::function<void(std::string& out, ByteSink* sink)>& append,
+    MessageSink& messages) {
+  return WriteListingFile(
+      path, shown_path, question_icon, over_write,
+      [&](ByteSink& sink) {
+        std::string piece;
+        piece.reserve(2 * kListingPiece);
+        append(piece, &sink);
+        sink.Write(piece);
+        return true;
+      },
+      messages);
 }
 
 }  // namespace veldor

@@ -25,6 +25,9 @@ void AppendLines(std::string& out, std::string_view text);
 /// A listing is handed to the disk in pieces of about this many bytes.
 constexpr std::size_t kListingPiece = std::size_t{1} << 16;
 
+/// Hands `out` to `sink` (when there is one) once it holds a whole piece, and empties it.
+void PassFullPiece(std::string& out, ByteSink* sink);
+
 /// Writes the listing that `fill` hands to its sink to `path`. When `over_write` is 1 and a
 /// file is there, first asks "<shown_path>は既に存在します。..." with caption "上書き確認", Yes/No
 /// and `question_icon`; No keeps the file. The write replaces the file (a symbolic link there
@@ -34,5 +37,12 @@ constexpr std::size_t kListingPiece = std::size_t{1} << 16;
 WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_view shown_path,
                               Icon question_icon, int over_write,
                               const std::function<bool(ByteSink&)>& fill, MessageSink& messages);
+
+/// WriteListingFile for a listing that `append` builds into a string, passing each full
+/// piece on with PassFullPiece; what remains follows at the end.
+WriteOutcome WriteListingInPieces(
+    const std::filesystem::path& path, std::string_view shown_path, Icon question_icon,
+    int over_write, const std::function<void(std::string& out, ByteSink* sink)>& append,
+    MessageSink& messages);
 
 }  // namespace veldor

@@ -75,10 +75,7 @@ void AppendListingLines(const Listing& listing, const ListingSettings& settings,
                         ByteSink* sink) {
   for (const FileRecord& record : listing.records) {
     AppendLine(out, record, listing, settings);
-    if (sink != nullptr && out.size() >= kListingPiece) {
-      sink->Write(out);
-      out.clear();
-    }
+    PassFullPiece(out, sink);
   }
 }
 
@@ -92,15 +89,9 @@ std::string FormatTextListing(const Listing& listing, const ListingSettings& set
 
 WriteOutcome WriteTextListing(const Listing& listing, const std::filesystem::path& path,
                               const ListingSettings& settings, MessageSink& messages) {
-  return WriteListingFile(
+  return WriteListingInPieces(
       path, PathToCp932(path), Icon::Question, settings.over_write,
-      [&](ByteSink& sink) {
-        std::string piece;
-        piece.reserve(2 * kListingPiece);
-        AppendListingLines(listing, settings, piece, &sink);
-        sink.Write(piece);
-        return true;
-      },
+      [&](std::string& out, ByteSink* sink) { AppendListingLines(listing, settings, out, sink); },
       messages);
 }
 
