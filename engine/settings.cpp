@@ -166,7 +166,8 @@ void SaveSettings(const ListingSettings& settings, Profile& profile) {
 }
 
 // Each entry runs from its "." to the byte before the next "."; that byte is taken to be
-// the separator, whatever it is, so ".jpg.gif" gives ".jp" and ".gif".
+// the separator, whatever it is, so ".jpg.gif" gives ".jp" and ".gif". The nothing between
+// the dots of ".." is no entry: it would match no name and could not be saved back.
 std::vector<std::string> ParseExtensionList(std::string_view text) {
   std::vector<std::string> extensions;
   std::size_t dot = FindMb(text, ".");
@@ -174,7 +175,7 @@ std::vector<std::string> ParseExtensionList(std::string_view text) {
     const std::size_t next = FindMb(text, ".", dot + 1);
     const std::string_view entry =
         next == std::string_view::npos ? text.substr(dot) : text.substr(dot, next - dot - 1);
-    extensions.emplace_back(TrimTrailingWhite(entry));
+    if (!entry.empty()) extensions.emplace_back(TrimTrailingWhite(entry));
     dot = next;
   }
   return extensions;

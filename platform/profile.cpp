@@ -133,16 +133,17 @@ int ParseInt(std::string_view value) {
   return static_cast<int>(number);
 }
 
-// Names or values with a line break, a key with "=", a section with "]" could not be
-// read back as written, and a line break would plant lines of its own in the file.
+// Names with a line break, a key with "=", a section with "]" could not be read back as
+// written, and a line feed in a value would plant lines of its own in the file. A lone CR
+// inside a value is kept: only LF ends a line here, so a hand-edited value that holds one
+// loads with it and must be saved back with it, not dropped.
 bool Writable(std::string_view section, std::string_view key, std::string_view value) {
   constexpr std::string_view kBreaks = "\r\n";
   return !section.empty() && !Trim(key).empty() &&
          section.find_first_of(kBreaks) == std::string_view::npos &&
          section.find(']') == std::string_view::npos &&
          key.find_first_of(kBreaks) == std::string_view::npos &&
-         key.find('=') == std::string_view::npos &&
-         value.find_first_of(kBreaks) == std::string_view::npos;
+         key.find('=') == std::string_view::npos && value.find('\n') == std::string_view::npos;
 }
 
 std::string JoinLines(const std::vector<std::string_view>& lines) {

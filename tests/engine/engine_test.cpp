@@ -331,7 +331,7 @@ TEST(ParseExtensionListTest, Rows) {
   const std::pair<std::string_view, Names> rows[] = {
       {".jpg .gif .png ", {".jpg", ".gif", ".png"}}, {".jpg  .gif  .png  ", {".jpg", ".gif", ".png"}},
       {".jpg.gif", {".jp", ".gif"}}, {".jpg,.gif", {".jpg", ".gif"}}, {"jpg .gif", {".gif"}},
-      {"jpg gif", {}}, {"", {}}, {"..jpg", {"", ".jpg"}}, {".jpg\t\r\n\v\f", {".jpg"}},
+      {"jpg gif", {}}, {"", {}}, {"..jpg", {".jpg"}}, {".jpg\t\r\n\v\f", {".jpg"}},
       {".jpg\x81\x40", {".jpg\x81\x40"}}};
   // clang-format on
   for (const auto& [text, extensions] : rows)
