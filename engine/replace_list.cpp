@@ -84,8 +84,11 @@ std::string Quote(std::string_view value) {
 
 std::string EncodeField(std::string_view value) {
   // '"' and ',' lie below 0x40, so they never occur as the second byte of a CP932
-  // character and a byte search is safe.
-  if (value.find_first_of("\",") == std::string_view::npos) return std::string(value);
+  // character and a byte search is safe. A name that starts with the bytes of the UTF-8
+  // mark is quoted too: as the file's first bytes they would be read as the mark.
+  if (value.find_first_of("\",") == std::string_view::npos && !value.starts_with(kUtf8Mark)) {
+    return std::string(value);
+  }
   return Quote(value);
 }
 

@@ -168,9 +168,8 @@ std::string Cp932ToUtf8(std::string_view cp932) {
 }
 
 std::string Cp932FromSavedText(std::string bytes) {
-  constexpr std::string_view kMark = "\xEF\xBB\xBF";
-  if (!std::string_view(bytes).starts_with(kMark)) return bytes;
-  const std::string_view text = std::string_view(bytes).substr(kMark.size());
+  if (!std::string_view(bytes).starts_with(kUtf8Mark)) return bytes;
+  const std::string_view text = std::string_view(bytes).substr(kUtf8Mark.size());
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t length = Utf8SequenceLength(text.substr(pos));
     // A byte that stands alone must be ASCII to be UTF-8.

@@ -45,6 +45,9 @@ std::string Utf8ToCp932(std::string_view utf8);
 /// Converts CP932 to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
 
+/// The byte-order mark an editor may put before UTF-8 text.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 /// The text of a settings or list file as an editor may have saved it: a leading UTF-8
 /// byte-order mark goes, and the text after it, when it is valid UTF-8, becomes CP932.
 /// Any other text is CP932 already and stays as it is.

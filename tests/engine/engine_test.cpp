@@ -218,7 +218,7 @@ TEST_F(ReplaceListsTest, WriteAndReread) {
   EXPECT_EQ(Read(ListKind::FileNames),
             (Rows{{"a.jpg", "Sea at dawn"}, {"a,b.jpg", "one, two"}, {"say \"hi\"", "x"}}));
   // clang-format off
-  const Rows tricky = {{"say \"hi\".jpg", "she said \"\"yes\"\""}, {"quote\",comma.jpg", "\",\","},
+  const Rows tricky = {{"\xEF\xBB\xBF.jpg", "x"}, {"say \"hi\".jpg", "she said \"\"yes\"\""}, {"quote\",comma.jpg", "\",\","},
       {"\"", "\""}, {" lead and trail ", "  spaced  "}, {"", "x"},
       {"\x83\x5C\x95\x5C.jpg", "\x83\x5C,\"\x95\x5C\""}, {"\"starts with quote", "ends with quote\""}};
   // clang-format on
