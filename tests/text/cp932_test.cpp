@@ -5,65 +5,6 @@
 namespace veldor {
 namespace {
 
-using ::testing::PrintToString;
-constexpr std::size_t npos = std::string_view::npos;
-
-struct FindRow {
-  std::string_view text, needle;
-  std::size_t from, found;
-};
-
-// "ソ" is 0x83 0x5C and "表" is 0x95 0x5C: their second bytes look like a backslash. The
-// rows after "a\x83" walk the edges of the lead byte ranges 0x81-0x9F and 0xE0-0xFC.
-TEST(Cp932Test, FindMbStartsOnlyOnCharacterBoundaries) {
-  // clang-format off
-  const FindRow rows[] = {
-      {"\x83\\\\\x95\\\\", "\\", 0, 2}, {"\x83\\\\\x95\\\\", "\\", 3, 5}, {"\x83\\", "\\", 0, npos},
-      {"\x83\\a", "\\a", 0, npos}, {"a\\b\\a", "\\a", 0, 3}, {"ab\x95\\c", "\x95\\", 0, 2},
-      {"ab\x95\\c", "", 0, 0}, {"ab\x95\\c", "", 5, 5}, {"ab\x95\\c", "c", 2, 4},
-      {"", "a", 0, npos}, {"a\x83", "\x83", 0, 1}, {"\x80\\\\", "\\", 0, 1},
-      {"\x81\\\\", "\\", 0, 2}, {"\x9F\\\\", "\\", 0, 2}, {"\xA0\\\\", "\\", 0, 1},
-      {"\xDF\\\\", "\\", 0, 1}, {"\xE0\\\\", "\\", 0, 2}, {"\xFC\\\\", "\\", 0, 2},
-      {"\xFD\\\\", "\\", 0, 1}};
-  // clang-format on
-  for (const FindRow& row : rows) {
-    EXPECT_EQ(FindMb(row.text, row.needle, row.from), row.found)
-        << PrintToString(row.text) << " " << PrintToString(row.needle) << " from " << row.from;
-  }
-  EXPECT_EQ(CharLength("a\x83", 1), 1u);
-  EXPECT_EQ(FindLastMbChar("a\\\x83\\", '\\'), 1u);
-  EXPECT_EQ(FindLastMbChar("\x83\\\x95\\", '\\'), npos);
-  EXPECT_EQ(FindLastMbChar("a.b.c", '.'), 3u);
-  EXPECT_EQ(FindLastMbChar("", '.'), npos);
-}
-
-struct CompareRow {
-  std::string_view a, b;
-  int mbscmp, mbsicmp;  // signs expected from MbsCmp and MbsICmp
-};
-
-// Upper case before lower unless folded; a proper prefix first; bytes unsigned; 0x81 0x40
-// is the character 0x8140, so it sorts after the single byte 0xA0; "ア" and "ャ" end in
-// bytes that look like A and a, but they never fold; a lone lead byte at the end.
-TEST(Cp932Test, ComparesCharacterByCharacter) {
-  // clang-format off
-  const CompareRow rows[] = {
-      {"abc", "abc", 0, 0}, {"Z.jpg", "a.jpg", -1, 1}, {"ABC.JPG", "abc.jpg", -1, 0},
-      {"abc", "abcd", -1, -1}, {"", "a", -1, -1}, {"\x7F", "\xA1", -1, -1},
-      {"\xA0", "\x81\x40", -1, -1}, {"\xB1z", "\x82\xA0", -1, -1},
-      {"\x82\xA0", "\x82\xA2", -1, -1}, {"\x82\xA0y", "\x82\xA0z", -1, -1},
-      {"\x83\x41", "\x83\x61", -1, -1}, {"[", "a", -1, -1}, {"a\x83", "a\x83\x40", -1, -1}};
-  // clang-format on
-  const auto sign = [](int value) { return (value > 0) - (value < 0); };
-  for (const CompareRow& row : rows) {
-    SCOPED_TRACE(PrintToString(row.a) + " " + PrintToString(row.b));
-    EXPECT_EQ(sign(MbsCmp(row.a, row.b)), row.mbscmp);
-    EXPECT_EQ(sign(MbsCmp(row.b, row.a)), -row.mbscmp);
-    EXPECT_EQ(sign(MbsICmp(row.a, row.b)), row.mbsicmp);
-    EXPECT_EQ(sign(MbsICmp(row.b, row.a)), -row.mbsicmp);
-  }
-}
-
 // What cannot be converted becomes "?", invalid UTF-8 a byte at a time (overlong forms,
 // surrogates, code points past U+10FFFF, a truncated character), and the rest survives;
 // characters at the edges of the UTF-8 ranges that CP932 lacks are one "?" each.
