@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 
 #include <algorithm>
+#include <ostream>
 
 namespace veldor {
 
@@ -16,6 +17,8 @@ std::optional<UsageError> ParseCommandLine(const std::vector<std::string>& args,
       only_operands = true;
     } else if (arg == "-h" || arg == "--help") {
       line.help = true;
+    } else if (arg == "--version") {
+      line.version = true;
     } else {
       const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
       const std::string name = arg.substr(0, equals);
@@ -31,6 +34,38 @@ std::optional<UsageError> ParseCommandLine(const std::vector<std::string>& args,
       }
       if (!apply(name, value)) return UsageError{UsageError::Kind::BadValue, name, value};
     }
+  }
+  return std::nullopt;
+}
+
+std::string Describe(const UsageError& error) {
+  switch (error.kind) {
+    case UsageError::Kind::UnknownOption:
+      return "unknown option '" + error.option + "'";
+    case UsageError::Kind::MissingValue:
+      return error.option + " needs a value";
+    case UsageError::Kind::BadValue:
+      break;
+  }
+  return "invalid value for " + error.option + ": '" + error.value + "'";
+}
+
+std::optional<int> AnswerCommandLine(std::string_view program, std::string_view operand,
+                                     std::string_view usage, const CommandLine& line,
+                                     const std::optional<std::string>& problem, std::ostream& out,
+                                     std::ostream& err) {
+  if (problem) {
+    err << program << ": " << *problem << "\nusage: " << program << " [OPTION]... " << operand
+        << "...\nTry '" << program << " --help' for more information.\n";
+    return 2;
+  }
+  if (line.help) {
+    out << usage;
+    return 0;
+  }
+  if (line.version) {
+    out << program << ' ' << VELDOR_VERSION << '\n';
+    return 0;
   }
   return std::nullopt;
 }

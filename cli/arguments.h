@@ -1,9 +1,10 @@
 #pragma once
 // The command line of the terminal programs: long options with their value as the next
-// argument or as --name=value, -h/--help, and operands anywhere; after "--" every argument is
-// an operand. "-" alone is an operand too.
+// argument or as --name=value, -h/--help, --version, and operands anywhere; after "--" every
+// argument is an operand. "-" alone is an operand too.
 
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,6 +31,7 @@ struct UsageError {
 struct CommandLine {
   std::vector<std::string> operands;
   bool help = false;
+  bool version = false;
 };
 
 /// Takes an option's name and value (empty for a flag); false refuses the value.
@@ -40,5 +42,16 @@ using ApplyOption = std::function<bool(std::string_view name, const std::string&
 std::optional<UsageError> ParseCommandLine(const std::vector<std::string>& args,
                                            std::span<const OptionSpec> options,
                                            const ApplyOption& apply, CommandLine& line);
+
+/// The words of a usage error, such as "unknown option '--bogus'".
+std::string Describe(const UsageError& error);
+
+/// What a program answers before it does its work: a usage `problem` with a short usage
+/// line and a pointer to --help (status 2), the whole `usage` for --help, or its name and
+/// version for --version (status 0). Nothing when the program goes on.
+std::optional<int> AnswerCommandLine(std::string_view program, std::string_view operand,
+                                     std::string_view usage, const CommandLine& line,
+                                     const std::optional<std::string>& problem, std::ostream& out,
+                                     std::ostream& err);
 
 }  // namespace veldor

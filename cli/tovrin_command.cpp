@@ -19,42 +19,30 @@ constexpr std::string_view kUsage =
     "Checks each HTML template FILE (.html or .htm) and reports every grammar error.\n"
     "  --messages text   messages for people (default)\n"
     "  --messages json   one JSON object per message and line\n"
+    "  -h, --help        print this help and exit\n"
+    "  --version         print the version and exit\n"
     "Exit status: 0 no warning, 1 a warning or error was reported, 2 usage error.\n";
 
 struct Options {
   MessageFormat format = MessageFormat::Text;
   std::vector<std::filesystem::path> files;
-  bool help = false;
 };
 
 constexpr OptionSpec kOptions[] = {{"--messages", true}};
 
-std::string Describe(const UsageError& error) {
-  switch (error.kind) {
-    case UsageError::Kind::UnknownOption:
-      return "unknown option: " + error.option;
-    case UsageError::Kind::MissingValue:
-      return error.option + " needs a value";
-    case UsageError::Kind::BadValue:
-      break;
-  }
-  return "unknown message format: " + error.value;
-}
-
-// Fills `options`; on a usage error returns its description.
-std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Options& options) {
+// Fills `options` and `line`; on a usage error returns its description.
+std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Options& options,
+                                     CommandLine& line) {
   const auto apply = [&options](std::string_view, const std::string& value) {
     const std::optional<MessageFormat> format = MessageFormatNamed(value);  // --messages
     if (format) options.format = *format;
     return format.has_value();
   };
-  CommandLine line;
   if (const std::optional<UsageError> error = ParseCommandLine(args, kOptions, apply, line)) {
     return Describe(*error);
   }
   options.files.assign(line.operands.begin(), line.operands.end());
-  options.help = line.help;
-  if (!options.help && options.files.empty()) return "no FILE given";
+  if (!line.help && !line.version && options.files.empty()) return "no FILE given";
   return std::nullopt;
 }
 
@@ -63,13 +51,11 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Optio
 int RunTovrinCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  std::istream& in, bool interactive) {
   Options options;
-  if (const std::optional<std::string> problem = ParseArgs(args, options)) {
-    err << "tovrin-cli: " << *problem << '\n' << kUsage;
-    return 2;
-  }
-  if (options.help) {
-    out << kUsage;
-    return 0;
+  CommandLine line;
+  const std::optional<std::string> problem = ParseArgs(args, options, line);
+  if (const auto status =
+          AnswerCommandLine("tovrin-cli", "FILE", kUsage, line, problem, out, err)) {
+    return *status;
   }
   std::vector<std::filesystem::path> paths;
   for (const auto& file : options.files) paths.push_back(DroppedPath(file));

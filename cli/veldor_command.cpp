@@ -24,7 +24,6 @@ struct CliOptions {
   AnswerPolicy policy = AnswerPolicy::Ask;
   MessageFormat format = MessageFormat::Text;
   std::vector<std::filesystem::path> paths;
-  bool help = false;
 };
 
 std::optional<int> ParseCarrier(std::string_view value) {
@@ -58,21 +57,9 @@ bool ApplyValue(std::string_view option, const std::string& value, CliOptions& o
   return format.has_value();
 }
 
-std::string Describe(const UsageError& error) {
-  switch (error.kind) {
-    case UsageError::Kind::UnknownOption:
-      return "unknown option '" + error.option + "'";
-    case UsageError::Kind::MissingValue:
-      return error.option + " needs a value";
-    case UsageError::Kind::BadValue:
-      break;
-  }
-  return "invalid value for " + error.option + ": '" + error.value + "'";
-}
-
-// Reads the options; on a usage error writes its reason to `err` and returns nothing.
-std::optional<CliOptions> ParseArgs(const std::vector<std::string>& args, std::ostream& err) {
-  CliOptions options;
+// Reads the options into `options` and `line`; on a usage error returns its description.
+std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliOptions& options,
+                                     CommandLine& line) {
   bool yes = false;
   bool no = false;
   const auto apply = [&](std::string_view name, const std::string& value) {
@@ -82,23 +69,14 @@ std::optional<CliOptions> ParseArgs(const std::vector<std::string>& args, std::o
     }
     return ApplyValue(name, value, options);
   };
-  CommandLine line;
   if (const std::optional<UsageError> error = ParseCommandLine(args, kOptions, apply, line)) {
-    err << "veldor-cli: " << Describe(*error) << '\n';
-    return std::nullopt;
+    return Describe(*error);
   }
-  if (yes && no) {
-    err << "veldor-cli: --yes and --no exclude each other\n";
-    return std::nullopt;
-  }
+  if (yes && no) return "--yes and --no exclude each other";
   options.policy = yes ? AnswerPolicy::Yes : no ? AnswerPolicy::No : AnswerPolicy::Ask;
   options.paths.assign(line.operands.begin(), line.operands.end());
-  options.help = line.help;
-  if (options.paths.empty() && !options.help) {
-    err << "veldor-cli: no PATH given\n";
-    return std::nullopt;
-  }
-  return options;
+  if (options.paths.empty() && !line.help && !line.version) return "no PATH given";
+  return std::nullopt;
 }
 
 int RunDropWith(const CliOptions& options, std::ostream& out, std::ostream& err, std::istream& in,
@@ -140,22 +118,22 @@ std::string VeldorCliUsage() {
          "  --yes, --no           answer every question Yes/OK or No/Cancel; by default\n"
          "                        questions are asked when the input is a terminal, else No\n"
          "  --messages FORMAT     messages as text for people or as JSON lines\n"
+         "  -h, --help            print this help and exit\n"
+         "  --version             print the version and exit\n"
          "\n"
          "Exit status: 0 done, 1 a warning or error message was shown, 2 usage error.\n";
 }
 
 int RunVeldorCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  std::istream& in, bool interactive) {
-  const std::optional<CliOptions> options = ParseArgs(args, err);
-  if (!options) {
-    err << VeldorCliUsage();
-    return 2;
+  CliOptions options;
+  CommandLine line;
+  const std::optional<std::string> problem = ParseArgs(args, options, line);
+  if (const auto status =
+          AnswerCommandLine("veldor-cli", "PATH", VeldorCliUsage(), line, problem, out, err)) {
+    return *status;
   }
-  if (options->help) {
-    out << VeldorCliUsage();
-    return 0;
-  }
-  return RunDropWith(*options, out, err, in, interactive);
+  return RunDropWith(options, out, err, in, interactive);
 }
 
 }  // namespace veldor

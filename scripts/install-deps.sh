@@ -20,10 +20,24 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-sudo_cmd=()
+as_root=()
 if [ "$(id -u)" -ne 0 ]; then
-  sudo_cmd=(sudo)
+  # sudo only where it can work: installed, and either needing no password or able to ask.
+  if ! command -v sudo >/dev/null || { ! sudo -n true 2>/dev/null && ! [ -t 0 ]; }; then
+    echo "install-deps.sh: missing ${missing[*]}; run this script as root, or install and set up sudo" >&2
+    exit 1
+  fi
+  as_root=(sudo)
 fi
-echo "Installing: ${missing[*]}"
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# apt and dpkg say a great deal: their output goes to a log, shown only when they fail.
+log=$(mktemp "${TMPDIR:-/tmp}/veldor-install.XXXXXX")
+trap 'rm -f "$log"' EXIT
+echo "Installing ${#missing[@]} packages: ${missing[*]}"
+if ! "${as_root[@]}" apt-get update >"$log" 2>&1 ||
+  ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+    "${missing[@]}" >>"$log" 2>&1; then
+  tail -n 20 "$log" >&2
+  echo "install-deps.sh: installing the packages failed (apt's last lines above)" >&2
+  exit 1
+fi
+echo "Installed."

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Lists the bundled sample folder in all three formats with veldor-cli. The sample is copied
-# to a scratch folder first, so the source tree stays clean.
+# to BUILD_DIR/sample first (replacing the last run's copy), so the source tree stays clean
+# and nothing piles up elsewhere.
 # Usage: scripts/run-sample.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 program=$build/program
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/veldor-sample.XXXXXX")
+scratch=$build/sample
+rm -rf "$scratch"
+mkdir -p "$scratch"
 cp -r samples/photos "$scratch/photos"
 # A program folder of its own: the built one (help.html, template/) with the sample's
 # settings (sorted by size, extended-text column on) and extended-text lists.

@@ -6,8 +6,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+usage() { echo "usage: scripts/test.sh [--sanitize]" >&2; exit 2; }
 sanitize=0
-[ "${1:-}" = "--sanitize" ] && sanitize=1
+case "$#:${1:-}" in
+  0:) ;;
+  1:--sanitize) sanitize=1 ;;
+  *) echo "test.sh: unknown option or argument: $*" >&2; usage ;;
+esac
 
 bash scripts/install-deps.sh
 

@@ -64,8 +64,7 @@ TEST(PrinterTest, ShowsAndAnswers) {
        Json("c", "t", "question", "yesno", "yes"), "[c] 質問\n  t\n  はい(y) / いいえ(n)? "}};
   for (const PrinterCase& c : cases) {
     SCOPED_TRACE(c.name);
-    std::ostringstream out;
-    std::ostringstream prompt;
+    std::ostringstream out, prompt;
     std::istringstream in(c.typed == nullptr ? "" : c.typed);
     TerminalMessages messages(out, in, c.typed != nullptr, c.format, c.policy, &prompt);
     EXPECT_EQ(messages.Show(U8Message(c.caption, c.text, c.icon, c.buttons)), c.answer);
@@ -77,9 +76,9 @@ TEST(PrinterTest, ShowsAndAnswers) {
   }
 }
 
-// Each row: a program and its arguments, and the line before the usage on stderr, or nullptr
-// when the usage is the help on stdout.
-TEST(CommandLineTest, UsageErrorsAndHelp) {
+// Each row: a program and its arguments, and the usage problem it reports on stderr, or
+// nullptr when it answers on stdout (the help, or the version).
+TEST(CommandLineTest, UsageErrorsHelpAndVersion) {
   // clang-format off
   const std::pair<const char*, const char*> rows[] = {
       {"veldor-cli --yes", "no PATH given"}, {"veldor-cli --bogus a", "unknown option '--bogus'"},
@@ -89,24 +88,29 @@ TEST(CommandLineTest, UsageErrorsAndHelp) {
       {"veldor-cli --program-folder= a", "invalid value for --program-folder: ''"},
       {"veldor-cli a --program-folder", "--program-folder needs a value"},
       {"veldor-cli --yes --no a", "--yes and --no exclude each other"},
-      {"veldor-cli -h", nullptr}, {"tovrin-cli f -h", nullptr},
-      {"tovrin-cli --messages json", "no FILE given"}, {"tovrin-cli -x f", "unknown option: -x"},
-      {"tovrin-cli --messages=xml f", "unknown message format: xml"}};
+      {"veldor-cli -h", nullptr}, {"tovrin-cli f -h", nullptr}, {"veldor-cli --version", nullptr},
+      {"tovrin-cli --version", nullptr}, {"tovrin-cli --messages json", "no FILE given"},
+      {"tovrin-cli -x f", "unknown option '-x'"},
+      {"tovrin-cli --messages=xml f", "invalid value for --messages: 'xml'"}};
   // clang-format on
   for (const auto& [command, problem] : rows) {
     std::istringstream words(command);
     std::string program;
     words >> program;
     const std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     std::istringstream in;
-    const int status =
-        (program == "veldor-cli" ? RunVeldorCli : RunTovrinCli)(args, out, err, in, false);
-    const std::string line = problem == nullptr ? "" : program + ": " + problem + "\n";
+    const bool veldor = program == "veldor-cli";
+    const int status = (veldor ? RunVeldorCli : RunTovrinCli)(args, out, err, in, false);
     EXPECT_EQ(status, problem == nullptr ? 0 : 2) << command;
-    EXPECT_TRUE((problem ? err : out).str().starts_with(line + "usage: " + program + " [--"))
-        << command;
+    // A usage error says exactly this; help and version start so.
+    const std::string said = problem
+                                 ? program + ": " + problem + "\nusage: " + program +
+                                       " [OPTION]... " + (veldor ? "PATH" : "FILE") + "...\nTry '" +
+                                       program + " --help' for more information.\n"
+                             : args.back() == "--version" ? program + " " VELDOR_VERSION "\n"
+                                                          : "usage: " + program + " [--";
+    EXPECT_EQ(problem ? err.str() : out.str().substr(0, said.size()), said);
     EXPECT_EQ((problem ? out : err).str(), "") << command;
   }
 }

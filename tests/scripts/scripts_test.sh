@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The README's commands where they meet a machine that is not ready for them.
+# Usage: scripts_test.sh CASE BUILD_DIR   (exit 77: the case cannot run here)
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+case $1 in
+  unknown-option)
+    # Refused before anything is installed or built.
+    err=$(bash "$root/scripts/test.sh" --sanitise 2>&1 >/dev/null)
+    [ $? -eq 2 ] || fail "test.sh --sanitise did not exit 2"
+    [ "$err" = $'test.sh: unknown option or argument: --sanitise\nusage: scripts/test.sh [--sanitize]' ] ||
+      fail "unexpected message: $err"
+    ;;
+  no-sudo)
+    # A plain user whose sudo would ask for a password with no terminal to ask on.
+    stubs=$(mktemp -d)
+    trap 'rm -rf "$stubs"' EXIT
+    printf '#!/bin/sh\nexit 1\n' >"$stubs/dpkg-query"  # every package missing
+    printf '#!/bin/sh\necho "sudo: a password is required" >&2\nexit 1\n' >"$stubs/sudo"
+    chmod 755 "$stubs" "$stubs/dpkg-query" "$stubs/sudo"
+    as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+      command -v setpriv >/dev/null || exit 77
+      as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
+    err=$("${as_user[@]}" env PATH="$stubs:/usr/bin:/bin" bash "$root/scripts/install-deps.sh" \
+      </dev/null 2>&1 >/dev/null)
+    [ $? -eq 1 ] || fail "install-deps.sh did not exit 1"
+    [[ $err == "install-deps.sh: missing cmake "*"; run this script as root, or install and set up sudo" ]] ||
+      fail "unexpected message: $err"
+    ;;
+  no-display)
+    # The main job falls back to the sample when the display cannot be opened.
+    [ -x "$build/program/veldor" ] || exit 77
+    before=$(find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'veldor-sample.*' | wc -l)
+    out=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:4242 timeout 120 \
+      bash "$root/scripts/start.sh" "$build" 2>"$build/no-display.err")
+    [ $? -eq 0 ] || fail "start.sh failed: $(cat "$build/no-display.err")"
+    grep -qx "start.sh: the display cannot be opened; listing the bundled sample instead" \
+      "$build/no-display.err" || fail "no fallback note: $(cat "$build/no-display.err")"
+    [[ $out == *"== veldor-cli --format html"* ]] || fail "the sample was not listed: $out"
+    [ -s "$build/sample/photos/photos.csv" ] || fail "no listing in $build/sample"
+    after=$(find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'veldor-sample.*' | wc -l)
+    [ "$before" -eq "$after" ] || fail "a scratch folder was left behind"
+    ;;
+  *) fail "unknown case $1" ;;
+esac
