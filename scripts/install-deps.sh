@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake g++ make ninja-build libgtest-dev pkg-config clang-format git clang libclang-rt-14-dev)
 if [ "${1:-}" != "--no-gui" ]; then
-  packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic xdg-utils)
+  packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic xdg-utils desktop-file-utils)
 fi
 
 missing=()

@@ -46,5 +46,27 @@ case $1 in
     after=$(find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'veldor-sample.*' | wc -l)
     [ "$before" -eq "$after" ] || fail "a scratch folder was left behind"
     ;;
+  install)
+    # Links in bin that find their program folder, the manual pages, and desktop entries that
+    # Debian's validator accepts.
+    prefix=$(mktemp -d)
+    trap 'rm -rf "$prefix"' EXIT
+    cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+    [ "$("$prefix/bin/veldor-cli" --version)" = "veldor-cli $(cat "$build/version")" ] ||
+      fail "no veldor-cli in bin"
+    mkdir "$prefix/Trip" && printf x >"$prefix/Trip/a.jpg"
+    "$prefix/bin/veldor-cli" --format html --yes "$prefix/Trip" >/dev/null &&
+      [ -s "$prefix/Trip/index.html" ] || fail "veldor-cli in bin did not find its templates"
+    "$prefix/bin/tovrin-cli" "$prefix/lib/veldor/template/docomo/index.html" >/dev/null ||
+      fail "tovrin-cli in bin failed"
+    for page in veldor-cli tovrin-cli; do
+      [ -s "$prefix/share/man/man1/$page.1" ] || fail "no manual page $page.1"
+    done
+    if [ -x "$build/program/veldor" ]; then
+      command -v desktop-file-validate >/dev/null || exit 77
+      [ -x "$prefix/bin/veldor" ] && [ -x "$prefix/bin/tovrin" ] || fail "no desktop programs in bin"
+      desktop-file-validate "$prefix"/share/applications/*.desktop || fail "invalid desktop entry"
+    fi
+    ;;
   *) fail "unknown case $1" ;;
 esac
