@@ -1,7 +1,7 @@
 // Conversions give valid UTF-8 and leave ASCII as it is; searches land on characters.
 #include <algorithm>
 #include <clocale>
-#include <cuchar>
+#include <cstdlib>
 
 #include "fuzz_support.h"
 #include "text/cp932.h"
@@ -9,16 +9,10 @@
 namespace {
 
 // UTF-8 as the C library decodes it: no overlong forms, surrogates or stray bytes.
-bool ValidUtf8(std::string_view s) {
+bool ValidUtf8(std::string s) {
   static const bool utf8 = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
-  std::mbstate_t state{};
-  for (std::size_t i = 0; i < s.size();) {
-    char32_t c;
-    const std::size_t n = std::mbrtoc32(&c, s.data() + i, s.size() - i, &state);
-    if (!utf8 || n > s.size()) return false;  // invalid or cut short
-    i += std::max<std::size_t>(n, 1);         // a NUL counts 0
-  }
-  return true;
+  std::replace(s.begin(), s.end(), '\0', ' ');  // the C library stops at a NUL
+  return utf8 && std::mbstowcs(nullptr, s.c_str(), 0) != static_cast<std::size_t>(-1);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "lister_ui/settings/settings_sheet.h"
 #include "listing/listing_run.h"
 #include "qt_common/desktop_program.h"
+#include "qt_common/native_keys.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ void CListerDlg::CreateControls() {
   CreateRadioGroup(QStringLiteral("出力形式"), "formatGroup", kFormatGroupRect, kFirstFormatSlot);
   auto* settings = layout_.Add(new QPushButton(QStringLiteral("設定(&O)"), this), "settingsButton",
                                QRect(118, 70, 32, 13));
+  veldor::ui::MakePlainPushButton(*settings);
   connect(settings, &QPushButton::clicked, this, &CListerDlg::OnSettingsClicked);
   layout_.Place(*this, kDialogUnits);
 
@@ -80,6 +82,7 @@ void CListerDlg::CreateControls() {
 void CListerDlg::CreateRadioGroup(const QString& title, const char* name, const QRect& units,
                                   int first_slot) {
   auto* group = layout_.Add(new QGroupBox(title, this), name, units);
+  QList<QRadioButton*> radios;
   for (int slot = first_slot; slot < first_slot + 3; ++slot) {
     const RadioLayout& radio_layout = kRadios[static_cast<std::size_t>(slot - 1)];
     // A radio's text may use the room up to its group's frame.
@@ -90,7 +93,9 @@ void CListerDlg::CreateRadioGroup(const QString& title, const char* name, const 
     // clicked comes from the user only, so marking the stored choice changes nothing.
     connect(radio, &QRadioButton::clicked, this, [this, slot] { OnRadioClicked(slot); });
     radios_[static_cast<std::size_t>(slot)] = radio;
+    radios << radio;
   }
+  veldor::ui::MakeNativeRadioGroup(radios);
 }
 
 void CListerDlg::MarkRadios() {

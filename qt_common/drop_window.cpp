@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
@@ -77,6 +78,15 @@ void DropWindow::dropEvent(QDropEvent* event) {
 
 void DropWindow::contextMenuEvent(QContextMenuEvent* event) {
   context_menu_->exec(event->globalPos());
+}
+
+void DropWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_F10 || event->modifiers() != Qt::ShiftModifier) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  const QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
+  context_menu_->exec(at->mapToGlobal(at->rect().center()));
 }
 
 void DropWindow::showEvent(QShowEvent* event) {

@@ -45,6 +45,8 @@ class DropWindow : public QDialog {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  /// Shift+F10 opens the context menu as the Menu key does: many keyboards have none.
+  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
   UnitLayout layout_;

@@ -1,6 +1,7 @@
 #include "qt_common/qt_message_sink.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -56,11 +57,26 @@ QString ButtonText(QMessageBox::StandardButton button) {
   return QStringLiteral("OK");
 }
 
+// Plain text buttons, as everywhere else in the programs: no icons from the style.
 void SetButtons(QMessageBox& box, QMessageBox::StandardButtons buttons) {
   box.setStandardButtons(buttons);
   for (QAbstractButton* button : box.buttons()) {
     button->setText(ButtonText(box.standardButton(button)));
+    button->setIcon(QIcon());
   }
+}
+
+// Room a title bar keeps for its icon and buttons beside the caption, in pixels.
+constexpr int kTitleBarRoom = 160;
+
+// A box fits its contents, which may be narrower than its caption: keep it wide enough
+// for the title bar to show the whole caption (in a font a little larger than the box's).
+void FitCaption(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  const int caption = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 5 / 4;
+  grid->addItem(new QSpacerItem(caption + kTitleBarRoom, 0, QSizePolicy::Minimum), grid->rowCount(),
+                0, 1, grid->columnCount());
 }
 
 }  // namespace
@@ -71,6 +87,7 @@ void ConfigureMessageBox(QMessageBox& box, const Message& message) {
   box.setTextFormat(Qt::PlainText);
   box.setText(ToDisplayText(message.text));
   box.setIcon(ToQtIcon(message.icon));
+  FitCaption(box);
   const ButtonPair pair = ToQtButtons(message.buttons);
   if (pair.second == QMessageBox::NoButton) {
     SetButtons(box, pair.first);

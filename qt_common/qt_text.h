@@ -15,6 +15,9 @@ QString ToQString(std::string_view cp932);
 QString ToDisplayText(std::string_view cp932);
 /// A QString as CP932 (characters CP932 cannot hold become "?").
 std::string ToCp932(const QString& text);
+/// The characters of `text` that CP932 cannot hold, each once and in order, written as
+/// "U+00E9" and parted by blanks (CP932 text cannot show them); empty when there are none.
+std::string CharactersCp932Lacks(const QString& text);
 
 /// A native path for display.
 QString PathToQString(const std::filesystem::path& path);

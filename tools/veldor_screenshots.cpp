@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     sheet.tabs()->setCurrentIndex(index);
     veldor::tools::Save(sheet, folder, pages[index]);
   }
-  veldor::ui::CInputDlg input(veldor::ui::CInputDlg::Mode::EditFileName, &sheet);
+  veldor::ui::CInputDlg input(veldor::ui::CInputDlg::Mode::EditFileName, dialog.messages(), &sheet);
   input.name = QStringLiteral("photo01.jpg");
   input.text = QStringLiteral("夜明けの海");
   veldor::tools::Save(input, folder, "settings-input.png", false);

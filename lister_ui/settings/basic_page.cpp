@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "qt_common/native_keys.h"
 #include "qt_common/qt_text.h"
 #include "text/cp932.h"
 
@@ -63,14 +64,13 @@ void CPage1::BuildSortGroup() {
                              QStringLiteral("拡張テキスト")});
   label->setBuddy(sort_key_combo_);
   sort_style_group_ = new QButtonGroup(this);
-  sort_style_group_->addButton(
-      layout_.Add(new QRadioButton(QStringLiteral("昇順ソート[小→大](&A)"), this), "ascendingRadio",
-                  QRect(112, 21, 93, 11)),
-      0);
-  sort_style_group_->addButton(
-      layout_.Add(new QRadioButton(QStringLiteral("降順ソート[大→小](&D)"), this),
-                  "descendingRadio", QRect(112, 33, 76, 11)),
-      1);
+  auto* ascending = layout_.Add(new QRadioButton(QStringLiteral("昇順ソート[小→大](&A)"), this),
+                                "ascendingRadio", QRect(112, 21, 93, 11));
+  auto* descending = layout_.Add(new QRadioButton(QStringLiteral("降順ソート[大→小](&D)"), this),
+                                 "descendingRadio", QRect(112, 33, 76, 11));
+  sort_style_group_->addButton(ascending, 0);
+  sort_style_group_->addButton(descending, 1);
+  MakeNativeRadioGroup({ascending, descending});
 }
 
 void CPage1::BuildOptionGroup() {
@@ -93,6 +93,7 @@ void CPage1::BuildFilterGroup() {
                              "listedExtensionsRadio", QRect(6, 135, 67, 8));
   all_files_group_->addButton(every, 0);
   all_files_group_->addButton(listed, 1);
+  MakeNativeRadioGroup({every, listed});
   ext_edit_ = layout_.Add(new QLineEdit(this), "extensionsEdit", QRect(78, 132, 124, 14));
   connect(every, &QRadioButton::clicked, this, &CPage1::OnFilterClicked);
   connect(listed, &QRadioButton::clicked, this, &CPage1::OnFilterClicked);

@@ -10,8 +10,8 @@
 
 namespace veldor::ui {
 
-CInputDlg::CInputDlg(Mode dialog_mode, QWidget* parent)
-    : QDialog(parent), mode(dialog_mode), layout_(DialogFont()) {
+CInputDlg::CInputDlg(Mode dialog_mode, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), mode(dialog_mode), messages_(messages), layout_(DialogFont()) {
   setObjectName(QStringLiteral("inputDialog"));
   setWindowTitle(QStringLiteral("入力"));
   setFont(DialogFont());
@@ -61,6 +61,16 @@ void CInputDlg::UpdateOk() {
 void CInputDlg::accept() {
   // Whatever closes the dialog with OK, a row needs both a name and a text.
   if (!ok_button_->isEnabled()) return;
+  for (QLineEdit* edit : {name_edit_, text_edit_}) {
+    const std::string lacking = CharactersCp932Lacks(edit->text());
+    if (lacking.empty()) continue;
+    messages_.Show(Message{Utf8ToCp932("入力"),
+                           Utf8ToCp932("Shift_JIS で表せない文字が含まれています。\r\n") + lacking +
+                               Utf8ToCp932("\r\nを別の文字に置き換えてください。"),
+                           Icon::Exclamation, Buttons::Ok, false});
+    edit->setFocus();
+    return;
+  }
   name = name_edit_->text();
   text = text_edit_->text();
   QDialog::accept();

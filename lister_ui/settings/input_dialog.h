@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "platform/messages.h"
 #include "qt_common/unit_layout.h"
 
 class QLabel;
@@ -20,12 +21,15 @@ class CInputDlg : public QDialog {
   /// Which row the dialog asks for; a folder-name row has the name label "フォルダ名(&F)".
   enum class Mode { AddFileName, EditFileName, AddFolderName, EditFolderName };
 
-  explicit CInputDlg(Mode mode, QWidget* parent = nullptr);
+  /// `messages` shows why OK keeps the dialog open.
+  CInputDlg(Mode mode, MessageSink& messages, QWidget* parent = nullptr);
 
   Mode mode;
   QString name;  ///< put into the name box when shown; the box's text after OK
   QString text;  ///< put into the text box when shown; the box's text after OK
 
+  /// Closes with OK when both boxes hold text that CP932 can hold; otherwise says which
+  /// characters it cannot, and keeps the dialog open with the focus in that box.
   void accept() override;
   /// The dialog units the dialog is laid out in.
   const DialogUnits& dialog_units() const { return layout_.units(); }
@@ -39,6 +43,7 @@ class CInputDlg : public QDialog {
                  const char* edit_name, int edit_top, QLineEdit*& edit);
   void UpdateOk();
 
+  MessageSink& messages_;
   UnitLayout layout_;
   QLabel* name_label_ = nullptr;
   QLineEdit* name_edit_ = nullptr;

@@ -24,7 +24,7 @@ CPSeet::CPSeet(ListerContext& context, QWidget* parent)
       pages_{page1_, page2_, page3_, page4_},
       tabs_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("settingsSheet"));
-  setWindowTitle(QStringLiteral("VELDOR"));
+  setWindowTitle(QStringLiteral("VELDORのプロパティ"));
   setFont(DialogFont());
   if (parent != nullptr) setWindowIcon(parent->windowIcon());
   // One page size for all: each page is laid out in the widest unit any page needs.

@@ -1,5 +1,5 @@
 #pragma once
-// The settings sheet "VELDOR": four pages in tabs, with OK and Cancel.
+// The settings sheet "VELDORのプロパティ": four pages in tabs, with OK and Cancel.
 
 #include <QDialog>
 #include <array>

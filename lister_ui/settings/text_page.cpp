@@ -167,7 +167,7 @@ bool CTextPage::RunInput(bool edit, QString& name, QString& text) {
   const bool files = IsFileNames(kind_);
   CInputDlg dialog(edit ? (files ? Mode::EditFileName : Mode::EditFolderName)
                         : (files ? Mode::AddFileName : Mode::AddFolderName),
-                   this);
+                   context_.messages, this);
   dialog.name = name;
   dialog.text = text;
   if (!run_input_(dialog)) return false;

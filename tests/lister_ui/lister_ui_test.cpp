@@ -14,37 +14,18 @@ namespace {
 
 class ListerDlgTest : public ::testing::Test {
  protected:
-  auto Open() { return std::make_unique<CListerDlg>(program.path(), &messages, &shell); }
   TempFolder program;
   RecordingMessages messages;
   RecordingShell shell;
 };
 
-// The radios show the stored settings, clicks change them and closing writes them.
-TEST_F(ListerDlgTest, RadiosAndClosing) {
-  const std::string ini = "[MAIN_OPTION]\r\ncompany=2\r\noutput_mode=3\r\n";
+// The command line is one drop once the window is shown. The radios show the stored
+// settings; each radio is a Tab stop and the arrows select within a group, round at its
+// ends; Enter opens the sheet only from its button, Shift+F10 opens the menu; closing
+// writes the settings.
+TEST_F(ListerDlgTest, CommandLineKeysAndClosing) {
+  const std::string ini = "[MAIN_OPTION]\r\ncompany=3\r\noutput_mode=1\r\n";
   program.Write("quorsel.ini", ini);
-  auto dialog = Open();
-  ASSERT_TRUE(Shown(*dialog));
-  EXPECT_TRUE(Find(*dialog, "carrierVodafoneRadio")->isChecked() &&
-              Find(*dialog, "formatHtmlRadio")->isChecked());
-  ExpectLaidOut(*dialog, dialog->dialog_units());
-  const std::tuple<const char*, int, int> clicks[] = {
-      {"carrierAuRadio", 3, 3}, {"formatCsvRadio", 3, 2},       {"carrierDocomoRadio", 1, 2},
-      {"formatTxtRadio", 1, 1}, {"carrierVodafoneRadio", 2, 1}, {"formatCsvRadio", 2, 2}};
-  for (const auto& [radio, company, mode] : clicks) {
-    QTest::mouseClick(Find(*dialog, radio), Qt::LeftButton);
-    const ListingSettings& settings = dialog->context().settings;
-    EXPECT_EQ(std::pair(settings.company, settings.output_mode), std::pair(company, mode));
-  }
-  EXPECT_EQ(program.Read("quorsel.ini"), ini);
-  QTest::keyClick(dialog.get(), Qt::Key_Escape);
-  dialog.reset();
-  EXPECT_NE(program.Read("quorsel.ini").find("company=2\r\noutput_mode=2\r\n"), std::string::npos);
-}
-
-// The command line is one drop once the window is shown: a folder is listed into itself.
-TEST_F(ListerDlgTest, CommandLineIsListed) {
   program.Write("Trip/a.jpg", "x");
   const QString started_in = QDir::currentPath();
   QDir::setCurrent(ui::PathToQString(program.path()));  // the paths are relative to it
@@ -54,8 +35,37 @@ TEST_F(ListerDlgTest, CommandLineIsListed) {
   QCoreApplication::processEvents();  // a drop scheduled too early would run here
   EXPECT_TRUE(messages.shown.empty());
   ASSERT_TRUE(Shown(*dialog) && QTest::qWaitFor([&] { return !messages.shown.empty(); }));
-  EXPECT_EQ(messages.shown[0],
-            U8Message("処理結果", "Trip.txt\r\n\r\nを出力しました。", Icon::None));
+  EXPECT_EQ(messages.shown,
+            std::vector{U8Message("処理結果", "Trip.txt\r\n\r\nを出力しました。", Icon::None)});
+  EXPECT_TRUE(Find(*dialog, "carrierAuRadio")->isChecked() &&
+              Find(*dialog, "formatTxtRadio")->isChecked());
+  ExpectLaidOut(*dialog, dialog->dialog_units());
+  Find(*dialog, "formatTxtRadio")->setFocus();
+  const std::tuple<QKeyCombination, const char*, int> keys[] = {
+      {Qt::Key_Tab, "formatCsvRadio", 1},     {Qt::Key_Down, "formatHtmlRadio", 3},
+      {Qt::Key_Right, "formatTxtRadio", 1},   {Qt::Key_Up, "formatHtmlRadio", 3},
+      {Qt::Key_Return, "formatHtmlRadio", 3}, {Qt::Key_Tab, "settingsButton", 3},
+      {Qt::Key_Return, "settingsButton", 3},  {Qt::SHIFT | Qt::Key_F10, "settingsButton", 3}};
+  QStringList opened;  // the modal window or menu that each key opened, closed at once
+  for (const auto& [key, focused, mode] : keys) {
+    QTimer::singleShot(50, [&] {
+      QWidget* w = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                     : QApplication::activePopupWidget();
+      opened << (w ? (w->close(), w->windowTitle() + w->objectName()) : QString());
+    });
+    QTest::keyClick(dialog->focusWidget(), key.key(), key.keyboardModifiers());
+    QTest::qWait(100);
+    const QString at = dialog->focusWidget()->objectName();
+    EXPECT_EQ(std::pair(at.toStdString(), dialog->context().settings.output_mode),
+              std::pair(std::string(focused), mode));
+  }
+  EXPECT_EQ(opened.join(QChar(',')).toStdString(),
+            ",,,,,,VELDORのプロパティsettingsSheet,contextMenu");
+  Find(*dialog, "carrierDocomoRadio")->click();
+  EXPECT_EQ(program.Read("quorsel.ini"), ini);
+  QTest::keyClick(dialog.get(), Qt::Key_Escape);
+  dialog.reset();
+  EXPECT_NE(program.Read("quorsel.ini").find("company=1\r\noutput_mode=3\r\n"), std::string::npos);
 }
 
 class SheetTest : public ::testing::Test {
@@ -137,6 +147,21 @@ TEST_F(SheetTest, OkAppliesThePagesInOrder) {
   EXPECT_EQ(sheet.result(), QDialog::Accepted);
   EXPECT_TRUE(std::filesystem::is_directory(folder / "replace_list2.csv"));  // left alone
   EXPECT_EQ(settings.templates, (decltype(settings.templates){{{}, {}, {}, {"a.html"}}}));
+}
+
+// OK keeps the input dialog open, with the focus in the box, while a box holds characters
+// that Shift_JIS cannot hold; the message names each of them once.
+TEST_F(SheetTest, InputRefusesWhatShiftJisCannotHold) {
+  ui::CInputDlg input(ui::CInputDlg::Mode::AddFileName, messages);
+  std::tie(input.name, input.text) = std::pair(QStringLiteral("a.jpg"), QStringLiteral("café😀é?"));
+  ASSERT_TRUE(Shown(input));
+  input.accept();
+  EXPECT_TRUE(input.isVisible() && input.focusWidget() == Find<QLineEdit>(input, "textEdit"));
+  EXPECT_EQ(messages.shown,
+            std::vector{U8Message("入力",
+                                  "Shift_JIS で表せない文字が含まれています。\r\n"
+                                  "U+00E9 U+1F600\r\nを別の文字に置き換えてください。",
+                                  Icon::Exclamation)});
 }
 
 TEST_F(SheetTest, TextPagesEditSaveAndAsk) {

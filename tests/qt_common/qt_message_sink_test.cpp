@@ -37,7 +37,11 @@ TEST(BoxTest, ShowsAndAnswers) {
       seen << box.windowTitle() << box.text() << QString::number(box.textFormat())
            << QString::number(box.icon())
            << QString::number(box.standardButton(box.defaultButton())) << QString();
-      for (const auto* button : box.buttons()) seen.back() += button->text() + ' ';
+      // Plain buttons, and room for the caption beside the title bar's buttons.
+      for (const auto* button : box.buttons())
+        seen.back() += button->text() + (button->icon().isNull() ? ' ' : '+');
+      seen.back() +=
+          box.width() > 4 * box.fontMetrics().horizontalAdvance("処理結果") ? "" : "narrow";
       if (press == M::NoButton) QTest::keyClick(&box, Qt::Key_Escape);
       if (press != M::NoButton) box.button(press)->click();
     });
