@@ -32,6 +32,12 @@ printf '%-20s %12s %14s\n' target "exec/s" executions
 for target in "${targets[@]}"; do
   work=$(mktemp -d)
   cp -r "$root/fuzz/corpus/$target/." "$work/"
+  # The shipped templates are seeds of the template target too.
+  if [[ $target == template_fuzz ]]; then
+    for carrier in docomo Vodafone au; do
+      cp "$root/data/program/template/$carrier/index.html" "$work/shipped-$carrier.html"
+    done
+  fi
   log=$build/findings/$target.log
   if ! "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="$build/findings/$target-" "$work" >"$log" 2>&1; then
