@@ -201,6 +201,23 @@ TEST_F(ReplaceListsTest, WriteAndReread) {
             (Rows{{"a.jpg", "Sea at dawn"}, {"a,b.jpg", "one, two"}, {"say \"hi\"", "x"}}));
 }
 
+TEST_F(ReplaceListsTest, Startup) {
+  LoadListsAtStartup(lists_, messages_);
+  EXPECT_EQ(messages_.shown, std::vector<Message>{});
+  EXPECT_EQ(folder_.Read("replace_list.csv") + folder_.Read("replace_list2.csv"), "");
+  ASSERT_TRUE(lists_.WriteReplaceList(ListKind::FileNames, {{"a.jpg", "kept"}}));
+  fs::remove(lists_.FilePath(ListKind::FileNames));
+  fs::create_directory(lists_.FilePath(ListKind::FileNames));
+  folder_.Write("replace_list2.csv", "Trip,loaded\r\n");
+  LoadListsAtStartup(lists_, messages_);
+  EXPECT_EQ(messages_.shown, std::vector<Message>{ReplaceListMessage(
+                                 ListKind::FileNames, ListMessage::StartupReadError)});
+  EXPECT_EQ(lists_.FindExtendedText(ListKind::FolderNames, "Trip"), "loaded");
+  // A failed load or write keeps the list in memory.
+  EXPECT_FALSE(lists_.WriteReplaceList(ListKind::FileNames, {{"a.jpg", "new"}}));
+  EXPECT_EQ(Read(ListKind::FileNames), (Rows{{"a.jpg", "kept"}}));
+}
+
 // Each situation's caption and text, the list file's name in front.
 TEST(ReplaceListMessageTest, Texts) {
   const std::string tail =
