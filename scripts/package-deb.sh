@@ -13,10 +13,11 @@ case "$#:${1:-}" in
 esac
 
 bash scripts/install-deps.sh
+echo "package-deb.sh: building in build-deb"
 cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELDOR_BUILD_TESTS=OFF \
   -DVELDOR_BUILD_BENCH=OFF >/dev/null
 cmake --build build-deb -j "$(nproc)"
-(cd build-deb && cpack -G DEB >/dev/null)
+(cd build-deb && cpack -G DEB >cpack.log 2>&1) || { cat build-deb/cpack.log >&2; exit 1; }
 deb=$(ls "$PWD"/build-deb/veldor_*_amd64.deb)
 echo "Built $deb"
 [ $test -eq 1 ] || exit 0
@@ -32,6 +33,7 @@ fi
 work=$(mktemp -d)
 log=$work/apt.log
 trap 'apt-get remove -y veldor >>"$log" 2>&1 || true; rm -rf "$work"' EXIT
+echo "package-deb.sh: installing $(basename "$deb")"
 apt-get install -y "$deb" >"$log" 2>&1 || { tail -n 20 "$log" >&2; exit 1; }
 [ "$(command -v veldor-cli)" = /usr/bin/veldor-cli ] || { echo "no veldor-cli in PATH" >&2; exit 1; }
 # A plain user of a system-wide install gets a program folder of their own.
