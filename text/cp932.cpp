@@ -1,10 +1,5 @@
 #include "text/cp932.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <stdexcept>
-
 namespace veldor {
 
 std::size_t CharLength(std::string_view text, std::size_t pos) {
@@ -60,52 +55,8 @@ int CompareChars(std::string_view a, std::string_view b, Fold fold) {
   return 0;
 }
 
-// One cached conversion descriptor per direction and thread.
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-      throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
-    }
-  }
-  ~Converter() { iconv_close(cd_); }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
+}  // namespace
 
-  // Converts `in`; on a sequence that cannot be converted, appends `replacement` and skips
-  // `skip(rest)` bytes of the input.
-  template <typename Skip>
-  std::string Convert(std::string_view in, std::string_view replacement, Skip skip) {
-    std::string out;
-    out.reserve(in.size() * 3 / 2 + 8);
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    char* src = const_cast<char*>(in.data());
-    std::size_t src_left = in.size();
-    char buffer[1024];
-    while (src_left > 0) {
-      char* dst = buffer;
-      std::size_t dst_left = sizeof buffer;
-      const std::size_t rc = iconv(cd_, &src, &src_left, &dst, &dst_left);
-      out.append(buffer, static_cast<std::size_t>(dst - buffer));
-      if (rc != static_cast<std::size_t>(-1)) continue;
-      if (errno == E2BIG) continue;
-      // EILSEQ or EINVAL (a truncated sequence at the end): replace and go on.
-      out.append(replacement);
-      const std::size_t n = std::min(src_left, skip(std::string_view(src, src_left)));
-      src += n;
-      src_left -= n;
-      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    }
-    return out;
-  }
-
- private:
-  iconv_t cd_;
-};
-
-// Length of the UTF-8 character at the start of `s` when it is well formed, else 1, so
-// that every byte of an ill-formed sequence (overlong forms and surrogates included)
-// becomes a "?" of its own.
 std::size_t Utf8SequenceLength(std::string_view s) {
   const auto c = static_cast<unsigned char>(s[0]);
   std::size_t n = 1;
@@ -136,8 +87,6 @@ std::size_t Cp932SequenceLength(std::string_view s) {
   return (IsLeadByte(s[0]) && s.size() >= 2) ? 2 : 1;
 }
 
-}  // namespace
-
 std::string_view FileExtension(std::string_view file_name) {
   const std::size_t dot = file_name.rfind('.');
   return dot == std::string_view::npos ? std::string_view() : file_name.substr(dot);
@@ -148,24 +97,6 @@ int MbsCmp(std::string_view a, std::string_view b) {
 }
 
 int MbsICmp(std::string_view a, std::string_view b) { return CompareChars(a, b, FoldLatin); }
-
-std::string Utf8ToCp932(std::string_view utf8) {
-  // glibc's CP932 knows the full-width tilde (U+FF5E) for 0x81 0x60 but not the wave dash.
-  static constexpr std::string_view kWaveDash = "\xE3\x80\x9C";
-  static constexpr std::string_view kFullwidthTilde = "\xEF\xBD\x9E";
-  std::string source(utf8);
-  for (std::size_t pos = source.find(kWaveDash); pos != std::string::npos;
-       pos = source.find(kWaveDash, pos + kFullwidthTilde.size())) {
-    source.replace(pos, kWaveDash.size(), kFullwidthTilde);
-  }
-  thread_local Converter converter("CP932", "UTF-8");
-  return converter.Convert(source, "?", Utf8SequenceLength);
-}
-
-std::string Cp932ToUtf8(std::string_view cp932) {
-  thread_local Converter converter("UTF-8", "CP932");
-  return converter.Convert(cp932, "\xEF\xBF\xBD", Cp932SequenceLength);
-}
 
 std::string Cp932FromSavedText(std::string bytes) {
   if (!std::string_view(bytes).starts_with(kUtf8Mark)) return bytes;
@@ -179,10 +110,14 @@ std::string Cp932FromSavedText(std::string bytes) {
   return Utf8ToCp932(text);
 }
 
-std::string PathToCp932(const std::filesystem::path& path) { return Utf8ToCp932(path.native()); }
+std::string PathToCp932(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return Utf8ToCp932(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+}
 
 std::filesystem::path Cp932ToPath(std::string_view cp932) {
-  return std::filesystem::path(Cp932ToUtf8(cp932));
+  const std::string utf8 = Cp932ToUtf8(cp932);
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 }  // namespace veldor

@@ -38,6 +38,14 @@ int MbsCmp(std::string_view a, std::string_view b);
 /// As MbsCmp, but Latin letters compare without regard to case.
 int MbsICmp(std::string_view a, std::string_view b);
 
+/// Byte length of the well-formed UTF-8 character at the start of `s` (not empty), else 1:
+/// each byte of an ill-formed sequence (overlong forms and surrogates too) counts alone.
+std::size_t Utf8SequenceLength(std::string_view s);
+
+/// Byte length of the CP932 character at the start of `s` (not empty): 2 for a lead byte
+/// with a byte after it, else 1.
+std::size_t Cp932SequenceLength(std::string_view s);
+
 /// Converts UTF-8 to CP932. A character CP932 cannot hold, and a byte that is not valid
 /// UTF-8, becomes "?". U+301C and U+FF5E both become 0x81 0x60.
 std::string Utf8ToCp932(std::string_view utf8);

@@ -8,13 +8,15 @@ namespace {
 // What cannot be converted becomes "?", invalid UTF-8 a byte at a time (overlong forms,
 // surrogates, code points past U+10FFFF, a truncated character), and the rest survives;
 // characters at the edges of the UTF-8 ranges that CP932 lacks are one "?" each.
-// The wave dash and the full-width tilde both become 0x81 0x60. Back to UTF-8, an invalid
-// byte becomes U+FFFD.
+// The wave dash and the full-width tilde both become 0x81 0x60, and the double vertical
+// line, minus sign, em dash and overline have codes too; nothing is approximated (ä is not
+// "a"). The same bytes on every system. Back to UTF-8, an invalid byte becomes U+FFFD.
 TEST(Cp932Test, Converts) {
   // clang-format off
   const std::pair<std::string_view, std::string_view> rows[] = {
       {"写真 \\ ソｱｲ応", "\x8E\xCA\x90\x5E \\ \x83\x5C\xB1\xB2\x89\x9E"}, {"", ""},
       {"\u301C\u301Cz\uFF5E", "\x81\x60\x81\x60z\x81\x60"}, {"a\U0001F600b\u00E9", "a?b?"},
+      {"\u2016\u2212\u2014\u203E\u00E4", "\x81\x61\x81\x7C\x81\x5C\x7E?"},
       {"a\xFFz\x80\x80写", "a?z??\x8E\xCA"},
       {"\xE5\x86z\xC0\xAF\xC1\xBFx\xE5\x86", "??z????x??"},
       {"\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80", "??????????"},
@@ -27,7 +29,7 @@ TEST(Cp932Test, Converts) {
                         "a\x81"),
             "写真\\a\uFFFD");
   EXPECT_EQ(Cp932ToUtf8("\xA0z\x81\x20z\x81\x20"), "\uFFFDz\uFFFDz\uFFFD");
-  const std::filesystem::path path("/tmp/写真/ファイル.jpg");
+  const std::filesystem::path path(u8"/tmp/写真/ファイル.jpg");  // UTF-8 on every system
   EXPECT_EQ(PathToCp932(path), "/tmp/\x8E\xCA\x90\x5E/\x83\x74\x83\x40\x83\x43\x83\x8B.jpg");
   EXPECT_EQ(Cp932ToPath(PathToCp932(path)), path);
 }
