@@ -106,6 +106,24 @@ TEST_F(ListingRunTest, ResultAndOpening) {
   EXPECT_EQ(FolderBaseName("/"), "root");
 }
 
+// No result message when the user wants none or when nothing was written (no such format,
+// no such carrier, no templates).
+TEST_F(ListingRunTest, NoResult) {
+  settings_.print_result = 0;
+  Drop({Folder("photos")});
+  settings_.print_result = 1;
+  for (const auto& [output_mode, company] :
+       {std::pair<int, int>{4, kDocomo}, {kHtml, 4}, {kHtml, kAu}}) {
+    settings_.output_mode = output_mode;
+    settings_.company = company;
+    settings_.templates[kAu].clear();
+    Drop({Folder("music")});
+  }
+  EXPECT_EQ(messages_.shown, Messages{});
+  EXPECT_TRUE(fs::exists(work_ / "photos/photos.txt"));
+  EXPECT_TRUE(fs::is_empty(work_ / "music"));
+}
+
 // HTML: one page per template of the carrier, in list order; the browser gets every page,
 // even one that failed.
 TEST_F(ListingRunTest, HtmlPages) {
