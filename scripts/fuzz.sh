@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD:-$root/build-fuzz}
 seconds=${FUZZ_SECONDS:-20}
 
-bash "$root/scripts/install-deps.sh" --no-gui
+bash "$root/scripts/install-deps.sh" --no-gui --fuzz
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELDOR_GUI=OFF -DVELDOR_BUILD_TESTS=OFF -DVELDOR_FUZZ=ON \
   >/dev/null

@@ -1,23 +1,29 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need. Safe to run again:
 # it does nothing when everything is already there.
-# Usage: scripts/install-deps.sh [--no-gui] [--windows]
+# Usage: scripts/install-deps.sh [--no-gui] [--fuzz] [--windows]
 #   --no-gui   leave out Qt and what only the desktop programs need
+#   --fuzz     add clang and its libFuzzer runtime
 #   --windows  add the mingw-w64 cross compiler, Wine and GoogleTest's sources
 set -euo pipefail
 
 gui=1
+fuzz=0
 windows=0
 for option in "$@"; do
   case $option in
     --no-gui) gui=0 ;;
+    --fuzz) fuzz=1 ;;
     --windows) windows=1 ;;
-    *) echo "usage: scripts/install-deps.sh [--no-gui] [--windows]" >&2; exit 2 ;;
+    *) echo "usage: scripts/install-deps.sh [--no-gui] [--fuzz] [--windows]" >&2; exit 2 ;;
   esac
 done
-packages=(cmake g++ make ninja-build libgtest-dev pkg-config clang-format git clang libclang-rt-14-dev)
+packages=(cmake g++ make ninja-build libgtest-dev pkg-config clang-format git)
 if [ $gui -eq 1 ]; then
   packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic xdg-utils desktop-file-utils)
+fi
+if [ $fuzz -eq 1 ]; then
+  packages+=(clang libclang-rt-14-dev)
 fi
 if [ $windows -eq 1 ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
