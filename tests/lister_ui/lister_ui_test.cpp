@@ -61,7 +61,7 @@ TEST_F(ListerDlgTest, CommandLineKeysAndClosing) {
   }
   EXPECT_EQ(opened.join(QChar(',')).toStdString(),
             ",,,,,,VELDORのプロパティsettingsSheet,contextMenu");
-  Find(*dialog, "carrierDocomoRadio")->click();
+  QTest::mouseClick(Find(*dialog, "carrierDocomoRadio"), Qt::LeftButton);
   EXPECT_EQ(program.Read("quorsel.ini"), ini);
   QTest::keyClick(dialog.get(), Qt::Key_Escape);
   dialog.reset();
@@ -150,7 +150,7 @@ TEST_F(SheetTest, OkAppliesThePagesInOrder) {
 }
 
 // OK keeps the input dialog open, with the focus in the box, while a box holds characters
-// that Shift_JIS cannot hold; the message names each of them once.
+// that Shift_JIS cannot hold; the message names each of them once. Then OK closes it.
 TEST_F(SheetTest, InputRefusesWhatShiftJisCannotHold) {
   ui::CInputDlg input(ui::CInputDlg::Mode::AddFileName, messages);
   std::tie(input.name, input.text) = std::pair(QStringLiteral("a.jpg"), QStringLiteral("café😀é?"));
@@ -162,6 +162,9 @@ TEST_F(SheetTest, InputRefusesWhatShiftJisCannotHold) {
                                   "Shift_JIS で表せない文字が含まれています。\r\n"
                                   "U+00E9 U+1F600\r\nを別の文字に置き換えてください。",
                                   Icon::Exclamation)});
+  Find<QLineEdit>(input, "textEdit")->setText(QStringLiteral("cafe"));
+  input.accept();
+  EXPECT_TRUE(!input.isVisible() && input.text == QStringLiteral("cafe"));
 }
 
 TEST_F(SheetTest, TextPagesEditSaveAndAsk) {
