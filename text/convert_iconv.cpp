@@ -56,16 +56,8 @@ class Converter {
 }  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8) {
-  // glibc's CP932 knows the full-width tilde (U+FF5E) for 0x81 0x60 but not the wave dash.
-  static constexpr std::string_view kWaveDash = "\xE3\x80\x9C";
-  static constexpr std::string_view kFullwidthTilde = "\xEF\xBD\x9E";
-  std::string source(utf8);
-  for (std::size_t pos = source.find(kWaveDash); pos != std::string::npos;
-       pos = source.find(kWaveDash, pos + kFullwidthTilde.size())) {
-    source.replace(pos, kWaveDash.size(), kFullwidthTilde);
-  }
   thread_local Converter converter("CP932", "UTF-8");
-  return converter.Convert(source, "?", Utf8SequenceLength);
+  return converter.Convert(utf8, "?", Utf8SequenceLength);
 }
 
 std::string Cp932ToUtf8(std::string_view cp932) {
