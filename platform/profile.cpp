@@ -223,7 +223,14 @@ bool Profile::WriteString(std::string_view section, std::string_view key, std::s
     text.emplace();
   }
   auto lines = SplitLines(*text);
-  const std::string entry_line = std::string(Trim(key)) + "=" + std::string(value);
+  // The reader drops blanks around a value and one pair of quotes: a value that starts
+  // with a blank (a template name, say) or stands in quotes is written in quotes, so that
+  // it loads back as it was. Trailing blanks are written bare, as settings files have
+  // always had them ("ext_strings=.jpg .gif .png "); no value here needs them.
+  const bool quote = (!value.empty() && kBlanks.find(value.front()) != std::string_view::npos) ||
+                     Unquote(value) != value;
+  const std::string entry_line =
+      std::string(Trim(key)) + (quote ? "=\"" : "=") + std::string(value) + (quote ? "\"" : "");
   std::string header;
   PlaceEntry(lines, section, key, entry_line, header);
   return WriteFileAtomically(file_, JoinLines(lines));

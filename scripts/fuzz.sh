@@ -3,6 +3,8 @@
 # included) and runs each for FUZZ_SECONDS (default 20) from a copy of its seed corpus in
 # fuzz/corpus/<target>/. Prints each target's executions per second and in all; a finding
 # fails the run, and its input is kept in build-fuzz/findings/ to be added to the corpus.
+# The runs start from FUZZ_SEED (default 1), so that a run of CI can be repeated; give
+# another seed to look further.
 #
 #   bash scripts/fuzz.sh
 #   FUZZ_SECONDS=300 bash scripts/fuzz.sh settings_fuzz    # one target, longer
@@ -10,6 +12,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD:-$root/build-fuzz}
 seconds=${FUZZ_SECONDS:-20}
+seed=${FUZZ_SEED:-1}
 
 bash "$root/scripts/install-deps.sh" --no-gui --fuzz
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
@@ -39,7 +42,7 @@ for target in "${targets[@]}"; do
     done
   fi
   log=$build/findings/$target.log
-  if ! "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+  if ! "$build/fuzz/$target" -max_total_time="$seconds" -seed="$seed" -print_final_stats=1 \
       -artifact_prefix="$build/findings/$target-" "$work" >"$log" 2>&1; then
     echo "$target: FINDING (see $log and $build/findings/$target-*)"
     grep -m 3 -E 'ERROR|property broken|SUMMARY' "$log" || true

@@ -184,8 +184,9 @@ TEST_F(ProfileTest, ReadsTrimmedValuesAndLeadingNumbers) {
 
 // A rewrite keeps every other line, ends every line with CR LF, replaces the key in place
 // or appends it after the last non-blank line of its section or in a new section at the
-// end. The value is kept byte for byte, a lone CR too. A name or value that would plant
-// lines is refused and leaves the file as it was.
+// end. The value is kept byte for byte, a lone CR too, and quoted where the reader would
+// drop its blanks or quotes. A name or value that would plant lines is refused and leaves
+// the file as it was.
 TEST_F(ProfileTest, RewritesTheFile) {
   const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
       {"[A]\nx=1\nk = old \ny=2\n[B]\nk=b\n", "a", "K", "new",
@@ -197,6 +198,8 @@ TEST_F(ProfileTest, RewritesTheFile) {
       {"; note\r\n[A]\r\n\tx =  1 \r\njunk\r\n", "A", "x", "2", "; note\r\n[A]\r\nx=2\r\njunk\r\n"},
       {"[A]\r\nk=1\r\n", "A", "k", "x\r\n[B]\r\nevil=1", "[A]\r\nk=1\r\n"},
       {"[A]\r\nk=1\r\n", "A", "k", ".jpg \r0", "[A]\r\nk=.jpg \r0\r\n"},
+      {"[A]\r\nk=1\r\n", "A", "k", " a.html/", "[A]\r\nk=\" a.html/\"\r\n"},
+      {"[A]\r\nk=1\r\n", "A", "k", "'q'", "[A]\r\nk=\"'q'\"\r\n"},
       {"[A]\r\nk=1\r\n", "A", "k=2", "x", "[A]\r\nk=1\r\n"},
       {"[A]\r\nk=1\r\n", "A]", "k", "x", "[A]\r\nk=1\r\n"}};
   for (const auto& [before, section, key, value, after] : rows) {
