@@ -44,7 +44,7 @@ void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
                           context.program_folder / "template", context.messages);
     if (outcome == WriteOutcome::Written) output_list.push_back(base + "/" + name);
     if (context.settings.file_open == 1 && !context.browser_path.empty()) {
-      context.shell.StartProgram(context.browser_path, (folder / Cp932ToPath(name)).string());
+      context.shell.StartProgram(context.browser_path, folder / Cp932ToPath(name));
     }
   }
 }

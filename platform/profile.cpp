@@ -1,8 +1,5 @@
 #include "platform/profile.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -218,8 +215,10 @@ bool Profile::WriteString(std::string_view section, std::string_view key, std::s
   if (!text) {
     // Only a missing file starts empty; one that exists but cannot be read would lose
     // every other setting if it were overwritten.
-    struct stat status {};
-    if (::stat(file_.c_str(), &status) == 0 || errno != ENOENT) return false;
+    std::error_code error;
+    if (std::filesystem::status(file_, error).type() != std::filesystem::file_type::not_found) {
+      return false;
+    }
     text.emplace();
   }
   auto lines = SplitLines(*text);

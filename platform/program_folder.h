@@ -4,7 +4,7 @@
 
 namespace veldor {
 
-/// The folder of the running executable (/proc/self/exe).
+/// The folder of the running executable (/proc/self/exe, GetModuleFileNameW).
 std::filesystem::path ExecutableFolder();
 
 }  // namespace veldor

@@ -1,32 +1,11 @@
 #include "platform/user_program_folder.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <string>
-
 #include "platform/program_folder.h"
 
 namespace veldor {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path HomeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] != '\0') return home;
-  const passwd* entry = getpwuid(getuid());
-  if (entry != nullptr && entry->pw_dir != nullptr) return entry->pw_dir;
-  return {};
-}
-
-bool HasExecuteBit(const fs::path& file) {
-  std::error_code error;
-  const fs::perms perms = fs::status(file, error).permissions();
-  return !error && (perms & (fs::perms::owner_exec | fs::perms::group_exec |
-                             fs::perms::others_exec)) != fs::perms::none;
-}
 
 // Copies what is missing below `from` into `to`; a name that exists in `to` is kept as the
 // user left it, whatever it is. The checker programs that ship inside template/ stay where
@@ -47,21 +26,11 @@ void CopyMissing(const fs::path& from, const fs::path& to) {
     }
     return;
   }
-  if (fs::exists(fs::symlink_status(to, error)) || HasExecuteBit(from)) return;
+  if (fs::exists(fs::symlink_status(to, error)) || IsProgramFile(from)) return;
   fs::copy_file(from, to, fs::copy_options::skip_existing, error);
 }
 
 }  // namespace
-
-bool IsWritableFolder(const fs::path& folder) { return access(folder.c_str(), W_OK | X_OK) == 0; }
-
-fs::path UserProgramFolder() {
-  const char* data_home = std::getenv("XDG_DATA_HOME");
-  if (data_home != nullptr && fs::path(data_home).is_absolute()) {
-    return fs::path(data_home) / "veldor";
-  }
-  return HomeFolder() / ".local" / "share" / "veldor";
-}
 
 void SeedUserProgramFolder(const fs::path& shipped, const fs::path& user) {
   std::error_code error;

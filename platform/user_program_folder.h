@@ -10,9 +10,13 @@ namespace veldor {
 /// True when the current user may create and replace files in `folder`.
 bool IsWritableFolder(const std::filesystem::path& folder);
 
-/// The per-user program folder: $XDG_DATA_HOME/veldor, or ~/.local/share/veldor when
-/// XDG_DATA_HOME is unset, empty or not absolute.
+/// The per-user program folder: on Linux $XDG_DATA_HOME/veldor, or ~/.local/share/veldor
+/// when XDG_DATA_HOME is unset, empty or not absolute; on Windows %LOCALAPPDATA%\VELDOR.
 std::filesystem::path UserProgramFolder();
+
+/// True for a program (the checker inside template/): executable on Linux, an .exe on
+/// Windows. A user's folder gets no copy of it, which would not follow updates.
+bool IsProgramFile(const std::filesystem::path& file);
 
 /// Copies help.html and template/ (with the templates in it, not the checker programs)
 /// from `shipped` into `user` when `user` has no item of that name yet, creating folders

@@ -140,7 +140,7 @@ TEST_F(ListingRunTest, HtmlPages) {
   EXPECT_EQ(messages_.shown[1], Result("B/index.html\r\nB/top.html\r\n"));
   EXPECT_EQ(work_.Read("B/index.html"), "<h1>B</h1>\r\n<p>a.jpg</p>\r\n<hr>\r\n");
   EXPECT_EQ(work_.Read("B/top.html"), "top\r\n2\r\nend\r\n");
-  using Start = std::pair<fs::path, std::string>;
+  using Start = std::pair<fs::path, fs::path>;
   EXPECT_EQ(shell_.started, (std::vector<Start>{{"/usr/bin/browser", work_ / "B/index.html"},
                                                 {"/usr/bin/browser", work_ / "B/missing.html"},
                                                 {"/usr/bin/browser", work_ / "B/top.html"}}));

@@ -8,12 +8,13 @@ namespace veldor::testing {
 class RecordingShell : public Shell {
  public:
   void OpenFile(const std::filesystem::path& file) override { opened.push_back(file); }
-  void StartProgram(const std::filesystem::path& program, const std::string& argument) override {
+  void StartProgram(const std::filesystem::path& program,
+                    const std::filesystem::path& argument) override {
     started.emplace_back(program, argument);
   }
 
   std::vector<std::filesystem::path> opened;
-  std::vector<std::pair<std::filesystem::path, std::string>> started;
+  std::vector<std::pair<std::filesystem::path, std::filesystem::path>> started;
 };
 
 }  // namespace veldor::testing

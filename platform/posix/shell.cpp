@@ -97,8 +97,9 @@ void DesktopShell::OpenFile(const std::filesystem::path& file) {
   SpawnDetached({"xdg-open", file.native()});
 }
 
-void DesktopShell::StartProgram(const std::filesystem::path& program, const std::string& argument) {
-  SpawnDetached({program.native(), argument});
+void DesktopShell::StartProgram(const std::filesystem::path& program,
+                                const std::filesystem::path& argument) {
+  SpawnDetached({program.native(), argument.native()});
 }
 
 std::filesystem::path FindBrowserPath(const std::filesystem::path& program_folder) {
