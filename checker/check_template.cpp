@@ -201,7 +201,7 @@ void CheckTemplate(const std::filesystem::path& path, MessageSink& messages) {
 void CheckDroppedFiles(const std::vector<std::filesystem::path>& paths, MessageSink& messages) {
   for (const std::filesystem::path& path : paths) {
     // Letter case counts: ".HTML" is refused.
-    const std::string file_name = path.filename().native();
+    const std::string file_name = PathToCp932(path.filename());
     const std::string_view extension = FileExtension(file_name);
     if (extension == ".html" || extension == ".htm") {
       CheckTemplate(path, messages);

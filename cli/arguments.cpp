@@ -5,6 +5,15 @@
 
 namespace veldor {
 
+std::filesystem::path ArgumentPath(const std::string& argument) {
+#ifdef _WIN32
+  return std::filesystem::path(
+      std::u8string(reinterpret_cast<const char8_t*>(argument.data()), argument.size()));
+#else
+  return argument;
+#endif
+}
+
 std::optional<UsageError> ParseCommandLine(const std::vector<std::string>& args,
                                            std::span<const OptionSpec> options,
                                            const ApplyOption& apply, CommandLine& line) {

@@ -3,6 +3,7 @@
 // argument or as --name=value, -h/--help, --version, and operands anywhere; after "--" every
 // argument is an operand. "-" alone is an operand too.
 
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -42,6 +43,10 @@ using ApplyOption = std::function<bool(std::string_view name, const std::string&
 std::optional<UsageError> ParseCommandLine(const std::vector<std::string>& args,
                                            std::span<const OptionSpec> options,
                                            const ApplyOption& apply, CommandLine& line);
+
+/// The path an argument names: its bytes on Linux; on Windows the arguments arrive as UTF-8
+/// (see windows_console.h) and are turned back into the UTF-16 of the path.
+std::filesystem::path ArgumentPath(const std::string& argument);
 
 /// The words of a usage error, such as "unknown option '--bogus'".
 std::string Describe(const UsageError& error);

@@ -41,7 +41,7 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Optio
   if (const std::optional<UsageError> error = ParseCommandLine(args, kOptions, apply, line)) {
     return Describe(*error);
   }
-  options.files.assign(line.operands.begin(), line.operands.end());
+  for (const std::string& operand : line.operands) options.files.push_back(ArgumentPath(operand));
   if (!line.help && !line.version && options.files.empty()) return "no FILE given";
   return std::nullopt;
 }

@@ -47,7 +47,7 @@ constexpr OptionSpec kOptions[] = {{"--program-folder", true}, {"--carrier", tru
 // Applies one option that takes a value; false when the value is not one it accepts.
 bool ApplyValue(std::string_view option, const std::string& value, CliOptions& options) {
   if (option == "--program-folder") {
-    options.program_folder = value;
+    options.program_folder = ArgumentPath(value);
     return !value.empty();
   }
   if (option == "--carrier") return (options.company = ParseCarrier(value)).has_value();
@@ -74,7 +74,7 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliOp
   }
   if (yes && no) return "--yes and --no exclude each other";
   options.policy = yes ? AnswerPolicy::Yes : no ? AnswerPolicy::No : AnswerPolicy::Ask;
-  options.paths.assign(line.operands.begin(), line.operands.end());
+  for (const std::string& operand : line.operands) options.paths.push_back(ArgumentPath(operand));
   if (options.paths.empty() && !line.help && !line.version) return "no PATH given";
   return std::nullopt;
 }
@@ -112,7 +112,11 @@ std::string VeldorCliUsage() {
          "\n"
          "  --program-folder DIR  settings (quorsel.ini, read only), lists and templates;\n"
          "                        default: the folder of this program, or\n"
+#ifdef _WIN32
+         "                        %LOCALAPPDATA%\\VELDOR when that cannot be written\n"
+#else
          "                        ~/.local/share/veldor when that cannot be written\n"
+#endif
          "  --carrier NAME        carrier for this run\n"
          "  --format FORMAT       listing format for this run\n"
          "  --yes, --no           answer every question Yes/OK or No/Cancel; by default\n"

@@ -21,7 +21,8 @@ void WriteTxtOrCsv(const Listing& listing, const std::filesystem::path& folder,
                    std::vector<std::string>& output_list, ListerContext& context) {
   const bool txt = context.settings.output_mode == kTxt;
   const std::filesystem::path base = FolderBaseName(folder);
-  const std::filesystem::path out = folder / (base.native() + (txt ? ".txt" : ".csv"));
+  std::filesystem::path out = folder / base;
+  out += txt ? ".txt" : ".csv";
   const WriteOutcome outcome =
       txt ? WriteTextListing(listing, out, context.settings, context.messages)
           : WriteCsvListing(listing, out, context.settings, context.messages);

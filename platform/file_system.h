@@ -17,6 +17,8 @@ struct FileStatus {
   std::time_t modified = 0;
   /// The file system's birth time where it has one, else the modification time.
   std::time_t created = 0;
+
+  bool operator==(const FileStatus&) const = default;
 };
 
 struct FolderEntry {
@@ -31,13 +33,15 @@ class FileSystem {
   virtual ~FileSystem() = default;
   /// Status of `path` (symlinks followed), or nothing when it cannot be read.
   virtual std::optional<FileStatus> Status(const std::filesystem::path& path) = 0;
-  /// The entries of `folder` in ascending byte order of their names, without "." and "..",
+  /// The entries of `folder` in an order that does not depend on the file system (byte
+  /// order of the names on Linux; on Windows case-insensitive ordinal order, ties in
+  /// ordinal order), without "." and "..",
   /// or nothing when the folder cannot be enumerated (missing, not a folder, unreadable).
   virtual std::optional<std::vector<FolderEntry>> Enumerate(
       const std::filesystem::path& folder) = 0;
 };
 
-/// The real file system (statx, opendir).
+/// The real file system (statx and opendir, FindFirstFileExW).
 class RealFileSystem : public FileSystem {
  public:
   std::optional<FileStatus> Status(const std::filesystem::path& path) override;

@@ -65,7 +65,10 @@ void AppendNumber(std::string& out, std::int64_t value) {
 // Paths are joined as text, so a template name that starts with "/" still names a file
 // inside the template folder and inside the listed folder, never elsewhere on the disk.
 std::filesystem::path JoinName(const std::filesystem::path& folder, const std::string& name) {
-  return std::filesystem::path(folder.native() + "/" + Cp932ToPath(name).native());
+  std::filesystem::path::string_type joined = folder.native();
+  joined += std::filesystem::path::preferred_separator;
+  joined += Cp932ToPath(name).native();
+  return joined;
 }
 
 std::filesystem::path TemplatePath(const std::filesystem::path& template_folder, int company,
@@ -76,11 +79,10 @@ std::filesystem::path TemplatePath(const std::filesystem::path& template_folder,
   return JoinName(folder, name);
 }
 
-// The last component of the folder path; empty for a path that ends in "/" (the root).
+// The last component of the folder path; empty for a path that ends in a separator (the
+// root).
 std::string FolderName(const std::filesystem::path& folder) {
-  const std::string text = PathToCp932(folder);
-  const std::size_t slash = FindLastMbChar(text, '/');
-  return slash == std::string::npos ? text : text.substr(slash + 1);
+  return PathToCp932(folder.filename());
 }
 
 Message TemplateMessage(const char* caption, const std::filesystem::path& template_path,

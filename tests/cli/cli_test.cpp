@@ -2,7 +2,6 @@
 // runs of the built programs on a sample folder.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include "cli/terminal_messages.h"
 #include "cli/tovrin_command.h"
@@ -115,6 +114,7 @@ TEST(CommandLineTest, UsageErrorsHelpAndVersion) {
   }
 }
 
+#ifndef _WIN32  // under Wine the built programs are compared with these by windows_run.sh
 std::string Checked(const std::string& file) {
   return Json("処理終了", "@/template/" + file + "\\r\\nにエラーは見つかりませんでした。");
 }
@@ -122,7 +122,7 @@ std::string Checked(const std::string& file) {
 // The built programs as a user runs them, in a work folder ("@" in the output) with a photo,
 // an empty folder and a listing that exists, with settings that ask before replacing a listing.
 TEST(RunTest, PrintsRecordsAndExits) {
-  ::setenv("TZ", "Asia/Tokyo", 1);  // the listing shows Tokyo times
+  ::setenv("TZ", "JST-9", 1);  // the listing shows Tokyo times
   const std::tuple<const char*, std::string, int, std::string> rows[] = {
       {"Veldor",
        "veldor-cli --program-folder ../program --messages=json --carrier au --format csv --yes "
@@ -160,6 +160,7 @@ TEST(RunTest, PrintsRecordsAndExits) {
     EXPECT_EQ(root.Read("program/quorsel.ini"), "[PAGE_1]\r\nover_write=1\r\n") << name;
   }
 }
+#endif
 
 }  // namespace
 }  // namespace veldor

@@ -8,6 +8,7 @@
 #include "reference_sort.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
+#include "support/test_runner.h"
 
 namespace veldor {
 namespace {
@@ -49,9 +50,7 @@ struct FakeFileSystem : FileSystem {
 class ScanTest : public ::testing::Test {
  protected:
   ScanTest() {
-    // Dates are shown in local time; pin the zone whatever runs the test.
-    ::setenv("TZ", "Asia/Tokyo", 1);
-    ::tzset();
+    testing::PinTimeZoneToTokyo();
     settings_.company = kAu;
     for (const char* name : {".jpg", "README", "a.JPG", "a.jpeg", "a.jpg.baz", "b.gif", "c.png"})
       fs_.Add("/f", name, kStatus);

@@ -8,6 +8,7 @@
 #include "support/recording_messages.h"
 #include "support/recording_shell.h"
 #include "support/temp_folder.h"
+#include "support/test_runner.h"
 
 namespace veldor {
 namespace {
@@ -37,10 +38,7 @@ struct FixedTimesFileSystem : RealFileSystem {
 
 class ListingRunTest : public ::testing::Test {
  protected:
-  ListingRunTest() {
-    ::setenv("TZ", "Asia/Tokyo", 1);
-    ::tzset();
-  }
+  ListingRunTest() { testing::PinTimeZoneToTokyo(); }
   fs::path Folder(const std::string& rel) const {
     fs::create_directories(work_ / rel);
     return work_ / rel;

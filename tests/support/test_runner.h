@@ -2,11 +2,18 @@
 // What every test program's main does besides running the tests.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace veldor::testing {
+
+#ifndef _WIN32
 
 /// Fails loudly when a forked child of a test returns into the test runner instead of
 /// running its program or exiting: its verdicts would otherwise count as the test's own.
@@ -20,11 +27,26 @@ struct ForkedRunnerGuard : ::testing::EmptyTestEventListener {
   }
   const pid_t runner = ::getpid();
 };
+#endif
+
+/// Dates are shown in local time: tests pin the zone to Japan's, whatever runs them (a
+/// POSIX zone string, which the Windows C library reads too; Japan keeps no summer time).
+inline void PinTimeZoneToTokyo() {
+#ifdef _WIN32
+  ::_putenv("TZ=JST-9");
+  ::_tzset();
+#else
+  ::setenv("TZ", "JST-9", 1);
+  ::tzset();
+#endif
+}
 
 /// Runs the tests selected on the command line with the guard in place.
 inline int RunAllTests(int& argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+#ifndef _WIN32
   ::testing::UnitTest::GetInstance()->listeners().Append(new ForkedRunnerGuard);
+#endif
   return RUN_ALL_TESTS();
 }
 

@@ -145,15 +145,21 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
     const std::string listed = format == 0   ? FormatTextListing(many, settings_)
                                : format == 1 ? FormatCsvListing(many, settings_)
                                              : page + "z\r\n";
-    const Messages asked = {U8Message(
-        "上書き確認", path.string() + "は既に存在します。\r\n上書きしてもよろしいですか？",
-        format == 0 ? Icon::Question : Icon::None, Buttons::YesNo)};
+    // The page's question joins folder and template name with "/", whatever the system.
+    const std::string asked_path =
+        format == 2 ? (work_ / "Trip").string() + "/index.html" : path.string();
+    const Messages asked = {
+        U8Message("上書き確認", asked_path + "は既に存在します。\r\n上書きしてもよろしいですか？",
+                  format == 0 ? Icon::Question : Icon::None, Buttons::YesNo)};
     const Messages failed = {
         U8Message("書き込みエラーです",
                   path.string() + "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と"
                                   "空き容量を確認してください。",
                   Icon::Exclamation)};
     for (const auto& [before, over_write, answer, outcome, shown, after] : cases) {
+#ifdef _WIN32
+      if (before == "link") continue;  // Wine makes no symbolic links
+#endif
       SCOPED_TRACE(path.string() + " " + std::string(before) + " " + shown);
       fs::remove_all(path);
       before == "folder" ? (void)fs::create_directory(path) : (void)work_.Write(path, old);
@@ -221,7 +227,7 @@ TEST_F(HtmlTest, PagesByteForByte) {
     {"Root", "[@DNAME@]\n" + good, "old page", Shows::TemplateError}};
   // clang-format on
   const std::string at =
-      "テンプレートファイル\r\n" + (program_ / "template/docomo/index.html").string();
+      "テンプレートファイル\r\n" + (program_ / "template" / "docomo" / "index.html").string();
   const Message open_failure = U8Message(
       "指定されたテンプレートが開けません",
       at + "\r\nが開けません。削除、移動されていないか確認してください。", Icon::Exclamation);
@@ -233,6 +239,9 @@ TEST_F(HtmlTest, PagesByteForByte) {
   const Listing files = listing_;
   for (const PageRow& row : rows) {
     SCOPED_TRACE(row.label);
+#ifdef _WIN32
+    if (std::string_view(row.label) == "EscapedFolderName") continue;  // no '"' in a name there
+#endif
     settings_.company = row.company;
     listing_ = std::string_view(row.label) == "EmptyFolder" ? Listing{} : files;
     fs::remove_all(program_ / "template");

@@ -1,0 +1,17 @@
+#pragma once
+// What a terminal program's wmain does on Windows before it runs: arguments from UTF-16 to
+// UTF-8, output in binary mode (no CR added before LF), and UTF-8 text turned into UTF-16
+// for a console window, which shows nothing else right.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace veldor {
+
+/// Runs the program's command-line function with Windows' arguments and standard streams.
+using CommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out,
+                                std::ostream& err, std::istream& in, bool interactive);
+int RunWithWindowsConsole(int argc, wchar_t** argv, CommandFunction command);
+
+}  // namespace veldor

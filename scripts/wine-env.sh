@@ -1,0 +1,32 @@
+# Sourced, not run: sets up Wine for the Windows build in BUILD (default build-win) and
+# starts its wineserver.
+#   source scripts/wine-env.sh [BUILD]
+# - a private WINEPREFIX in BUILD/wine, so nothing of the user's own Wine is touched;
+# - WINEDEBUG=-all: Wine's notes about itself are no test output;
+# - WINEDLLOVERRIDES without mscoree and mshtml: the prefix is made without asking to
+#   download .NET or Gecko;
+# - a Japanese locale (ja_JP.UTF-8) built with localedef into BUILD/locale, as the programs'
+#   users have it, without touching the system's locales;
+# - wineserver and Wine's own services started at once with their output on /dev/null:
+#   started by the first test they would inherit CTest's pipes and keep CTest waiting for
+#   them forever. Without DISPLAY they stay headless, as tests want. `wineserver -k` ends
+#   them.
+wine_build=$(cd "${1:-build-win}" && pwd)
+export WINEPREFIX=$wine_build/wine
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LOCPATH=$wine_build/locale
+if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
+  mkdir -p "$LOCPATH"
+  # localedef warns about details of the source files; only a missing result matters.
+  localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" >/dev/null 2>&1 || true
+  [ -d "$LOCPATH/ja_JP.UTF-8" ] || { echo "wine-env.sh: localedef could not make ja_JP.UTF-8" >&2; return 1; }
+fi
+export LANG=ja_JP.UTF-8
+unset LC_ALL
+if [ ! -f "$WINEPREFIX/.update-timestamp" ]; then
+  mkdir -p "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1 </dev/null
+fi
+wineserver -p >/dev/null 2>&1 </dev/null
+wine cmd /c exit >/dev/null 2>&1 </dev/null
