@@ -4,7 +4,8 @@
 # Usage: scripts/install-deps.sh [--no-gui] [--fuzz] [--windows]
 #   --no-gui   leave out Qt and what only the desktop programs need
 #   --fuzz     add clang and its libFuzzer runtime
-#   --windows  add the mingw-w64 cross compiler, Wine and GoogleTest's sources
+#   --windows  add the mingw-w64 cross compiler, Wine, GoogleTest's sources, the locale
+#              sources (a Japanese locale for Wine) and zip
 set -euo pipefail
 
 gui=1
@@ -26,7 +27,7 @@ if [ $fuzz -eq 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
 if [ $windows -eq 1 ]; then
-  packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales zip)
 fi
 
 missing=()

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything with the tests, and runs every test.
-# Usage: scripts/test.sh [--sanitize]
+# Usage: scripts/test.sh [--sanitize | --windows]
 #   --sanitize  a separate build of everything with AddressSanitizer and
 #               UndefinedBehaviorSanitizer, running every test again
+#   --windows   the Windows build (mingw-w64) and its tests under Wine (test-windows.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-usage() { echo "usage: scripts/test.sh [--sanitize]" >&2; exit 2; }
+usage() { echo "usage: scripts/test.sh [--sanitize | --windows]" >&2; exit 2; }
 sanitize=0
 case "$#:${1:-}" in
   0:) ;;
   1:--sanitize) sanitize=1 ;;
+  1:--windows) exec bash scripts/test-windows.sh ;;
   *) echo "test.sh: unknown option or argument: $*" >&2; usage ;;
 esac
 

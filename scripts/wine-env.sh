@@ -24,9 +24,10 @@ if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
 fi
 export LANG=ja_JP.UTF-8
 unset LC_ALL
+mkdir -p "$WINEPREFIX"
+# One that already runs for this prefix (a run before this one) serves as well.
+wineserver -p >/dev/null 2>&1 </dev/null || true
 if [ ! -f "$WINEPREFIX/.update-timestamp" ]; then
-  mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1 </dev/null
 fi
-wineserver -p >/dev/null 2>&1 </dev/null
 wine cmd /c exit >/dev/null 2>&1 </dev/null

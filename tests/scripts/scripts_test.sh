@@ -11,7 +11,7 @@ case $1 in
     # Refused before anything is installed or built.
     err=$(bash "$root/scripts/test.sh" --sanitise 2>&1 >/dev/null)
     [ $? -eq 2 ] || fail "test.sh --sanitise did not exit 2"
-    [ "$err" = $'test.sh: unknown option or argument: --sanitise\nusage: scripts/test.sh [--sanitize]' ] ||
+    [ "$err" = $'test.sh: unknown option or argument: --sanitise\nusage: scripts/test.sh [--sanitize | --windows]' ] ||
       fail "unexpected message: $err"
     ;;
   no-sudo)
