@@ -43,6 +43,10 @@ bool WriteFileAtomically(const std::filesystem::path& file,
                          const std::function<bool(ByteSink&)>& fill,
                          AtLink at_link = AtLink::WriteThrough);
 
+/// The file a write of `file` replaces: `file` itself, or with WriteThrough the file a
+/// symbolic link there points to (a dangling link is replaced like a missing file).
+std::filesystem::path WriteTarget(const std::filesystem::path& file, AtLink at_link);
+
 /// Splits text into lines as a text-mode stream reads them: LF ends a line, a CR directly
 /// before the LF is dropped, a last line without a line end is still a line.
 template <typename Visit>

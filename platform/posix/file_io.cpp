@@ -80,15 +80,6 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// A writer of a symlinked file means the file the link points to; a dangling link is
-// replaced like a missing file.
-std::filesystem::path ResolveTarget(const std::filesystem::path& file) {
-  std::error_code ec;
-  if (!std::filesystem::is_symlink(file, ec)) return file;
-  std::filesystem::path resolved = std::filesystem::canonical(file, ec);
-  return ec ? file : resolved;
-}
-
 // A name no other writer picks: process id, a counter and the clock. Created with
 // O_EXCL, so a clash with a leftover file only costs another try.
 std::filesystem::path TemporaryName(const std::filesystem::path& target, unsigned attempt) {
@@ -170,17 +161,10 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
   return bytes;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-  return WriteFileAtomically(file, [bytes](ByteSink& sink) {
-    sink.Write(bytes);
-    return true;
-  });
-}
-
 bool WriteFileAtomically(const std::filesystem::path& file,
                          const std::function<bool(ByteSink&)>& fill, AtLink at_link) {
   GuardSignalsOnce();
-  const std::filesystem::path target = at_link == AtLink::Replace ? file : ResolveTarget(file);
+  const std::filesystem::path target = WriteTarget(file, at_link);
   std::filesystem::path temp;
   FileDescriptor fd(CreateTemporary(target, temp));
   if (!fd.valid()) return false;

@@ -48,15 +48,6 @@ void GuardConsoleOnce() {
   (void)guarded;
 }
 
-// A writer of a symlinked file means the file the link points to; a dangling link is
-// replaced like a missing file.
-std::filesystem::path ResolveTarget(const std::filesystem::path& file) {
-  std::error_code ec;
-  if (!std::filesystem::is_symlink(file, ec)) return file;
-  std::filesystem::path resolved = std::filesystem::canonical(file, ec);
-  return ec ? file : resolved;
-}
-
 // Creates a temporary file beside `target` that no other writer picks (CREATE_NEW, so a
 // clash with a leftover file only costs another try); `temp` receives its name.
 HANDLE CreateTemporary(const std::filesystem::path& target, std::filesystem::path& temp) {
@@ -128,17 +119,10 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
   return bytes;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-  return WriteFileAtomically(file, [bytes](ByteSink& sink) {
-    sink.Write(bytes);
-    return true;
-  });
-}
-
 bool WriteFileAtomically(const std::filesystem::path& file,
                          const std::function<bool(ByteSink&)>& fill, AtLink at_link) {
   GuardConsoleOnce();
-  const std::filesystem::path target = at_link == AtLink::Replace ? file : ResolveTarget(file);
+  const std::filesystem::path target = WriteTarget(file, at_link);
   std::filesystem::path temp;
   Handle handle(CreateTemporary(target, temp));
   if (!handle.valid()) return false;
