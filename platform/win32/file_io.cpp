@@ -58,8 +58,10 @@ HANDLE CreateTemporary(const std::filesystem::path& target, std::filesystem::pat
     name += L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
             std::to_wstring(counter++) + L"-" + std::to_wstring(::GetTickCount() % 1000000u);
     temp = target.parent_path() / name;
-    const HANDLE handle = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Shared for deleting only: the console handler may delete it while it is being written;
+    // it then goes when the program ends.
+    const HANDLE handle = ::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return handle;
   }
   return INVALID_HANDLE_VALUE;

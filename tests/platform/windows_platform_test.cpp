@@ -7,6 +7,8 @@
 #include "platform/file_io.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
+#include "platform/shell.h"
+#include "platform/user_program_folder.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
 
@@ -14,6 +16,10 @@ namespace veldor {
 namespace {
 
 namespace fs = std::filesystem;
+
+bool IsWine() {
+  return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
 
 class WindowsPlatformTest : public ::testing::Test {
  protected:
@@ -70,7 +76,7 @@ TEST_F(WindowsPlatformTest, RealFileSystemHasCreationTimesAndAStableOrder) {
   EXPECT_EQ(status->size, 5);
   EXPECT_EQ(status->modified, 1100000000);
   // Wine keeps no creation time on Linux and gives the modification time for it.
-  if (::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
+  if (IsWine()) {
     EXPECT_EQ(status->created, status->modified);
   } else {
     EXPECT_GE(status->created, before - 2);
@@ -90,6 +96,32 @@ TEST_F(WindowsPlatformTest, RealFileSystemHasCreationTimesAndAStableOrder) {
   EXPECT_EQ(file_system.Enumerate(folder_ / "missing"), std::nullopt);
   EXPECT_EQ(file_system.Status(folder_ / "missing"), std::nullopt);
   EXPECT_TRUE(fs::is_regular_file(ExecutableFolder() / "platform_test.exe"));
+}
+
+// The program folder is used while it can be written, else %LOCALAPPDATA%\VELDOR; the
+// checker programs (.exe) are not copied there. HTML listings open in the program Windows
+// associates with help.html.
+TEST_F(WindowsPlatformTest, ProgramFolderAndBrowser) {
+  EXPECT_TRUE(IsWritableFolder(folder_.path()));
+  EXPECT_FALSE(IsWritableFolder(folder_ / "missing"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 0);  // no probe left
+  const fs::path user = UserProgramFolder();
+  EXPECT_TRUE(user.is_absolute());
+  EXPECT_EQ(user.filename(), L"VELDOR");
+  EXPECT_TRUE(IsProgramFile("template/tovrin-cli.EXE"));
+  EXPECT_FALSE(IsProgramFile("template/docomo/index.html"));
+  EXPECT_EQ(FindBrowserPath(folder_.path()), fs::path());
+  folder_.Write("help.html", "<html>help</html>");
+  if (IsWine()) {  // its private prefix associates nothing with pages: give it a program
+    const auto set = [](const wchar_t* key, const wchar_t* value) {
+      return ::RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value,
+                               static_cast<DWORD>((std::wcslen(value) + 1) * sizeof(wchar_t)));
+    };
+    ASSERT_EQ(set(L".html", L"VeldorTestPage"), ERROR_SUCCESS);
+    ASSERT_EQ(set(L"VeldorTestPage\\shell\\open\\command", L"C:\\windows\\notepad.exe \"%1\""),
+              ERROR_SUCCESS);
+  }
+  EXPECT_TRUE(fs::is_regular_file(FindBrowserPath(folder_.path())));
 }
 
 }  // namespace
