@@ -5,7 +5,8 @@
 #   --no-gui   leave out Qt and what only the desktop programs need
 #   --fuzz     add clang and its libFuzzer runtime
 #   --windows  add the mingw-w64 cross compiler, Wine, GoogleTest's sources, the locale
-#              sources (a Japanese locale for Wine) and zip
+#              sources (a Japanese locale for Wine), Xvfb and the IPA fonts (Wine's windows
+#              under test) and zip
 set -euo pipefail
 
 gui=1
@@ -27,7 +28,8 @@ if [ $fuzz -eq 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
 if [ $windows -eq 1 ]; then
-  packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales zip)
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales zip xvfb xauth
+    fonts-ipafont-gothic)
 fi
 
 missing=()

@@ -32,6 +32,9 @@ declare -A may_include=(
   [qt_common]="platform text"
   [lister_ui]="qt_common listing writers engine template_rules platform text"
   [checker_ui]="qt_common checker template_rules platform text"
+  [win_common]="platform text"
+  [lister_win]="win_common listing writers engine template_rules platform text"
+  [checker_win]="win_common checker template_rules platform text"
 )
 while IFS=: read -r file line target; do
   from=${file%%/*}

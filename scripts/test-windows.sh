@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds the core, veldor-cli.exe, tovrin-cli.exe and the core's tests for 64-bit
 # Windows with mingw-w64 in build-win, and runs the tests under Wine (set up by
-# wine-env.sh). The terminal programs are also run on the sample folder beside the Linux
-# ones, built in build-win/linux, and must write the same bytes.
+# wine-env.sh) on a virtual display (Xvfb), for the dialogs of VELDOR.exe and tovrin.exe.
+# The terminal programs are also run on the sample folder beside the Linux ones, built in
+# build-win/linux, and must write the same bytes.
 # Usage: scripts/test-windows.sh   (scripts/test.sh --windows runs it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,4 +25,8 @@ cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 source scripts/wine-env.sh build-win
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 cmake --build build-win -j "$jobs"
-ctest --test-dir build-win --output-on-failure -j "$jobs"
+# The dialogs' tests need a display: a virtual one, with a wineserver started on it.
+wineserver -k >/dev/null 2>&1 || true
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c \
+  'source scripts/wine-env.sh build-win && ctest --test-dir build-win --output-on-failure -j "$1"' \
+  test-windows "$jobs"

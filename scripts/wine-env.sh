@@ -7,6 +7,8 @@
 #   download .NET or Gecko;
 # - a Japanese locale (ja_JP.UTF-8) built with localedef into BUILD/locale, as the programs'
 #   users have it, without touching the system's locales;
+# - the IPA Gothic fonts in the prefix, standing in for the Japanese Windows fonts the
+#   dialogs name ("ＭＳ Ｐゴシック" and the like);
 # - wineserver and Wine's own services started at once with their output on /dev/null:
 #   started by the first test they would inherit CTest's pipes and keep CTest waiting for
 #   them forever. Without DISPLAY they stay headless, as tests want. `wineserver -k` ends
@@ -31,3 +33,13 @@ if [ ! -f "$WINEPREFIX/.update-timestamp" ]; then
   wineboot --init >/dev/null 2>&1 </dev/null
 fi
 wine cmd /c exit >/dev/null 2>&1 </dev/null
+wine_fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [ ! -f "$wine_fonts/ipagp.ttf" ] && [ -f /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf ]; then
+  cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf \
+    /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf "$wine_fonts/"
+  for replacement in "MS PGothic=IPAPGothic" "ＭＳ Ｐゴシック=IPAPGothic" "MS UI Gothic=IPAPGothic" \
+    "MS Gothic=IPAGothic" "ＭＳ ゴシック=IPAGothic"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${replacement%%=*}" \
+      /d "${replacement#*=}" /f >/dev/null 2>&1 </dev/null
+  done
+fi

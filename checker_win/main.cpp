@@ -1,0 +1,20 @@
+// tovrin.exe: the checker's drop dialog; template files named on the command line ("Send
+// to", a drop on the program's icon) are checked as a first drop.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include "checker_win/checker_dlg.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  int argc = 0;
+  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+  std::vector<std::filesystem::path> paths;
+  for (int i = 1; i < argc; ++i) paths.push_back(std::filesystem::absolute(argv[i]));
+  ::LocalFree(argv);
+  CCheckerDlg dialog(nullptr, std::move(paths));
+  dialog.DoModal();
+  return 0;
+}

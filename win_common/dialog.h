@@ -1,0 +1,45 @@
+#pragma once
+// A dialog from a resource template, driven by a member function, and what both programs'
+// drop dialogs share: the about entry of the system menu, the icons, the minimised
+// painting and the dropped paths.
+
+#include <windows.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace veldor::win {
+
+class Dialog {
+ public:
+  virtual ~Dialog() = default;
+  /// Runs the dialog `resource` modally; returns what it was ended with.
+  INT_PTR RunModal(HWND owner, UINT resource);
+  /// Creates the dialog `resource` without waiting (tests drive it with messages).
+  HWND Create(HWND owner, UINT resource);
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  /// The dialog procedure's work; `handled` false hands the message to the default.
+  virtual INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) = 0;
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  HWND hwnd_ = nullptr;
+};
+
+/// The system command of the about entry.
+constexpr UINT kAboutCommand = 16;
+
+/// Appends a separator and the about entry (string `text_id`) to the system menu.
+void AddAboutEntry(HWND dialog, UINT text_id);
+/// The program's icon (resource 128) at the large and the small size, set on the dialog.
+void SetProgramIcons(HWND dialog);
+/// When the dialog is minimised, paints the program icon centred in it and returns true.
+bool PaintMinimised(HWND dialog);
+/// The paths of a drop, in its order; the drop is finished (its memory freed).
+std::vector<std::filesystem::path> TakeDroppedPaths(HDROP drop);
+/// Shows the about box `resource`, whose only button ends it.
+void ShowAboutBox(HWND owner, UINT resource);
+
+}  // namespace veldor::win

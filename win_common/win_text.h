@@ -1,0 +1,21 @@
+#pragma once
+// Text between the core (CP932 bytes) and Windows' W functions (UTF-16). Both ways go
+// through the core's own conversion, so that a dialog shows and keeps exactly what the
+// files hold, on Windows as on Linux.
+
+#include <string>
+#include <string_view>
+
+namespace veldor::win {
+
+/// CP932 bytes as UTF-16.
+std::wstring Wide(std::string_view cp932);
+/// UTF-8 (a literal in the source) as UTF-16.
+std::wstring WideFromUtf8(std::string_view utf8);
+/// UTF-16 as CP932 bytes; a character CP932 cannot hold becomes "?".
+std::string Cp932FromWide(std::wstring_view text);
+/// The characters of `text` that CP932 cannot hold, each once, in order, as "U+00E9"
+/// separated by blanks; empty when it can hold them all.
+std::wstring CharactersCp932Lacks(std::wstring_view text);
+
+}  // namespace veldor::win
