@@ -1,0 +1,79 @@
+#include "lister_win/input_dlg.h"
+
+#include "lister_win/resource.h"
+#include "text/cp932.h"
+#include "win_common/win_text.h"
+
+namespace {
+
+std::wstring ItemText(HWND dialog, int id) {
+  const HWND item = ::GetDlgItem(dialog, id);
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(item)), L'\0');
+  ::GetWindowTextW(item, text.data(), static_cast<int>(text.size() + 1));
+  return text;
+}
+
+}  // namespace
+
+bool CInputDlg::DoModal(HWND owner) { return RunModal(owner, IDD_INPUT) == IDOK; }
+
+HWND CInputDlg::CreateModeless(HWND owner) { return Create(owner, IDD_INPUT); }
+
+INT_PTR CInputDlg::OnMessage(UINT message, WPARAM wparam, LPARAM, bool& handled) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      ::SetDlgItemTextW(hwnd(), IDC_NAME, name.c_str());
+      ::SetDlgItemTextW(hwnd(), IDC_TEXT, text.c_str());
+      const bool folder = mode == Mode::AddFolderName || mode == Mode::EditFolderName;
+      ::SetDlgItemTextW(hwnd(), IDC_NAME_LABEL, folder ? L"フォルダ名(&F)" : L"ファイル名(&F)");
+      UpdateOk();
+      return TRUE;
+    }
+    case WM_COMMAND:
+      switch (LOWORD(wparam)) {
+        case IDC_NAME:
+        case IDC_TEXT:
+          if (HIWORD(wparam) == EN_CHANGE) UpdateOk();
+          return TRUE;
+        case IDOK:
+          OnOk();
+          return TRUE;
+        case IDCANCEL:
+          ::EndDialog(hwnd(), IDCANCEL);
+          return TRUE;
+        default:
+          break;
+      }
+      break;
+    default:
+      break;
+  }
+  handled = false;
+  return FALSE;
+}
+
+// OK needs a character in each box; blanks count.
+void CInputDlg::UpdateOk() {
+  const bool filled = ::GetWindowTextLengthW(::GetDlgItem(hwnd(), IDC_NAME)) > 0 &&
+                      ::GetWindowTextLengthW(::GetDlgItem(hwnd(), IDC_TEXT)) > 0;
+  ::EnableWindow(::GetDlgItem(hwnd(), IDOK), filled ? TRUE : FALSE);
+}
+
+void CInputDlg::OnOk() {
+  if (!::IsWindowEnabled(::GetDlgItem(hwnd(), IDOK))) return;  // Enter with a box empty
+  for (const int id : {IDC_NAME, IDC_TEXT}) {
+    const std::wstring lacking = veldor::win::CharactersCp932Lacks(ItemText(hwnd(), id));
+    if (lacking.empty()) continue;
+    messages_.Show(
+        veldor::Message{veldor::Utf8ToCp932("入力"),
+                        veldor::Utf8ToCp932("Shift_JIS で表せない文字が含まれています。\r\n") +
+                            veldor::win::Cp932FromWide(lacking) +
+                            veldor::Utf8ToCp932("\r\nを別の文字に置き換えてください。"),
+                        veldor::Icon::Exclamation, veldor::Buttons::Ok, false});
+    ::SetFocus(::GetDlgItem(hwnd(), id));
+    return;
+  }
+  name = ItemText(hwnd(), IDC_NAME);
+  text = ItemText(hwnd(), IDC_TEXT);
+  ::EndDialog(hwnd(), IDOK);
+}

@@ -1,0 +1,28 @@
+// VELDOR.exe: the listing program's main dialog. Folders and files named on the command
+// line ("Send to", a drop on the program's icon) are listed as a first drop.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <system_error>
+
+#include "lister_win/lister_dlg.h"
+#include "platform/user_program_folder.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const INITCOMMONCONTROLSEX controls{
+      sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  int argc = 0;
+  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+  std::vector<std::filesystem::path> paths;
+  for (int i = 1; i < argc; ++i) paths.push_back(std::filesystem::absolute(argv[i]));
+  ::LocalFree(argv);
+  const std::filesystem::path program_folder = veldor::DesktopProgramFolder();
+  // Relative names of the program folder's files resolve here, the program folder.
+  std::error_code ignored;
+  std::filesystem::current_path(program_folder, ignored);
+  CListerDlg dialog(program_folder, nullptr, nullptr, std::move(paths));
+  dialog.DoModal();
+  return 0;
+}

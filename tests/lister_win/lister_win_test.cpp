@@ -1,0 +1,172 @@
+// VELDOR.exe's dialogs from their resources, driven with messages as the user's clicks and
+// drops send them: the main dialog, the settings sheet and the input dialog.
+#include <sstream>
+
+#include "cli/veldor_command.h"
+#include "lister_win/lister_dlg.h"
+#include "lister_win/resource.h"
+#include "lister_win/sheet.h"
+#include "support/recording_messages.h"
+#include "support/recording_shell.h"
+#include "support/temp_folder.h"
+#include "support/win_dialog_support.h"
+
+namespace veldor::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Click(HWND dialog, int id) { ::SendMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void Pump() {
+  MSG message{};
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+}
+bool IsChecked(HWND dialog, int id) { return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+// The stored carrier au is marked and survives the click that comes before the first
+// paint; later clicks count. A dropped folder is listed as veldor-cli lists it; the
+// settings reach the file when the dialog goes.
+TEST(ListerDlgTest, RadiosDropAndSavedSettings) {
+  TempFolder program, work;
+  program.Write("quorsel.ini", "[MAIN_OPTION]\r\ncompany=3\r\noutput_mode=1\r\n");
+  work.Write("写真/a.jpg", std::string(640, 'x'));
+  RecordingMessages messages;
+  RecordingShell shell;
+  CListerDlg dialog(program.path(), &messages, &shell);
+  const HWND hwnd = dialog.CreateModeless();
+  ASSERT_NE(hwnd, nullptr);
+  ExpectDialogUnits(hwnd, 157, 91);
+  UINT command = 0;
+  bool separated = false;
+  EXPECT_EQ(LastSystemMenuEntry(hwnd, command, separated), L"Veldor のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+  EXPECT_TRUE(command == 16 && separated);
+  EXPECT_TRUE(IsChecked(hwnd, IDC_AU) && IsChecked(hwnd, IDC_TXT));
+  Click(hwnd, IDC_DOCOMO);
+  EXPECT_EQ(dialog.context().settings.company, 3);
+  Pump();  // the first paint
+  Click(hwnd, IDC_VODAFONE);
+  Click(hwnd, IDC_CSV);
+  EXPECT_EQ(dialog.context().settings.company, 2);
+
+  ::SendMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({work / "写真"})), 0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0],
+            U8Message("処理結果", "写真.csv\r\n\r\nを出力しました。", Icon::None));
+  const std::string listed = work.Read("写真/写真.csv");
+  std::ostringstream out, err;
+  std::istringstream in;
+  RunVeldorCli({"--program-folder", program.path().string(), "--format", "csv", "--carrier",
+                "Vodafone", "--yes", (work / "写真").string()},
+               out, err, in, false);
+  EXPECT_EQ(work.Read("写真/写真.csv"), listed);
+  ::DestroyWindow(hwnd);
+  const std::string saved = program.Read("quorsel.ini");
+  EXPECT_NE(saved.find("company=2\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("output_mode=2\r\n"), std::string::npos);
+}
+
+class SheetTest : public ::testing::Test {
+ protected:
+  SheetTest() {
+    program_.Write("template/docomo/index.html", "x");
+    program_.Write("replace_list.csv", Utf8ToCp932("a.jpg,写\r\n"));
+  }
+  // The sheet's page on view.
+  int CurrentPage(HWND sheet) {
+    return static_cast<int>(::SendMessageW(
+        sheet, PSM_HWNDTOINDEX,
+        static_cast<WPARAM>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), 0));
+  }
+  TempFolder program_;
+  RecordingMessages messages_;
+  RecordingShell shell_;
+  Lister lister_{program_.path(), messages_, shell_};
+};
+
+// Leaving 基本設定 with no "." in the extensions is refused; on OK every shown page
+// applies (拡張設定1 writes its rows) and the page values reach the settings; Cancel
+// writes nothing.
+TEST_F(SheetTest, ValidatesAppliesAndCancels) {
+  for (const bool ok : {false, true}) {
+    CPSeet sheet(lister_.context());
+    sheet.page3().SetInputRunner([](CInputDlg& input, HWND) {
+      input.name = L"b.jpg";
+      input.text = L"海";
+      return true;
+    });
+    const HWND hwnd = sheet.CreateModeless(nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    const HWND basic = sheet.page1().hwnd();
+    ExpectDialogUnits(basic, 210, 154);
+    ::SetDlgItemTextW(basic, IDC_EXTENSIONS, L"jpg");
+    ::SendMessageW(hwnd, PSM_SETCURSEL, 2, 0);
+    EXPECT_EQ(CurrentPage(hwnd), 0);
+    EXPECT_EQ(messages_.shown.back().caption, Utf8ToCp932("警告"));
+    ::SetDlgItemTextW(basic, IDC_EXTENSIONS, L".png.gif");
+    ::SendMessageW(hwnd, PSM_SETCURSEL, 2, 0);
+    const HWND texts = sheet.page3().hwnd();
+    ASSERT_EQ(CurrentPage(hwnd), 2);
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(texts, IDC_SAVE)));
+    Click(texts, IDC_ADD);
+    EXPECT_EQ(::SendMessageW(::GetDlgItem(texts, IDC_LIST), LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(texts, IDC_SAVE)));
+    ::SendMessageW(hwnd, PSM_PRESSBUTTON, ok ? PSBTN_OK : PSBTN_CANCEL, 0);
+    EXPECT_EQ(sheet.accepted(), ok);
+    EXPECT_EQ(program_.Read("replace_list.csv"),
+              Utf8ToCp932(ok ? "a.jpg,写\r\nb.jpg,海\r\n" : "a.jpg,写\r\n"));
+    if (ok) StoreSheetValues(sheet, lister_.settings());
+    using Extensions = std::vector<std::string>;
+    const Extensions expected = ok ? Extensions{".pn", ".gif"} : Extensions{".jpg", ".gif", ".png"};
+    EXPECT_EQ(lister_.settings().extensions, expected);
+    ::DestroyWindow(hwnd);
+  }
+}
+
+// A carrier left without templates is asked about on OK; Cancel keeps the sheet open and
+// the settings as they were.
+TEST_F(SheetTest, TemplatesAskBeforeNone) {
+  CPSeet sheet(lister_.context());
+  const HWND hwnd = sheet.CreateModeless(nullptr);
+  ::SendMessageW(hwnd, PSM_SETCURSEL, 1, 0);
+  const HWND output = sheet.page2().hwnd();
+  const HWND list = ::GetDlgItem(output, IDC_TEMPLATES);
+  ASSERT_EQ(::SendMessageW(list, LB_GETSELCOUNT, 0, 0), 1);  // docomo's index.html
+  ::SendMessageW(list, LB_SETSEL, FALSE, 0);
+  ::SendMessageW(output, WM_COMMAND, MAKEWPARAM(IDC_TEMPLATES, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+  messages_.Script({Answer::Cancel});
+  ::SendMessageW(hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  EXPECT_FALSE(sheet.accepted());
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text,
+            Utf8ToCp932("docomo用のテンプレートが設定されていません。\r\nこのままではhtml"
+                        "出力が利用できませんが、よろしいですか？"));
+  EXPECT_TRUE(messages_.shown[0].second_button_default);
+  EXPECT_EQ(lister_.settings().templates[1], std::vector<std::string>{"index.html"});
+  ::DestroyWindow(hwnd);
+}
+
+// OK needs text in both boxes, and text that Shift_JIS can hold.
+TEST(InputDlgTest, OkNeedsBothBoxesInShiftJis) {
+  RecordingMessages messages;
+  CInputDlg input(CInputDlg::Mode::AddFolderName, messages);
+  const HWND hwnd = input.CreateModeless(nullptr);
+  ExpectDialogUnits(hwnd, 195, 75);
+  wchar_t label[32] = {};
+  ::GetDlgItemTextW(hwnd, IDC_NAME_LABEL, label, 32);
+  EXPECT_EQ(std::wstring(label), L"フォルダ名(&F)");
+  ::SetDlgItemTextW(hwnd, IDC_NAME, L"旅行");
+  EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hwnd, IDOK)));
+  ::SetDlgItemTextW(hwnd, IDC_TEXT, L"café");
+  Click(hwnd, IDOK);
+  EXPECT_EQ(input.text, L"");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("U+00E9"), std::string::npos);
+  ::SetDlgItemTextW(hwnd, IDC_TEXT, L"カフェ");
+  Click(hwnd, IDOK);
+  EXPECT_EQ(input.name + L"/" + input.text, L"旅行/カフェ");
+  ::DestroyWindow(hwnd);
+}
+
+}  // namespace
+}  // namespace veldor::testing
