@@ -21,6 +21,7 @@ INT_PTR CCheckerDlg::OnMessage(UINT message, WPARAM wparam, LPARAM, bool& handle
       boxes_.SetOwner(hwnd());
       veldor::win::AddAboutEntry(hwnd(), IDS_ABOUTBOX);
       veldor::win::SetProgramIcons(hwnd());
+      veldor::win::FitTexts(hwnd(), true);
       if (!first_drop_.empty()) ::PostMessageW(hwnd(), kFirstDrop, 0, 0);
       return TRUE;
     case kFirstDrop:

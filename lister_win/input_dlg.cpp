@@ -27,6 +27,7 @@ INT_PTR CInputDlg::OnMessage(UINT message, WPARAM wparam, LPARAM, bool& handled)
       const bool folder = mode == Mode::AddFolderName || mode == Mode::EditFolderName;
       ::SetDlgItemTextW(hwnd(), IDC_NAME_LABEL, folder ? L"フォルダ名(&F)" : L"ファイル名(&F)");
       UpdateOk();
+      veldor::win::FitTexts(hwnd(), true);
       return TRUE;
     }
     case WM_COMMAND:

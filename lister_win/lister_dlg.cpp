@@ -32,6 +32,7 @@ void CListerDlg::OnInitDialog() {
   boxes_.SetOwner(hwnd());
   veldor::win::AddAboutEntry(hwnd(), IDS_ABOUTBOX);
   veldor::win::SetProgramIcons(hwnd());
+  veldor::win::FitTexts(hwnd(), true);
   lister_.emplace(program_folder_, messages_, shell_);
   MarkRadios();
   if (!first_drop_.empty()) ::PostMessageW(hwnd(), kFirstDrop, 0, 0);

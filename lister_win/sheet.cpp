@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "lister_win/resource.h"
+#include "win_common/dialog.h"
 
 PROPSHEETPAGEW CSheetPage::Page(bool* accepted) {
   accepted_ = accepted;
@@ -22,6 +23,7 @@ INT_PTR CALLBACK CSheetPage::Procedure(HWND hwnd, UINT message, WPARAM wparam, L
     ::SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(page));
     page->hwnd_ = hwnd;
     page->OnInitDialog();
+    veldor::win::FitTexts(hwnd, false);
     return TRUE;
   }
   auto* page = reinterpret_cast<CSheetPage*>(::GetWindowLongPtrW(hwnd, DWLP_USER));

@@ -5,8 +5,8 @@
 #   --no-gui   leave out Qt and what only the desktop programs need
 #   --fuzz     add clang and its libFuzzer runtime
 #   --windows  add the mingw-w64 cross compiler, Wine, GoogleTest's sources, the locale
-#              sources (a Japanese locale for Wine), Xvfb and the IPA fonts (Wine's windows
-#              under test) and zip
+#              sources (a Japanese locale for Wine), Xvfb, the IPA fonts and Wine's own
+#              fonts (Wine's windows under test) and zip
 set -euo pipefail
 
 gui=1
@@ -29,7 +29,7 @@ if [ $fuzz -eq 1 ]; then
 fi
 if [ $windows -eq 1 ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales zip xvfb xauth
-    fonts-ipafont-gothic)
+    fonts-ipafont-gothic fonts-wine)
 fi
 
 missing=()

@@ -7,8 +7,8 @@
 #   download .NET or Gecko;
 # - a Japanese locale (ja_JP.UTF-8) built with localedef into BUILD/locale, as the programs'
 #   users have it, without touching the system's locales;
-# - the IPA Gothic fonts in the prefix, standing in for the Japanese Windows fonts the
-#   dialogs name ("ＭＳ Ｐゴシック" and the like);
+# - Wine's own fonts and the IPA Gothic fonts in the prefix, the latter standing in for the
+#   Japanese Windows fonts the dialogs name ("ＭＳ Ｐゴシック" and the like);
 # - wineserver and Wine's own services started at once with their output on /dev/null:
 #   started by the first test they would inherit CTest's pipes and keep CTest waiting for
 #   them forever. Without DISPLAY they stay headless, as tests want. `wineserver -k` ends
@@ -34,6 +34,10 @@ if [ ! -f "$WINEPREFIX/.update-timestamp" ]; then
 fi
 wine cmd /c exit >/dev/null 2>&1 </dev/null
 wine_fonts=$WINEPREFIX/drive_c/windows/Fonts
+# Wine's own fonts (Marlett draws the title bar's buttons), as a Windows prefix has them.
+if [ ! -f "$wine_fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  cp /usr/share/wine/fonts/*.ttf "$wine_fonts/"
+fi
 if [ ! -f "$wine_fonts/ipagp.ttf" ] && [ -f /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf ]; then
   cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf \
     /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf "$wine_fonts/"

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 
 namespace veldor::win {
@@ -17,7 +18,10 @@ HICON ProgramIcon(int size) {
 }
 
 INT_PTR CALLBACK AboutProcedure(HWND about, UINT message, WPARAM wparam, LPARAM) {
-  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_INITDIALOG) {
+    FitTexts(about, true);
+    return TRUE;
+  }
   if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
     ::EndDialog(about, LOWORD(wparam));
     return TRUE;
@@ -48,6 +52,144 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARA
   const INT_PTR result = dialog->OnMessage(message, wparam, lparam, handled);
   if (message == WM_NCDESTROY) dialog->hwnd_ = nullptr;
   return handled ? result : FALSE;
+}
+
+namespace {
+
+std::wstring TextOf(HWND control) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)), L'\0');
+  ::GetWindowTextW(control, text.data(), static_cast<int>(text.size() + 1));
+  return text;
+}
+
+struct Control {
+  HWND window;
+  RECT rect;  // in the dialog's client coordinates
+  bool group_box;
+};
+
+std::vector<Control> Controls(HWND dialog) {
+  std::vector<Control> controls;
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect{};
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    wchar_t kind[16] = {};
+    ::GetClassNameW(child, kind, 16);
+    const LONG style = ::GetWindowLongW(child, GWL_STYLE);
+    controls.push_back(
+        {child, rect, lstrcmpiW(kind, L"Button") == 0 && (style & BS_TYPEMASK) == BS_GROUPBOX});
+  }
+  return controls;
+}
+
+// The pixels a control's text needs on one line, and the room a check mark takes beside
+// it; 0 for a control whose text is not fitted (edits, lists, push buttons, group boxes).
+SIZE Needed(HWND control, HDC dc, int& mark) {
+  wchar_t kind[16] = {};
+  ::GetClassNameW(control, kind, 16);
+  const LONG style = ::GetWindowLongW(control, GWL_STYLE);
+  const LONG type = style & BS_TYPEMASK;
+  const bool check =
+      lstrcmpiW(kind, L"Button") == 0 && (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON ||
+                                          type == BS_AUTOCHECKBOX || type == BS_CHECKBOX);
+  const bool text = lstrcmpiW(kind, L"Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+  mark = check ? ::GetSystemMetrics(SM_CXMENUCHECK) + ::GetSystemMetrics(SM_CXEDGE) * 3 : 0;
+  if (!check && !text) return {};
+  RECT bounds{};
+  ::DrawTextW(dc, TextOf(control).c_str(), -1, &bounds, DT_CALCRECT | DT_EXPANDTABS);
+  return {bounds.right + mark, bounds.bottom};
+}
+
+// The width a window needs for its caption: the text in the caption font, the icon and
+// the close button.
+int CaptionWidth(HWND dialog, HDC dc) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const HFONT font = ::CreateFontIndirectW(&metrics.lfCaptionFont);
+  const HGDIOBJ old = ::SelectObject(dc, font);
+  RECT bounds{};
+  ::DrawTextW(dc, TextOf(dialog).c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
+  ::SelectObject(dc, old);
+  ::DeleteObject(font);
+  return bounds.right + ::GetSystemMetrics(SM_CXSMICON) + 2 * ::GetSystemMetrics(SM_CXSIZE) + 16;
+}
+
+// Widens the whole dialog by the largest factor any of its texts needs.
+void Widen(HWND dialog, HDC dc, const std::vector<Control>& controls) {
+  RECT window{};
+  ::GetWindowRect(dialog, &window);
+  double factor = static_cast<double>(CaptionWidth(dialog, dc)) / (window.right - window.left);
+  for (const Control& control : controls) {
+    int mark = 0;
+    const LONG width = control.rect.right - control.rect.left;
+    if (width > 0)
+      factor = std::max(factor, static_cast<double>(Needed(control.window, dc, mark).cx) / width);
+  }
+  if (factor <= 1.0) return;
+  const auto scaled = [factor](LONG x) { return static_cast<int>(x * factor + 0.999); };
+  for (const Control& control : controls) {
+    const RECT& r = control.rect;
+    ::SetWindowPos(control.window, nullptr, scaled(r.left), r.top, scaled(r.right) - scaled(r.left),
+                   r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT client{};
+  ::GetClientRect(dialog, &client);
+  ::SetWindowPos(dialog, nullptr, 0, 0,
+                 window.right - window.left + scaled(client.right) - client.right,
+                 window.bottom - window.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+}  // namespace
+
+void FitTexts(HWND dialog, bool whole_dialog) {
+  const HDC dc = ::GetDC(dialog);
+  const HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(dialog, WM_GETFONT, 0, 0)));
+  RECT client{};
+  ::GetClientRect(dialog, &client);
+  const std::vector<Control> controls = Controls(dialog);
+  if (whole_dialog) {
+    Widen(dialog, dc, controls);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(dialog, dc);
+    return;
+  }
+  for (const Control& control : controls) {
+    int mark = 0;
+    const SIZE needed = Needed(control.window, dc, mark);
+    RECT rect = control.rect;
+    if (needed.cx <= rect.right - rect.left && needed.cy <= rect.bottom - rect.top) continue;
+    LONG right = client.right - 2, bottom = client.bottom - 2;
+    for (const Control& other : controls) {
+      if (other.window == control.window) continue;
+      const RECT& o = other.rect;
+      const bool encloses = other.group_box && o.left <= rect.left && o.right >= rect.right &&
+                            o.top <= rect.top && o.bottom >= rect.bottom;
+      if (encloses) {
+        right = std::min(right, o.right - 4);
+        bottom = std::min(bottom, o.bottom - 4);
+      } else if (o.left >= rect.right && o.top < rect.bottom && o.bottom > rect.top) {
+        right = std::min(right, o.left - 2);  // a neighbour to the right
+      } else if (o.top >= rect.bottom && o.left < rect.right && o.right > rect.left) {
+        bottom = std::min(bottom, o.top - 2);  // a neighbour below
+      }
+    }
+    rect.right = std::max(rect.right, std::min(right, rect.left + needed.cx));
+    if (mark == 0 && needed.cx > rect.right - rect.left) {
+      // A static text that is still too narrow wraps onto the free room below.
+      RECT wrapped{0, 0, rect.right - rect.left, 0};
+      ::DrawTextW(dc, TextOf(control.window).c_str(), -1, &wrapped,
+                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+      rect.bottom = std::max(rect.bottom, std::min(bottom, rect.top + wrapped.bottom));
+    }
+    ::SetWindowPos(control.window, nullptr, rect.left, rect.top, rect.right - rect.left,
+                   rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ::SelectObject(dc, old);
+  ::ReleaseDC(dialog, dc);
 }
 
 void AddAboutEntry(HWND dialog, UINT text_id) {

@@ -39,6 +39,13 @@ void SetProgramIcons(HWND dialog);
 bool PaintMinimised(HWND dialog);
 /// The paths of a drop, in its order; the drop is finished (its memory freed).
 std::vector<std::filesystem::path> TakeDroppedPaths(HDROP drop);
+/// Makes every text of a dialog show whole where its font is wider than the one it was
+/// laid out for (a stand-in font, say). A top-level dialog (`whole_dialog`) grows wider as
+/// a whole, every control in proportion, until each text and its caption fit. A property
+/// page cannot grow: a text control too narrow for its text widens as far as its group box,
+/// its neighbour to the right or the page's edge allow, and a static text then also grows
+/// down into free room. Where the texts fit, nothing changes.
+void FitTexts(HWND dialog, bool whole_dialog);
 /// Shows the about box `resource`, whose only button ends it.
 void ShowAboutBox(HWND owner, UINT resource);
 
