@@ -4,11 +4,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/messages.h"
-#include "win_common/dialog.h"
-#include "win_common/message_box_sink.h"
+#include "win_common/drop_dialog.h"
 
-class CCheckerDlg : public veldor::win::Dialog {
+class CCheckerDlg : public veldor::win::DropDialog {
  public:
   /// Messages go to `messages`; when it is null, to message boxes owned by the dialog.
   /// `paths` (the command line) are checked as a first drop once the dialog is up.
@@ -23,10 +21,5 @@ class CCheckerDlg : public veldor::win::Dialog {
   static constexpr UINT kResource = 102;
 
  protected:
-  INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
-
- private:
-  veldor::win::MessageBoxSink boxes_;
-  veldor::MessageSink& messages_;
-  std::vector<std::filesystem::path> first_drop_;
+  void HandleDrop(std::vector<std::filesystem::path> paths) override;
 };

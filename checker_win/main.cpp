@@ -9,12 +9,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
-  int argc = 0;
-  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-  std::vector<std::filesystem::path> paths;
-  for (int i = 1; i < argc; ++i) paths.push_back(std::filesystem::absolute(argv[i]));
-  ::LocalFree(argv);
-  CCheckerDlg dialog(nullptr, std::move(paths));
+  CCheckerDlg dialog(nullptr, veldor::win::CommandLinePaths());
   dialog.DoModal();
   return 0;
 }

@@ -9,10 +9,9 @@
 
 #include "listing/lister.h"
 #include "platform/shell.h"
-#include "win_common/dialog.h"
-#include "win_common/message_box_sink.h"
+#include "win_common/drop_dialog.h"
 
-class CListerDlg : public veldor::win::Dialog {
+class CListerDlg : public veldor::win::DropDialog {
  public:
   /// Works on `program_folder` (quorsel.ini, the list files, help.html, template/).
   /// Messages go to `messages` and files are opened through `shell`; when they are null,
@@ -32,19 +31,17 @@ class CListerDlg : public veldor::win::Dialog {
   static constexpr UINT kResource = 102;
 
  protected:
-  INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
+  void HandleDrop(std::vector<std::filesystem::path> paths) override;
+  BOOL OnInitDialog() override;
+  INT_PTR OnOwnMessage(UINT message, WPARAM wparam, LPARAM lparam, bool& handled) override;
 
  private:
-  void OnInitDialog();
   void MarkRadios();
   void OnRadio(int id);
 
   std::filesystem::path program_folder_;
-  veldor::win::MessageBoxSink boxes_;
-  veldor::MessageSink& messages_;
   std::unique_ptr<veldor::Shell> own_shell_;
   veldor::Shell& shell_;
-  std::vector<std::filesystem::path> first_drop_;
   /// Started when the dialog is initialised, so that its messages have the dialog as owner.
   std::optional<veldor::Lister> lister_;
   /// Set until the dialog first paints: the carrier click that the dialog's first focus

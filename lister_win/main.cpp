@@ -8,16 +8,13 @@
 
 #include "lister_win/lister_dlg.h"
 #include "platform/user_program_folder.h"
+#include "win_common/drop_dialog.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const INITCOMMONCONTROLSEX controls{
       sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   ::InitCommonControlsEx(&controls);
-  int argc = 0;
-  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-  std::vector<std::filesystem::path> paths;
-  for (int i = 1; i < argc; ++i) paths.push_back(std::filesystem::absolute(argv[i]));
-  ::LocalFree(argv);
+  std::vector<std::filesystem::path> paths = veldor::win::CommandLinePaths();
   const std::filesystem::path program_folder = veldor::DesktopProgramFolder();
   // Relative names of the program folder's files resolve here, the program folder.
   std::error_code ignored;
