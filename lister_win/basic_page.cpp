@@ -2,6 +2,7 @@
 #include "lister_win/resource.h"
 #include "lister_win/sheet.h"
 #include "text/cp932.h"
+#include "win_common/dialog.h"
 #include "win_common/win_text.h"
 
 namespace {
@@ -66,8 +67,7 @@ bool CPage1::OnKillActive() {
   print_result = Checked(IDC_PRINT_RESULT) ? 1 : 0;
   ReadRadio(hwnd(), IDC_ASCENDING, sort_style);
   file_open = Checked(IDC_FILE_OPEN) ? 1 : 0;
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(Item(IDC_EXTENSIONS))), L'\0');
-  ::GetWindowTextW(Item(IDC_EXTENSIONS), text.data(), static_cast<int>(text.size() + 1));
+  const std::wstring text = veldor::win::WindowText(Item(IDC_EXTENSIONS));
   // The text as it was loaded stays byte for byte while the user leaves it alone.
   if (text != veldor::win::Wide(ext_strings)) ext_strings = veldor::win::Cp932FromWide(text);
   ReadRadio(hwnd(), IDC_ALL_FILES, all_files);

@@ -4,17 +4,6 @@
 #include "text/cp932.h"
 #include "win_common/win_text.h"
 
-namespace {
-
-std::wstring ItemText(HWND dialog, int id) {
-  const HWND item = ::GetDlgItem(dialog, id);
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(item)), L'\0');
-  ::GetWindowTextW(item, text.data(), static_cast<int>(text.size() + 1));
-  return text;
-}
-
-}  // namespace
-
 bool CInputDlg::DoModal(HWND owner) { return RunModal(owner, IDD_INPUT) == IDOK; }
 
 HWND CInputDlg::CreateModeless(HWND owner) { return Create(owner, IDD_INPUT); }
@@ -63,7 +52,8 @@ void CInputDlg::UpdateOk() {
 void CInputDlg::OnOk() {
   if (!::IsWindowEnabled(::GetDlgItem(hwnd(), IDOK))) return;  // Enter with a box empty
   for (const int id : {IDC_NAME, IDC_TEXT}) {
-    const std::wstring lacking = veldor::win::CharactersCp932Lacks(ItemText(hwnd(), id));
+    const std::wstring lacking =
+        veldor::win::CharactersCp932Lacks(veldor::win::WindowText(::GetDlgItem(hwnd(), id)));
     if (lacking.empty()) continue;
     messages_.Show(
         veldor::Message{veldor::Utf8ToCp932("入力"),
@@ -74,7 +64,7 @@ void CInputDlg::OnOk() {
     ::SetFocus(::GetDlgItem(hwnd(), id));
     return;
   }
-  name = ItemText(hwnd(), IDC_NAME);
-  text = ItemText(hwnd(), IDC_TEXT);
+  name = veldor::win::WindowText(::GetDlgItem(hwnd(), IDC_NAME));
+  text = veldor::win::WindowText(::GetDlgItem(hwnd(), IDC_TEXT));
   ::EndDialog(hwnd(), IDOK);
 }

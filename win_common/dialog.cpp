@@ -56,12 +56,6 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARA
 
 namespace {
 
-std::wstring TextOf(HWND control) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)), L'\0');
-  ::GetWindowTextW(control, text.data(), static_cast<int>(text.size() + 1));
-  return text;
-}
-
 struct Control {
   HWND window;
   RECT rect;  // in the dialog's client coordinates
@@ -98,7 +92,7 @@ SIZE Needed(HWND control, HDC dc, int& mark) {
   mark = check ? ::GetSystemMetrics(SM_CXMENUCHECK) + ::GetSystemMetrics(SM_CXEDGE) * 3 : 0;
   if (!check && !text) return {};
   RECT bounds{};
-  ::DrawTextW(dc, TextOf(control).c_str(), -1, &bounds, DT_CALCRECT | DT_EXPANDTABS);
+  ::DrawTextW(dc, WindowText(control).c_str(), -1, &bounds, DT_CALCRECT | DT_EXPANDTABS);
   return {bounds.right + mark, bounds.bottom};
 }
 
@@ -111,7 +105,7 @@ int CaptionWidth(HWND dialog, HDC dc) {
   const HFONT font = ::CreateFontIndirectW(&metrics.lfCaptionFont);
   const HGDIOBJ old = ::SelectObject(dc, font);
   RECT bounds{};
-  ::DrawTextW(dc, TextOf(dialog).c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
+  ::DrawTextW(dc, WindowText(dialog).c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
   ::SelectObject(dc, old);
   ::DeleteObject(font);
   return bounds.right + ::GetSystemMetrics(SM_CXSMICON) + 2 * ::GetSystemMetrics(SM_CXSIZE) + 16;
@@ -181,7 +175,7 @@ void FitTexts(HWND dialog, bool whole_dialog) {
     if (mark == 0 && needed.cx > rect.right - rect.left) {
       // A static text that is still too narrow wraps onto the free room below.
       RECT wrapped{0, 0, rect.right - rect.left, 0};
-      ::DrawTextW(dc, TextOf(control.window).c_str(), -1, &wrapped,
+      ::DrawTextW(dc, WindowText(control.window).c_str(), -1, &wrapped,
                   DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
       rect.bottom = std::max(rect.bottom, std::min(bottom, rect.top + wrapped.bottom));
     }
@@ -190,6 +184,12 @@ void FitTexts(HWND dialog, bool whole_dialog) {
   }
   ::SelectObject(dc, old);
   ::ReleaseDC(dialog, dc);
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)), L'\0');
+  ::GetWindowTextW(window, text.data(), static_cast<int>(text.size() + 1));
+  return text;
 }
 
 void AddAboutEntry(HWND dialog, UINT text_id) {

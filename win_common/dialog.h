@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace veldor::win {
@@ -27,6 +28,9 @@ class Dialog {
   static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   HWND hwnd_ = nullptr;
 };
+
+/// A window's text: a control's, or a dialog's caption.
+std::wstring WindowText(HWND window);
 
 /// The system command of the about entry.
 constexpr UINT kAboutCommand = 16;
