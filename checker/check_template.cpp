@@ -64,12 +64,12 @@ constexpr std::array<SectionRules, 3> kSectionRules = {{
     {Section::After, "[@STOP@]以降でのエラー", kUnclosed},
 }};
 
-// `prefix` is CP932 already (a path or a candidate); the rest is converted.
+// `prefix` is a path or a candidate from the template, already in UTF-8.
 void Show(MessageSink& messages, std::string_view caption, std::string_view prefix,
           std::string_view text, Icon icon) {
   std::string shown(prefix);
-  shown += Utf8ToCp932(text);
-  messages.Show(Message{Utf8ToCp932(caption), std::move(shown), icon, Buttons::Ok, false});
+  shown += text;
+  messages.Show(Message{std::string(caption), std::move(shown), icon, Buttons::Ok, false});
 }
 
 void ShowGrammarError(MessageSink& messages, std::string_view text) {
@@ -124,11 +124,11 @@ std::string Quoted(std::string_view candidate) {
 bool JudgeCandidate(std::string_view candidate, const SectionRules& rules, MessageSink& messages) {
   const std::optional<TemplateTag> tag = LookupTag(candidate);
   if (!tag) {
-    Show(messages, rules.caption, Quoted(candidate), kNoSuchTag, Icon::Exclamation);
+    Show(messages, rules.caption, Cp932ToUtf8(Quoted(candidate)), kNoSuchTag, Icon::Exclamation);
     return true;
   }
   if (rules.section != Section::Repeat && IsRecordTag(*tag)) {
-    Show(messages, rules.caption, candidate, kRepeatOnly, Icon::Exclamation);
+    Show(messages, rules.caption, Cp932ToUtf8(candidate), kRepeatOnly, Icon::Exclamation);
     return true;
   }
   return false;
@@ -165,7 +165,7 @@ std::string_view SectionText(const TemplateSections& sections, Section section) 
 }  // namespace
 
 void CheckTemplate(const std::filesystem::path& path, MessageSink& messages) {
-  const std::string shown_path = PathToCp932(path);
+  const std::string shown_path = PathToUtf8(path);
   const std::optional<std::string> bytes = ReadFileBytes(path);
   if (!bytes) {
     Show(messages, kOpenCaption, shown_path, kOpenFailed, Icon::Exclamation);

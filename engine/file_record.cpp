@@ -12,10 +12,13 @@ namespace {
 
 constexpr std::int64_t kBytesPerPacket = 128;
 
-// The record of a file whose CP932 name and status the caller already holds.
-FileRecord BuildNamedRecord(const FileStatus& status, std::string file_name,
-                            const ListingSettings& settings, const ReplaceLists& lists) {
+// The record of a file whose name (as NameBytes gives it), CP932 name and status the
+// caller already holds.
+FileRecord BuildNamedRecord(const FileStatus& status, std::string native_name,
+                            std::string file_name, const ListingSettings& settings,
+                            const ReplaceLists& lists) {
   FileRecord record;
+  record.native_name = std::move(native_name);
   record.file_size = status.size;
   record.packet_count = PacketsForSize(record.file_size);
   record.packet_charge = ChargeForPackets(record.packet_count, settings.CurrentRate());
@@ -60,7 +63,9 @@ std::optional<FileRecord> BuildFileRecord(const std::filesystem::path& path,
                                           const ReplaceLists& lists, FileSystem& fs) {
   const auto status = fs.Status(path);
   if (!status) return std::nullopt;
-  return BuildNamedRecord(*status, PathToCp932(path.filename()), settings, lists);
+  std::string native = NameBytes(path.filename());
+  std::string name = NameToCp932(native);
+  return BuildNamedRecord(*status, std::move(native), std::move(name), settings, lists);
 }
 
 std::optional<Listing> ScanFolder(const std::filesystem::path& folder,
@@ -73,9 +78,11 @@ std::optional<Listing> ScanFolder(const std::filesystem::path& folder,
   for (const FolderEntry& entry : *entries) {
     // A file without a status vanished since the enumeration: it has nothing to show.
     if (entry.is_directory || !entry.status) continue;
-    std::string name = PathToCp932(entry.name);
+    std::string native = NameBytes(entry.name);
+    std::string name = NameToCp932(native);
     if (!PassesFilter(name, settings)) continue;
-    FileRecord record = BuildNamedRecord(*entry.status, std::move(name), settings, lists);
+    FileRecord record =
+        BuildNamedRecord(*entry.status, std::move(native), std::move(name), settings, lists);
     listing.longest_name = std::max(listing.longest_name, record.file_name.size());
     listing.longest_text = std::max(listing.longest_text, record.extended_text.size());
     listing.records.push_back(std::move(record));

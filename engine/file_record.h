@@ -22,6 +22,9 @@ struct FileRecord {
   std::string extended_text;
   std::string modified_date;
   std::string created_date;
+  /// The name as the file system gives it (NameBytes), from which file_name was made: what
+  /// a page needs to write the name without loss. Empty in a record not read from a disk.
+  std::string native_name;
 
   friend bool operator==(const FileRecord&, const FileRecord&) = default;
 };

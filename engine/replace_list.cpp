@@ -203,8 +203,8 @@ Message ReplaceListMessage(ListKind kind, ListMessage situation) {
         "確かめた後、再度保存してください。";
   }
   Message message;
-  message.caption = Utf8ToCp932(caption);
-  message.text = "\"" + std::string(ReplaceListFileName(kind)) + "\"" + Utf8ToCp932(tail);
+  message.caption = caption;
+  message.text = "\"" + std::string(ReplaceListFileName(kind)) + "\"" + tail;
   message.icon = Icon::Exclamation;
   message.buttons = Buttons::Ok;
   return message;

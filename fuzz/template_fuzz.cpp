@@ -5,6 +5,7 @@
 #include "checker/check_template.h"
 #include "fuzz_support.h"
 #include "template_rules/template_rules.h"
+#include "text/cp932.h"
 #include "writers/html_listing.h"
 
 namespace {
@@ -25,7 +26,10 @@ std::pair<WriteOutcome, std::string> Page(std::string_view text, const std::stri
   const auto& folder = fuzz::Scratch();
   folder.Write("template/docomo/index.html", text);
   folder.Write("index.html", "old");
-  const FileRecord record{name, 1, 1, 0, name, "2003/11/05 13:05:18", "2003/11/05 13:05:18"};
+  // The name as a disk may give it, any bytes.
+  const std::string cp932 = NameToCp932(name);
+  const FileRecord record{cp932, 1, 1, 0, cp932, "2003/11/05 13:05:18", "2003/11/05 13:05:18",
+                          name};
   CountingSink messages;
   const WriteOutcome outcome = RenderHtmlListing(
       Listing{{record}, name.size(), name.size()}, folder.path(), "index.html", ListingSettings{},
@@ -33,13 +37,19 @@ std::pair<WriteOutcome, std::string> Page(std::string_view text, const std::stri
   return {outcome, folder.Read("index.html")};
 }
 
-// No raw markup is left, and every "&" starts one of the entities the page builder writes.
+// No raw markup is left, and every "&" starts one of the entities the page builder writes
+// or a numeric reference.
 bool Escaped(std::string page) {
-  for (const std::string_view entity : {"&amp;", "&lt;", "&gt;", "&quot;"}) {
+  for (const std::string_view entity : {"&amp;", "&lt;", "&gt;", "&quot;", "&#39;"}) {
     for (std::size_t at; (at = page.find(entity)) != std::string::npos;)
       page.replace(at, entity.size(), "_");
   }
-  return page.find_first_of("&<>\"") == std::string::npos;
+  for (std::size_t at; (at = page.find("&#x")) != std::string::npos;) {
+    const std::size_t end = page.find_first_not_of("0123456789ABCDEF", at + 3);
+    if (end == at + 3 || end == std::string::npos || page[end] != ';') return false;
+    page.replace(at, end + 1 - at, "_");
+  }
+  return page.find_first_of("&<>\"'") == std::string::npos;
 }
 
 }  // namespace

@@ -72,10 +72,9 @@ bool CPage1::OnKillActive() {
   if (text != veldor::win::Wide(ext_strings)) ext_strings = veldor::win::Cp932FromWide(text);
   ReadRadio(hwnd(), IDC_ALL_FILES, all_files);
   if (ext_strings.find('.') != std::string::npos) return true;
-  messages_.Show(veldor::Message{
-      veldor::Utf8ToCp932("警告"),
-      veldor::Utf8ToCp932("拡張子の設定が正しく設定されていません。\r\n確認してください。"),
-      veldor::Icon::Exclamation, veldor::Buttons::Ok, false});
+  messages_.Show(veldor::Message{"警告",
+                                 "拡張子の設定が正しく設定されていません。\r\n確認してください。",
+                                 veldor::Icon::Exclamation, veldor::Buttons::Ok, false});
   ::SetFocus(Item(IDC_EXTENSIONS));
   ::SendMessageW(Item(IDC_EXTENSIONS), EM_SETSEL, 0, -1);
   return false;

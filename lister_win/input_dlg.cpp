@@ -52,15 +52,13 @@ void CInputDlg::UpdateOk() {
 void CInputDlg::OnOk() {
   if (!::IsWindowEnabled(::GetDlgItem(hwnd(), IDOK))) return;  // Enter with a box empty
   for (const int id : {IDC_NAME, IDC_TEXT}) {
-    const std::wstring lacking =
-        veldor::win::CharactersCp932Lacks(veldor::win::WindowText(::GetDlgItem(hwnd(), id)));
+    const std::string lacking = veldor::CharactersCp932Lacks(
+        veldor::win::Utf8FromWide(veldor::win::WindowText(::GetDlgItem(hwnd(), id))));
     if (lacking.empty()) continue;
-    messages_.Show(
-        veldor::Message{veldor::Utf8ToCp932("入力"),
-                        veldor::Utf8ToCp932("Shift_JIS で表せない文字が含まれています。\r\n") +
-                            veldor::win::Cp932FromWide(lacking) +
-                            veldor::Utf8ToCp932("\r\nを別の文字に置き換えてください。"),
-                        veldor::Icon::Exclamation, veldor::Buttons::Ok, false});
+    messages_.Show(veldor::Message{"入力",
+                                   "Shift_JIS で表せない文字が含まれています。\r\n" + lacking +
+                                       "\r\nを別の文字に置き換えてください。",
+                                   veldor::Icon::Exclamation, veldor::Buttons::Ok, false});
     ::SetFocus(::GetDlgItem(hwnd(), id));
     return;
   }

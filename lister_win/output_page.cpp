@@ -91,12 +91,11 @@ bool CPage2::OnKillActive() {
 bool CPage2::OnApply() {
   for (const int carrier : veldor::kCarriers) {
     if (!working_[static_cast<std::size_t>(carrier)].empty()) continue;
-    const veldor::Message question{
-        veldor::Utf8ToCp932("確認"),
-        std::string(veldor::CarrierName(carrier)) +
-            veldor::Utf8ToCp932("用のテンプレートが設定されていません。\r\n"
-                                "このままではhtml出力が利用できませんが、よろしいですか？"),
-        veldor::Icon::Question, veldor::Buttons::OkCancel, true};
+    const veldor::Message question{"確認",
+                                   std::string(veldor::CarrierName(carrier)) +
+                                       "用のテンプレートが設定されていません。\r\n"
+                                       "このままではhtml出力が利用できませんが、よろしいですか？",
+                                   veldor::Icon::Question, veldor::Buttons::OkCancel, true};
     if (context_.messages.Show(question) != veldor::Answer::Ok) return false;
   }
   for (const int carrier : veldor::kCarriers) {

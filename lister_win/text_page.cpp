@@ -21,8 +21,7 @@ void AddColumn(HWND list, int index, const wchar_t* header, int width) {
 }
 
 veldor::Message Question(const char* text, veldor::Buttons buttons) {
-  return veldor::Message{veldor::Utf8ToCp932("確認"), veldor::Utf8ToCp932(text),
-                         veldor::Icon::Question, buttons, false};
+  return veldor::Message{"確認", text, veldor::Icon::Question, buttons, false};
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ void WriteTxtOrCsv(const Listing& listing, const std::filesystem::path& folder,
       txt ? WriteTextListing(listing, out, context.settings, context.messages)
           : WriteCsvListing(listing, out, context.settings, context.messages);
   if (outcome == WriteOutcome::Written)
-    output_list.push_back(PathToCp932(base) + (txt ? ".txt" : ".csv"));
+    output_list.push_back(PathToUtf8(base) + (txt ? ".txt" : ".csv"));
   OpenListing(out, context);
 }
 
@@ -35,7 +35,7 @@ void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
                     std::vector<std::string>& output_list, ListerContext& context) {
   const int company = context.settings.company;
   if (CarrierName(company).empty()) return;
-  const std::string base = PathToCp932(FolderBaseName(folder));
+  const std::string base = PathToUtf8(FolderBaseName(folder));
   // A copy: the renderer's messages must not see the list change under the loop.
   const std::vector<std::string> names =
       context.settings.templates[static_cast<std::size_t>(company)];
@@ -43,7 +43,7 @@ void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
     const WriteOutcome outcome =
         RenderHtmlListing(listing, folder, name, context.settings, context.lists,
                           context.program_folder / "template", context.messages);
-    if (outcome == WriteOutcome::Written) output_list.push_back(base + "/" + name);
+    if (outcome == WriteOutcome::Written) output_list.push_back(base + "/" + Cp932ToUtf8(name));
     if (context.settings.file_open == 1 && !context.browser_path.empty()) {
       context.shell.StartProgram(context.browser_path, folder / Cp932ToPath(name));
     }
@@ -51,22 +51,17 @@ void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
 }
 
 void ShowResult(const std::vector<std::string>& output_list, MessageSink& messages) {
-  static const std::string caption = Utf8ToCp932("処理結果");
-  static const std::string tail = Utf8ToCp932("\r\nを出力しました。");
   std::string text;
   for (const std::string& entry : output_list) text.append(entry).append("\r\n");
-  text += tail;
-  messages.Show(Message{caption, text, Icon::None, Buttons::Ok, false});
+  text += "\r\nを出力しました。";
+  messages.Show(Message{"処理結果", text, Icon::None, Buttons::Ok, false});
 }
 
-// The file message's text in CP932: size, packets and charge, then both dates.
+// The file message's text: size, packets and charge, then both dates.
 std::string FileInfoText(const FileRecord& record) {
-  static const std::string packets = Utf8ToCp932(" パケット ");
-  static const std::string yen = Utf8ToCp932(" 円\r\n作成日時 ");
-  static const std::string modified = Utf8ToCp932("\r\n更新日時 ");
   return std::to_string(record.file_size) + " byte\r\n" + std::to_string(record.packet_count) +
-         packets + std::to_string(record.packet_charge) + yen + record.created_date + modified +
-         record.modified_date;
+         " パケット " + std::to_string(record.packet_charge) + " 円\r\n作成日時 " +
+         record.created_date + "\r\n更新日時 " + record.modified_date;
 }
 
 }  // namespace
@@ -85,9 +80,10 @@ void RunDrop(const std::vector<std::filesystem::path>& paths, ListerContext& con
       ShowFileInfo(path, context);
     } else if (!ListFolder(path, output_list, context)) {
       // Say so, and go on with the next path: nothing else of the drop is lost.
-      static const std::string tail = Utf8ToCp932(
-          "\r\nを一覧にできませんでした。\r\nフォルダがあるか、読み取れるかを確認してください。");
-      context.messages.Show(Message{PathToCp932(path.filename()), PathToCp932(path) + tail,
+      context.messages.Show(Message{PathToUtf8(path.filename()),
+                                    PathToUtf8(path) +
+                                        "\r\nを一覧にできませんでした。\r\nフォルダがあるか、"
+                                        "読み取れるかを確認してください。",
                                     Icon::Exclamation, Buttons::Ok, false});
     }
   }
@@ -97,16 +93,14 @@ void RunDrop(const std::vector<std::filesystem::path>& paths, ListerContext& con
 }
 
 void ShowFileInfo(const std::filesystem::path& path, ListerContext& context) {
-  const std::string name = PathToCp932(path.filename());
+  const std::string name = PathToUtf8(path.filename());
   const auto record = BuildFileRecord(path, context.settings, context.lists, context.file_system);
   if (!record) {
-    static const std::string tail = Utf8ToCp932("\r\nの情報を読み取れませんでした。");
-    context.messages.Show(
-        Message{name, PathToCp932(path) + tail, Icon::Exclamation, Buttons::Ok, false});
+    context.messages.Show(Message{name, PathToUtf8(path) + "\r\nの情報を読み取れませんでした。",
+                                  Icon::Exclamation, Buttons::Ok, false});
     return;
   }
-  context.messages.Show(
-      Message{record->file_name, FileInfoText(*record), Icon::None, Buttons::Ok, false});
+  context.messages.Show(Message{name, FileInfoText(*record), Icon::None, Buttons::Ok, false});
 }
 
 bool ListFolder(const std::filesystem::path& folder, std::vector<std::string>& output_list,

@@ -48,7 +48,8 @@ class RealFileSystem : public FileSystem {
   std::optional<std::vector<FolderEntry>> Enumerate(const std::filesystem::path& folder) override;
 };
 
-/// "%Y/%m/%d %H:%M:%S" in local time.
+/// "%Y/%m/%d %H:%M:%S" in local time; "----/--/-- --:--:--" for a time the system cannot
+/// convert.
 std::string FormatLocalTime(std::time_t time);
 
 }  // namespace veldor

@@ -10,7 +10,8 @@ enum class Icon { None, Exclamation, Question, Stop };
 enum class Buttons { Ok, YesNo, OkCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
-/// One message as the user sees it. Caption and text are CP932; the text keeps its "\r\n".
+/// One message as the user sees it. Caption and text are UTF-8, so that every character of
+/// a path reaches the user; the text keeps its "\r\n".
 struct Message {
   std::string caption;
   std::string text;

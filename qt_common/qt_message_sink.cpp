@@ -82,7 +82,7 @@ void FitCaption(QMessageBox& box) {
 }  // namespace
 
 void ConfigureMessageBox(QMessageBox& box, const Message& message) {
-  box.setWindowTitle(ToQString(message.caption));
+  box.setWindowTitle(QString::fromStdString(message.caption));
   // Paths and tag candidates can hold "<": never let them be read as markup.
   box.setTextFormat(Qt::PlainText);
   box.setText(ToDisplayText(message.text));

@@ -2,8 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <cstdio>
-#include <set>
 
 #include "text/cp932.h"
 
@@ -14,8 +12,8 @@ QString ToQString(std::string_view cp932) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QString ToDisplayText(std::string_view cp932) {
-  QString text = ToQString(cp932);
+QString ToDisplayText(std::string_view utf8) {
+  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return text;
 }
@@ -23,19 +21,6 @@ QString ToDisplayText(std::string_view cp932) {
 std::string ToCp932(const QString& text) {
   const QByteArray utf8 = text.toUtf8();
   return Utf8ToCp932(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
-
-std::string CharactersCp932Lacks(const QString& text) {
-  std::string codes;
-  std::set<char32_t> seen;
-  for (const char32_t c : text.toUcs4()) {
-    // "?" is what the conversion gives for any character it lacks, and a character itself.
-    if (c == U'?' || ToCp932(QString::fromUcs4(&c, 1)) != "?" || !seen.insert(c).second) continue;
-    char code[16];
-    std::snprintf(code, sizeof code, "%sU+%04X", codes.empty() ? "" : " ", unsigned{c});
-    codes += code;
-  }
-  return codes;
 }
 
 QString PathToQString(const std::filesystem::path& path) {

@@ -11,13 +11,10 @@ namespace veldor::ui {
 
 /// CP932 text as a QString.
 QString ToQString(std::string_view cp932);
-/// CP932 text for display: "\r\n" becomes a line break.
-QString ToDisplayText(std::string_view cp932);
+/// A message's UTF-8 text for display: "\r\n" becomes a line break.
+QString ToDisplayText(std::string_view utf8);
 /// A QString as CP932 (characters CP932 cannot hold become "?").
 std::string ToCp932(const QString& text);
-/// The characters of `text` that CP932 cannot hold, each once and in order, written as
-/// "U+00E9" and parted by blanks (CP932 text cannot show them); empty when there are none.
-std::string CharactersCp932Lacks(const QString& text);
 
 /// A native path for display.
 QString PathToQString(const std::filesystem::path& path);

@@ -1,5 +1,8 @@
 #include "text/cp932.h"
 
+#include <cstdio>
+#include <set>
+
 namespace veldor {
 
 std::size_t CharLength(std::string_view text, std::size_t pos) {
@@ -110,10 +113,102 @@ std::string Cp932FromSavedText(std::string bytes) {
   return Utf8ToCp932(text);
 }
 
-std::string PathToCp932(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return Utf8ToCp932(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+bool IsUtf8(std::string_view bytes) {
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t length = Utf8SequenceLength(bytes.substr(pos));
+    if (length == 1 && static_cast<unsigned char>(bytes[pos]) >= 0x80) return false;
+    pos += length;
+  }
+  return true;
 }
+
+bool IsCp932(std::string_view bytes) {
+  return Cp932ToUtf8(bytes).find("\xEF\xBF\xBD") == std::string::npos;
+}
+
+std::string NameBytes(const std::filesystem::path& name) {
+#ifdef _WIN32
+  const std::u8string utf8 = name.u8string();
+  return std::string(utf8.begin(), utf8.end());
+#else
+  return name.native();
+#endif
+}
+
+std::string NameToCp932(std::string_view bytes) {
+  if (!IsUtf8(bytes) && IsCp932(bytes)) return std::string(bytes);
+  return Utf8ToCp932(bytes);
+}
+
+std::string NameToUtf8(std::string_view bytes) {
+  if (IsUtf8(bytes)) return std::string(bytes);
+  if (IsCp932(bytes)) return Cp932ToUtf8(bytes);
+  std::string utf8;
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t length = Utf8SequenceLength(bytes.substr(pos));
+    if (length == 1 && static_cast<unsigned char>(bytes[pos]) >= 0x80) {
+      utf8 += "\xEF\xBF\xBD";
+    } else {
+      utf8.append(bytes.substr(pos, length));
+    }
+    pos += length;
+  }
+  return utf8;
+}
+
+std::string CharactersCp932Lacks(std::string_view text) {
+  std::string lacking;
+  std::set<std::string_view> seen;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text.substr(pos));
+    const std::string_view character = text.substr(pos, length);
+    pos += length;
+    // "?" is what the conversion gives for a character it lacks; ASCII it always has.
+    if (static_cast<unsigned char>(character[0]) < 0x80 || Utf8ToCp932(character) != "?" ||
+        !seen.insert(character).second) {
+      continue;
+    }
+    char32_t code = static_cast<unsigned char>(character[0]);
+    if (length > 1) {
+      code &= 0x7Fu >> length;
+      for (std::size_t k = 1; k < length; ++k) {
+        code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3Fu);
+      }
+    }
+    char name[16];
+    std::snprintf(name, sizeof name, " (U+%04X)", static_cast<unsigned>(code));
+    if (!lacking.empty()) lacking += ' ';
+    lacking.append(character).append(name);
+  }
+  return lacking;
+}
+
+namespace {
+
+// Converts each component of a path on its own: a folder named in Shift_JIS may stand
+// below folders named in UTF-8.
+template <typename Convert>
+std::string ConvertPath(const std::filesystem::path& path, Convert convert) {
+  const std::string bytes = NameBytes(path);
+  std::string out;
+  out.reserve(bytes.size());
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t slash = bytes.find('/', start);
+    out += convert(std::string_view(bytes).substr(start, slash - start));
+    if (slash == std::string::npos) return out;
+    out += '/';
+    start = slash + 1;
+  }
+}
+
+}  // namespace
+
+std::string PathToCp932(const std::filesystem::path& path) {
+  return ConvertPath(path, NameToCp932);
+}
+
+std::string PathToUtf8(const std::filesystem::path& path) { return ConvertPath(path, NameToUtf8); }
 
 std::filesystem::path Cp932ToPath(std::string_view cp932) {
   const std::string utf8 = Cp932ToUtf8(cp932);

@@ -53,6 +53,10 @@ std::string Utf8ToCp932(std::string_view utf8);
 /// Converts CP932 to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
 
+/// The characters of the UTF-8 `text` that CP932 cannot hold, each once and in order,
+/// each followed by its code ("é (U+00E9)"), parted by blanks; empty when there are none.
+std::string CharactersCp932Lacks(std::string_view text);
+
 /// The byte-order mark an editor may put before UTF-8 text.
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
@@ -61,8 +65,34 @@ inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 /// Any other text is CP932 already and stays as it is.
 std::string Cp932FromSavedText(std::string bytes);
 
-/// The native path as CP932 text (file names, folder names, paths shown in messages).
+/// True when `bytes` is well-formed UTF-8 throughout.
+bool IsUtf8(std::string_view bytes);
+
+/// True when every character of `bytes` is one CP932 has (nothing that converts to U+FFFD).
+bool IsCp932(std::string_view bytes);
+
+/// A name as the file system gives it, as bytes: the native bytes on Linux (UTF-8 as a
+/// rule, but any bytes), UTF-8 on Windows. Nothing of the name is lost.
+std::string NameBytes(const std::filesystem::path& name);
+
+/// The CP932 text of a name's bytes (as NameBytes gives them). A UTF-8 name is converted,
+/// each character CP932 lacks becoming "?". A name that is not UTF-8 but is valid CP932 (a
+/// Shift_JIS name from an old archive) is its own CP932 text; in any other name each byte
+/// that is not UTF-8 is "?". Either way one character of the name is one character of the
+/// text.
+std::string NameToCp932(std::string_view bytes);
+
+/// The UTF-8 text of a name's bytes for the user to read: a UTF-8 name as it is, a
+/// Shift_JIS name converted, otherwise each byte that is not UTF-8 as U+FFFD.
+std::string NameToUtf8(std::string_view bytes);
+
+/// The native path as CP932 text (file names, folder names, listing names), each component
+/// as NameToCp932 gives it.
 std::string PathToCp932(const std::filesystem::path& path);
+
+/// The native path as UTF-8 text for messages, each component as NameToUtf8 gives it: no
+/// character the path holds is lost.
+std::string PathToUtf8(const std::filesystem::path& path);
 
 /// A native path from CP932 text (names read from settings or list files).
 std::filesystem::path Cp932ToPath(std::string_view cp932);

@@ -35,8 +35,9 @@ UINT MessageBoxStyle(const Message& message) {
 
 Answer MessageBoxSink::Show(const Message& message) {
   const HWND active = ::GetActiveWindow();
-  const int pressed = ::MessageBoxW(active != nullptr ? active : owner_, Wide(message.text).c_str(),
-                                    Wide(message.caption).c_str(), MessageBoxStyle(message));
+  const int pressed =
+      ::MessageBoxW(active != nullptr ? active : owner_, WideFromUtf8(message.text).c_str(),
+                    WideFromUtf8(message.caption).c_str(), MessageBoxStyle(message));
   switch (pressed) {
     case IDYES:
       return Answer::Yes;

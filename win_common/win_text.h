@@ -12,10 +12,9 @@ namespace veldor::win {
 std::wstring Wide(std::string_view cp932);
 /// UTF-8 (a literal in the source) as UTF-16.
 std::wstring WideFromUtf8(std::string_view utf8);
+/// UTF-16 as UTF-8.
+std::string Utf8FromWide(std::wstring_view text);
 /// UTF-16 as CP932 bytes; a character CP932 cannot hold becomes "?".
 std::string Cp932FromWide(std::wstring_view text);
-/// The characters of `text` that CP932 cannot hold, each once, in order, as "U+00E9"
-/// separated by blanks; empty when it can hold them all.
-std::wstring CharactersCp932Lacks(std::wstring_view text);
 
 }  // namespace veldor::win

@@ -86,7 +86,7 @@ std::string FormatCsvListing(const Listing& listing, const ListingSettings& sett
 WriteOutcome WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
                              const ListingSettings& settings, MessageSink& messages) {
   return WriteListingInPieces(
-      path, PathToCp932(path), Icon::None, settings.over_write,
+      path, PathToUtf8(path), Icon::None, settings.over_write,
       [&](std::string& out, ByteSink* sink) { AppendTable(listing, settings, out, sink); },
       messages);
 }

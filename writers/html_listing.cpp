@@ -9,52 +9,22 @@
 #include "platform/file_io.h"
 #include "template_rules/template_rules.h"
 #include "text/cp932.h"
+#include "writers/html_name.h"
 #include "writers/output_file.h"
 
 namespace veldor {
 
 namespace {
 
-// Appends `text`, escaped when `escape` and with every LF written as CR LF when `crlf`.
-// File names and folder names come from the disk and may hold markup characters; they are
-// escaped so that a file named "<b>.jpg" shows as text instead of changing the page. The
-// characters handled are below 0x40 and so never the second byte of a CP932 character.
-void AppendText(std::string& out, std::string_view text, bool escape, bool crlf) {
-  for (const char c : text) {
-    const char* replacement = nullptr;
-    switch (c) {
-      case '&':
-        replacement = escape ? "&amp;" : nullptr;
-        break;
-      case '<':
-        replacement = escape ? "&lt;" : nullptr;
-        break;
-      case '>':
-        replacement = escape ? "&gt;" : nullptr;
-        break;
-      case '"':
-        replacement = escape ? "&quot;" : nullptr;
-        break;
-      case '\n':
-        replacement = crlf ? "\r\n" : nullptr;
-        break;
-      default:
-        break;
-    }
-    if (replacement != nullptr) {
-      out += replacement;
-    } else {
-      out += c;
-    }
+// A text the user wrote into a list is inserted as written (markup there is on purpose),
+// with every LF written as CR LF; the fallback to the bare name is written like the name.
+void AppendListedOrName(std::string& out, const std::string* listed, std::string_view native,
+                        std::string_view cp932, NameContext context) {
+  if (listed == nullptr) {
+    AppendHtmlName(out, native, cp932, context);
+  } else {
+    AppendLines(out, *listed);
   }
-}
-
-// A text the user wrote into a list is inserted as written (markup there is on purpose);
-// the fallback to the bare name is escaped like the name itself.
-void AppendListedOrEscaped(std::string& out, const std::string* listed, std::string_view fallback,
-                           bool crlf) {
-  AppendText(out, listed != nullptr ? std::string_view(*listed) : fallback, listed == nullptr,
-             crlf);
 }
 
 void AppendNumber(std::string& out, std::int64_t value) {
@@ -79,18 +49,26 @@ std::filesystem::path TemplatePath(const std::filesystem::path& template_folder,
   return JoinName(folder, name);
 }
 
-// The last component of the folder path; empty for a path that ends in a separator (the
-// root).
-std::string FolderName(const std::filesystem::path& folder) {
-  return PathToCp932(folder.filename());
+// The folder's name as a page shows it: its last component, or for the root the root
+// path itself ("/", "C:\\").
+struct FolderName {
+  std::string native;
+  std::string cp932;
+};
+
+FolderName NameOfFolder(const std::filesystem::path& folder) {
+  std::filesystem::path name = folder.filename();
+  if (name.empty()) name = folder.root_path();
+  if (name.empty()) name = folder;
+  std::string native = NameBytes(name);
+  std::string cp932 = NameToCp932(native);
+  return {std::move(native), std::move(cp932)};
 }
 
 Message TemplateMessage(const char* caption, const std::filesystem::path& template_path,
                         const char* tail) {
-  return Message{
-      Utf8ToCp932(caption),
-      Utf8ToCp932("テンプレートファイル\r\n") + PathToCp932(template_path) + Utf8ToCp932(tail),
-      Icon::Exclamation, Buttons::Ok, false};
+  return Message{caption, "テンプレートファイル\r\n" + PathToUtf8(template_path) + tail,
+                 Icon::Exclamation, Buttons::Ok, false};
 }
 
 Message OpenFailureMessage(const std::filesystem::path& template_path) {
@@ -106,34 +84,38 @@ Message TemplateErrorMessage(const std::filesystem::path& template_path) {
 
 // What the tag values come from besides the record.
 struct PageSources {
-  std::string_view folder_name;
+  const FolderName& folder;
   const ListingSettings& settings;
   const ReplaceLists& lists;
 };
 
 // A section cut at its tags: each piece is the text before a tag, already with CR LF line
-// ends, and the tag, looked up once (nothing for a candidate that names no tag); the last
-// piece has no tag.
+// ends, and the tag, looked up once (nothing for a candidate that names no tag) with the
+// context it stands in; the last piece has no tag.
 struct Piece {
   std::string text;
   bool has_tag = false;
   std::optional<TemplateTag> tag;
+  NameContext context = NameContext::Text;
 };
 
-bool AppendTagValue(std::string& out, TemplateTag tag, const FileRecord& record,
-                    std::string_view folder_name, const ListingSettings& settings,
-                    const ReplaceLists& lists, bool crlf);
+bool AppendTagValue(std::string& out, const Piece& piece, const FileRecord& record,
+                    const PageSources& sources);
 
 // Cuts `text` into pieces; false for an unclosed "[@". The search goes on after each
 // candidate, so each byte of the text is looked at once.
 bool CutSection(std::string_view text, std::vector<Piece>& pieces) {
+  AttributeScanner markup;
   std::size_t pos = 0;
   for (TagCandidate found = FindTagCandidate(text, pos); found.found();
        found = FindTagCandidate(text, pos)) {
     if (!found.closed()) return false;
     const std::size_t end = found.close + 2;
-    pieces.push_back({{}, true, LookupTag(text.substr(found.open, end - found.open))});
-    AppendLines(pieces.back().text, text.substr(pos, found.open - pos));
+    const std::string_view before = text.substr(pos, found.open - pos);
+    markup.Feed(before);
+    pieces.push_back(
+        {{}, true, LookupTag(text.substr(found.open, end - found.open)), markup.TagContext()});
+    AppendLines(pieces.back().text, before);
     pos = end;
   }
   pieces.push_back({});
@@ -148,8 +130,7 @@ bool AppendSubstituted(std::string& page, const std::vector<Piece>& pieces,
   for (const Piece& piece : pieces) {
     page += piece.text;
     if (!piece.has_tag) continue;
-    if (!piece.tag || !AppendTagValue(page, *piece.tag, record, sources.folder_name,
-                                      sources.settings, sources.lists, true)) {
+    if (!piece.tag || !AppendTagValue(page, piece, record, sources)) {
       return false;
     }
   }
@@ -200,15 +181,14 @@ bool FillPage(const PreparedPage& page, const Listing& listing, const PageSource
   return true;
 }
 
-// Appends the value of `tag` for `record` (LFs as CR LF when `crlf`); false, with nothing
-// appended, when it has none.
-bool AppendTagValue(std::string& out, TemplateTag tag, const FileRecord& record,
-                    std::string_view folder_name, const ListingSettings& settings,
-                    const ReplaceLists& lists, bool crlf) {
+// Appends the value of the piece's tag for `record`; false, with nothing appended, when it
+// has none.
+bool AppendTagValue(std::string& out, const Piece& piece, const FileRecord& record,
+                    const PageSources& sources) {
   const std::size_t start = out.size();
-  switch (tag) {
+  switch (*piece.tag) {
     case TemplateTag::FNAME:
-      AppendText(out, record.file_name, true, crlf);
+      AppendHtmlName(out, record.native_name, record.file_name, piece.context);
       break;
     case TemplateTag::MDATE:
       out += record.modified_date;
@@ -220,8 +200,8 @@ bool AppendTagValue(std::string& out, TemplateTag tag, const FileRecord& record,
       // The empty record of the before and after sections has no text, even when a list
       // line gives one to the empty name.
       if (record.extended_text.empty()) return false;
-      AppendListedOrEscaped(out, lists.Find(ListKind::FileNames, record.file_name),
-                            record.extended_text, crlf);
+      AppendListedOrName(out, sources.lists.Find(ListKind::FileNames, record.file_name),
+                         record.native_name, record.extended_text, piece.context);
       break;
     case TemplateTag::FSIZE:
       AppendNumber(out, record.file_size);
@@ -233,28 +213,20 @@ bool AppendTagValue(std::string& out, TemplateTag tag, const FileRecord& record,
       AppendNumber(out, record.packet_count);
       break;
     case TemplateTag::DNAME:
-      AppendText(out, folder_name, true, crlf);
+      AppendHtmlName(out, sources.folder.native, sources.folder.cp932, piece.context);
       break;
     case TemplateTag::DTEXT:
-      AppendListedOrEscaped(out, lists.Find(ListKind::FolderNames, folder_name), folder_name, crlf);
+      AppendListedOrName(out, sources.lists.Find(ListKind::FolderNames, sources.folder.cp932),
+                         sources.folder.native, sources.folder.cp932, piece.context);
       break;
     case TemplateTag::COMPANY:
-      out += CarrierName(settings.company);
+      out += CarrierName(sources.settings.company);
       break;
   }
   return out.size() > start;
 }
 
 }  // namespace
-
-std::string TagValue(std::string_view candidate, const FileRecord& record,
-                     std::string_view folder_name, const ListingSettings& settings,
-                     const ReplaceLists& lists) {
-  std::string value;
-  const std::optional<TemplateTag> tag = LookupTag(candidate);
-  if (tag) AppendTagValue(value, *tag, record, folder_name, settings, lists, false);
-  return value;
-}
 
 WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::path& folder,
                                const std::string& template_name, const ListingSettings& settings,
@@ -268,7 +240,7 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
     messages.Show(OpenFailureMessage(template_path));
     return WriteOutcome::Failed;
   }
-  const std::string folder_name = FolderName(folder);
+  const FolderName folder_name = NameOfFolder(folder);
   const PageSources sources{folder_name, settings, lists};
   // Checked before the overwrite question, so that a template error leaves everything as
   // it was; the page itself then goes to the disk in pieces.
@@ -282,16 +254,16 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
   // every later page would fail.
   std::error_code error;
   if (std::filesystem::equivalent(page_path, template_path, error)) {
-    static const std::string caption = Utf8ToCp932("書き込みエラーです");
-    static const std::string tail =
-        Utf8ToCp932("\r\nはテンプレートファイルそのものなので、書き込みませんでした。");
-    messages.Show(
-        Message{caption, PathToCp932(page_path) + tail, Icon::Exclamation, Buttons::Ok, false});
+    messages.Show(Message{
+        "書き込みエラーです",
+        PathToUtf8(page_path) + "\r\nはテンプレートファイルそのものなので、書き込みませんでした。",
+        Icon::Exclamation, Buttons::Ok, false});
     return WriteOutcome::Failed;
   }
   bool unfilled = false;
   const WriteOutcome outcome = WriteListingFile(
-      page_path, PathToCp932(folder) + "/" + template_name, Icon::None, settings.over_write,
+      page_path, PathToUtf8(folder) + "/" + Cp932ToUtf8(template_name), Icon::None,
+      settings.over_write,
       [&](ByteSink& sink) {
         unfilled = !FillPage(page, listing, sources, sink);
         return !unfilled;

@@ -14,14 +14,6 @@
 
 namespace veldor {
 
-/// The value of a tag candidate for `record` in a listing of `folder_name` (CP932), as it
-/// goes into the page: file and folder names HTML-escaped, a text from an extended-text list
-/// as written, a text that falls back to the name escaped like the name. Numbers are plain
-/// decimals (0 in the empty record). Empty for a candidate that names no tag.
-std::string TagValue(std::string_view candidate, const FileRecord& record,
-                     std::string_view folder_name, const ListingSettings& settings,
-                     const ReplaceLists& lists);
-
 /// Renders the template `template_name` of the current carrier (in the carrier's folder
 /// below `template_folder`) for `listing` and writes it to folder/template_name through
 /// WriteListingFile. The page is built whole before the overwrite question, so a template

@@ -18,10 +18,9 @@ bool DeclinesOverwrite(const std::filesystem::path& path, std::string_view shown
   // A link there is asked about as it stands in the folder, and replaced, never followed.
   const auto status = std::filesystem::symlink_status(path, ec);
   if (!std::filesystem::exists(status) || std::filesystem::is_directory(status)) return false;
-  static const std::string question =
-      Utf8ToCp932("は既に存在します。\r\n上書きしてもよろしいですか？");
-  static const std::string caption = Utf8ToCp932("上書き確認");
-  Message message{caption, std::string(shown_path) + question, icon, Buttons::YesNo, false};
+  Message message{"上書き確認",
+                  std::string(shown_path) + "は既に存在します。\r\n上書きしてもよろしいですか？",
+                  icon, Buttons::YesNo, false};
   return messages.Show(message) == Answer::No;
 }
 
@@ -57,10 +56,11 @@ WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_vie
   };
   if (WriteFileAtomically(path, filled, AtLink::Replace)) return WriteOutcome::Written;
   if (gave_up) return WriteOutcome::Failed;
-  static const std::string tail = Utf8ToCp932(
-      "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を確認してください。");
-  static const std::string caption = Utf8ToCp932("書き込みエラーです");
-  messages.Show(Message{caption, PathToCp932(path) + tail, Icon::Exclamation, Buttons::Ok, false});
+  messages.Show(Message{"書き込みエラーです",
+                        PathToUtf8(path) +
+                            "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を"
+                            "確認してください。",
+                        Icon::Exclamation, Buttons::Ok, false});
   return WriteOutcome::Failed;
 }
 

@@ -26,11 +26,26 @@ void AppendBlanks(std::string& line, std::int64_t count) {
   if (count > 0) line.append(static_cast<std::size_t>(count), ' ');
 }
 
+void AppendPadding(std::string& line, const std::string& text, std::size_t longest) {
+  AppendBlanks(line,
+               static_cast<std::int64_t>(longest) - static_cast<std::int64_t>(text.size()) + 3);
+}
+
 // The text of a field followed by blanks up to `longest` + 3 bytes.
 void AppendPaddedText(std::string& line, const std::string& text, std::size_t longest) {
   AppendLines(line, text);
-  AppendBlanks(line,
-               static_cast<std::int64_t>(longest) - static_cast<std::int64_t>(text.size()) + 3);
+  AppendPadding(line, text, longest);
+}
+
+// A name from the disk, padded like a text: a control character (a CR or LF above all)
+// is "?", so that one file stays one line. Control bytes are never part of a CP932
+// double-byte character.
+void AppendPaddedName(std::string& line, const std::string& name, std::size_t longest) {
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    line += (byte < 0x20 || byte == 0x7F) ? '?' : c;
+  }
+  AppendPadding(line, name, longest);
 }
 
 // printf's "%<width>ld": right-aligned in at least `width` positions, never cut.
@@ -45,9 +60,14 @@ void AppendNumber(std::string& line, std::int64_t value, int width) {
 void AppendLine(std::string& out, const FileRecord& record, const Listing& listing,
                 const ListingSettings& settings) {
   const TextPieces& pieces = Pieces();
-  AppendPaddedText(out, record.file_name, listing.longest_name);
+  AppendPaddedName(out, record.file_name, listing.longest_name);
   if (settings.Shows(Column::ExtendedText)) {
-    AppendPaddedText(out, record.extended_text, listing.longest_text);
+    // Without a list line the text is the name itself.
+    if (record.extended_text == record.file_name) {
+      AppendPaddedName(out, record.extended_text, listing.longest_text);
+    } else {
+      AppendPaddedText(out, record.extended_text, listing.longest_text);
+    }
   }
   if (settings.Shows(Column::FileSize)) {
     AppendNumber(out, record.file_size, 9);
@@ -90,7 +110,7 @@ std::string FormatTextListing(const Listing& listing, const ListingSettings& set
 WriteOutcome WriteTextListing(const Listing& listing, const std::filesystem::path& path,
                               const ListingSettings& settings, MessageSink& messages) {
   return WriteListingInPieces(
-      path, PathToCp932(path), Icon::Question, settings.over_write,
+      path, PathToUtf8(path), Icon::Question, settings.over_write,
       [&](std::string& out, ByteSink* sink) { AppendListingLines(listing, settings, out, sink); },
       messages);
 }

@@ -126,10 +126,8 @@ void CPage1::ReadControls() {
 bool CPage1::OnKillActive() {
   ReadControls();
   if (ext_strings.find('.') != std::string::npos) return true;
-  messages_.Show(
-      Message{Utf8ToCp932("警告"),
-              Utf8ToCp932("拡張子の設定が正しく設定されていません。\r\n確認してください。"),
-              Icon::Exclamation, Buttons::Ok, false});
+  messages_.Show(Message{"警告", "拡張子の設定が正しく設定されていません。\r\n確認してください。",
+                         Icon::Exclamation, Buttons::Ok, false});
   ext_edit_->setFocus();
   ext_edit_->selectAll();
   return false;

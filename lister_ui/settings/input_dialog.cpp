@@ -62,11 +62,11 @@ void CInputDlg::accept() {
   // Whatever closes the dialog with OK, a row needs both a name and a text.
   if (!ok_button_->isEnabled()) return;
   for (QLineEdit* edit : {name_edit_, text_edit_}) {
-    const std::string lacking = CharactersCp932Lacks(edit->text());
+    const std::string lacking = CharactersCp932Lacks(edit->text().toStdString());
     if (lacking.empty()) continue;
-    messages_.Show(Message{Utf8ToCp932("入力"),
-                           Utf8ToCp932("Shift_JIS で表せない文字が含まれています。\r\n") + lacking +
-                               Utf8ToCp932("\r\nを別の文字に置き換えてください。"),
+    messages_.Show(Message{"入力",
+                           "Shift_JIS で表せない文字が含まれています。\r\n" + lacking +
+                               "\r\nを別の文字に置き換えてください。",
                            Icon::Exclamation, Buttons::Ok, false});
     edit->setFocus();
     return;

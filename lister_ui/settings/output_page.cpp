@@ -128,12 +128,11 @@ bool CPage2::OnKillActive() {
 bool CPage2::OnApply() {
   for (const int carrier : kCarriers) {
     if (!working_list(carrier).empty()) continue;
-    const Message question{
-        Utf8ToCp932("確認"),
-        std::string(CarrierName(carrier)) +
-            Utf8ToCp932("用のテンプレートが設定されていません。\r\n"
-                        "このままではhtml出力が利用できませんが、よろしいですか？"),
-        Icon::Question, Buttons::OkCancel, true};
+    const Message question{"確認",
+                           std::string(CarrierName(carrier)) +
+                               "用のテンプレートが設定されていません。\r\n"
+                               "このままではhtml出力が利用できませんが、よろしいですか？",
+                           Icon::Question, Buttons::OkCancel, true};
     if (context_.messages.Show(question) != Answer::Ok) return false;
   }
   for (const int carrier : kCarriers) {

@@ -225,9 +225,9 @@ void CTextPage::OnDelete() {
 
 void CTextPage::OnExternalEditor() {
   if (edited_ == 1) {
-    const Message question{Utf8ToCp932("確認"),
-                           Utf8ToCp932("リストは編集されています。\r\n"
-                                       "同期を取るために内容を保存しますか？"),
+    const Message question{"確認",
+                           "リストは編集されています。\r\n"
+                           "同期を取るために内容を保存しますか？",
                            Icon::Question, Buttons::YesNo, false};
     // A failed save has shown its message; the editor opens the file all the same.
     if (context_.messages.Show(question) == Answer::Yes) SaveViewToList();
@@ -237,8 +237,7 @@ void CTextPage::OnExternalEditor() {
 
 void CTextPage::OnReload() {
   if (edited_ == 1) {
-    const Message question{Utf8ToCp932("確認"),
-                           Utf8ToCp932("保存された状態を読み込みます。\r\nよろしいですか？"),
+    const Message question{"確認", "保存された状態を読み込みます。\r\nよろしいですか？",
                            Icon::Question, Buttons::OkCancel, false};
     if (context_.messages.Show(question) != Answer::Ok) return;
   }

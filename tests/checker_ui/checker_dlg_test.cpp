@@ -19,7 +19,7 @@ TEST(CheckerDlgTest, ChecksInOrder) {
   ASSERT_TRUE(DropOn(*dialog, {folder / "a.txt", index}));
   ASSERT_TRUE(QTest::qWaitFor([&] { return messages.shown.size() == 3; }));
   std::vector<std::string> captions;
-  for (const Message& m : messages.shown) captions.push_back(Cp932ToUtf8(m.caption));
+  for (const Message& m : messages.shown) captions.push_back(m.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"処理終了", "ファイルが違います", "処理終了"}));
   ExpectLaidOut(*dialog, dialog->dialog_units());
 }

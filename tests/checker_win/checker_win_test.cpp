@@ -30,12 +30,12 @@ TEST(CheckerDlgTest, ChecksDropsInOrder) {
       hwnd, WM_DROPFILES,
       reinterpret_cast<WPARAM>(MakeDrop({folder / "a.txt", index, broken, folder / "B.HTML"})), 0);
   std::vector<std::string> captions;
-  for (const Message& m : messages.shown) captions.push_back(Cp932ToUtf8(m.caption));
+  for (const Message& m : messages.shown) captions.push_back(m.caption);
   EXPECT_EQ(captions,
             (std::vector<std::string>{"処理終了", "ファイルが違います", "処理終了", "文法エラー",
                                       "文法エラー", "処理終了", "ファイルが違います"}));
   EXPECT_EQ(messages.shown[5].icon, Icon::Stop);
-  EXPECT_NE(Cp932ToUtf8(messages.shown[0].text).find("写真"), std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find("写真"), std::string::npos);
   ::DestroyWindow(hwnd);
 }
 

@@ -91,9 +91,10 @@ TEST_F(ScanTest, FilterByExtension) {
 // Ascending puts the smaller value of every key first, descending the larger; the fast sort
 // must agree with the reference below in everything else.
 TEST(SortRecordsTest, AscendingPutsTheSmallerFirst) {
-  const FileRecord small{"a.jpg", 5, 1, 0, "a.jpg", "2003/11/05 13:05:18", "2003/11/05 13:05:18"};
-  const FileRecord big{
-      "b.jpg", 3221225472, 3, 1, "z", "2003/11/05 13:05:19", "2004/01/01 00:00:00"};
+  const FileRecord small{"a.jpg", 5, 1, 0, "a.jpg", "2003/11/05 13:05:18", "2003/11/05 13:05:18",
+                         {}};
+  const FileRecord big{"b.jpg", 3221225472, 3, 1, "z", "2003/11/05 13:05:19", "2004/01/01 00:00:00",
+                       {}};
   for (int key = 0; key <= 6; ++key) {
     for (auto records : {std::vector{small, big}, std::vector{big, small}}) {
       SortRecords(records, key, 0);
@@ -121,8 +122,14 @@ TEST(SortRecordsTest, MatchesTheSelectionSort) {
     for (std::size_t i = round < 5 ? round
                                    : std::uniform_int_distribution<std::size_t>(0, 120)(rng);
          i > 0; --i) {
-      input.push_back({texts[text(rng)], number(rng), number(rng), number(rng) * 4000000000LL,
-                       texts[text(rng)], dates[date(rng)], dates[date(rng)]});
+      input.push_back({texts[text(rng)],
+                       number(rng),
+                       number(rng),
+                       number(rng) * 4000000000LL,
+                       texts[text(rng)],
+                       dates[date(rng)],
+                       dates[date(rng)],
+                       {}});
     }
     for (const int key : {0, 1, 2, 3, 4, 5, 6, -1, 7}) {
       for (const int style : {0, 1, 2}) {

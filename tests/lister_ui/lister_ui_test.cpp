@@ -139,10 +139,9 @@ TEST_F(SheetTest, OkAppliesThePagesInOrder) {
   EXPECT_EQ(folder.Read("replace_list.csv"), "a.jpg,A\r\n");
   Click("okButton");
   EXPECT_EQ(folder.Read("replace_list.csv"), "a.jpg,A\r\nb.jpg,B\r\n");
-  EXPECT_EQ(Cp932ToUtf8(messages.shown[0].caption), "読み取りエラーです");
-  EXPECT_TRUE(Cp932ToUtf8(messages.shown[1].text)
-                  .starts_with("docomo用のテンプレートが設定されていません。"));
-  EXPECT_TRUE(Cp932ToUtf8(messages.shown[3].text).starts_with("Vodafone用") &&
+  EXPECT_EQ(messages.shown[0].caption, "読み取りエラーです");
+  EXPECT_TRUE(messages.shown[1].text.starts_with("docomo用のテンプレートが設定されていません。"));
+  EXPECT_TRUE(messages.shown[3].text.starts_with("Vodafone用") &&
               messages.shown[3].second_button_default);
   EXPECT_EQ(sheet.result(), QDialog::Accepted);
   EXPECT_TRUE(std::filesystem::is_directory(folder / "replace_list2.csv"));  // left alone
@@ -160,7 +159,7 @@ TEST_F(SheetTest, InputRefusesWhatShiftJisCannotHold) {
   EXPECT_EQ(messages.shown,
             std::vector{U8Message("入力",
                                   "Shift_JIS で表せない文字が含まれています。\r\n"
-                                  "U+00E9 U+1F600\r\nを別の文字に置き換えてください。",
+                                  "é (U+00E9) 😀 (U+1F600)\r\nを別の文字に置き換えてください。",
                                   Icon::Exclamation)});
   Find<QLineEdit>(input, "textEdit")->setText(QStringLiteral("cafe"));
   input.accept();
@@ -195,7 +194,7 @@ TEST_F(SheetTest, TextPagesEditSaveAndAsk) {
   EXPECT_EQ(messages.shown[0],
             U8Message("確認", "保存された状態を読み込みます。\r\nよろしいですか？", Icon::Question,
                       Buttons::OkCancel));
-  EXPECT_TRUE(Cp932ToUtf8(messages.shown[1].text).starts_with("リストは編集されています。"));
+  EXPECT_TRUE(messages.shown[1].text.starts_with("リストは編集されています。"));
   EXPECT_EQ(std::pair(messages.shown.size(), shell.opened.size()), std::pair(8ul, 6ul));
 }
 

@@ -139,8 +139,8 @@ TEST_F(SheetTest, TemplatesAskBeforeNone) {
   EXPECT_FALSE(sheet.accepted());
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].text,
-            Utf8ToCp932("docomo用のテンプレートが設定されていません。\r\nこのままではhtml"
-                        "出力が利用できませんが、よろしいですか？"));
+            "docomo用のテンプレートが設定されていません。\r\nこのままではhtml"
+            "出力が利用できませんが、よろしいですか？");
   EXPECT_TRUE(messages_.shown[0].second_button_default);
   EXPECT_EQ(lister_.settings().templates[1], std::vector<std::string>{"index.html"});
   ::DestroyWindow(hwnd);
@@ -161,7 +161,7 @@ TEST(InputDlgTest, OkNeedsBothBoxesInShiftJis) {
   Click(hwnd, IDOK);
   EXPECT_EQ(input.text, L"");
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find("U+00E9"), std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find("é (U+00E9)"), std::string::npos);
   ::SetDlgItemTextW(hwnd, IDC_TEXT, L"カフェ");
   Click(hwnd, IDOK);
   EXPECT_EQ(input.name + L"/" + input.text, L"旅行/カフェ");

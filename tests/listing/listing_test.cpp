@@ -95,12 +95,13 @@ TEST_F(ListingRunTest, ResultAndOpening) {
   work_.Write("declined/declined.csv", "old");
   Folder("failed/failed.csv");  // a folder where the listing should go
   messages_.Script({Answer::No});
-  Drop({Folder("empty"), Folder("declined"), Folder("failed"), Folder("音楽")});
+  // The result names a listing with every character of its name, Shift_JIS or not.
+  Drop({Folder("empty"), Folder("declined"), Folder("failed"), Folder("音楽é한")});
   ASSERT_EQ(messages_.shown.size(), 3u);
-  EXPECT_EQ(messages_.shown[2], Result("empty.csv\r\n音楽.csv\r\n"));
+  EXPECT_EQ(messages_.shown[2], Result("empty.csv\r\n音楽é한.csv\r\n"));
   // Every listing is opened, even one that was kept or could not be written.
   EXPECT_EQ(shell_.opened, (Paths{work_ / "empty/empty.csv", work_ / "declined/declined.csv",
-                                  work_ / "failed/failed.csv", work_ / "音楽/音楽.csv"}));
+                                  work_ / "failed/failed.csv", work_ / "音楽é한/音楽é한.csv"}));
   EXPECT_EQ(FolderBaseName("/"), "root");
 }
 
@@ -134,7 +135,7 @@ TEST_F(ListingRunTest, HtmlPages) {
   work_.Write("B/a.jpg", std::string(200, 'x'));
   Drop({work_ / "B"});
   ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_EQ(Cp932ToUtf8(messages_.shown[0].caption), "指定されたテンプレートが開けません");
+  EXPECT_EQ(messages_.shown[0].caption, "指定されたテンプレートが開けません");
   EXPECT_EQ(messages_.shown[1], Result("B/index.html\r\nB/top.html\r\n"));
   EXPECT_EQ(work_.Read("B/index.html"), "<h1>B</h1>\r\n<p>a.jpg</p>\r\n<hr>\r\n");
   EXPECT_EQ(work_.Read("B/top.html"), "top\r\n2\r\nend\r\n");

@@ -45,7 +45,7 @@ TEST(BoxTest, ShowsAndAnswers) {
       if (press == M::NoButton) QTest::keyClick(&box, Qt::Key_Escape);
       if (press != M::NoButton) box.button(press)->click();
     });
-    const Message message{Utf8ToCp932("処理結果"), "a<b>.txt\r\n", icon, buttons, second};
+    const Message message{"処理結果", "a<b>.txt\r\n", icon, buttons, second};
     EXPECT_EQ(ui::QtMessageSink(&owner).Show(message), answer);
     EXPECT_EQ(seen, (QStringList{"処理結果", "a<b>.txt\n", QString::number(Qt::PlainText),
                                  QString::number(shown_icon), QString::number(shown_default),

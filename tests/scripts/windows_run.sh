@@ -3,7 +3,8 @@
 # sample folder listed in each format, a dropped file and the templates checked. The written
 # files must be the same bytes; the messages the same once each side's work folder is "@"
 # and Windows' "\" is "/". Wine keeps no creation time of its own on Linux (it gives the
-# modification time), so creation dates are set aside as "*" on both sides.
+# modification time), so creation dates are set aside as "*" on both sides. Two files are
+# dated before 1970 and after 3000.
 # Usage: windows_run.sh LINUX_PROGRAM_DIR WINDOWS_PROGRAM_DIR SCRATCH_DIR
 # (Wine as scripts/wine-env.sh sets it up.)
 set -euo pipefail
@@ -18,6 +19,11 @@ for side in linux windows; do
   cp -rp "$root/samples/photos" "$scratch/$side/photos"
   cp -r "$root/data/program/." "$root/samples/program/." "$scratch/$side/program/"
   printf '<p>broken [@START@]\n' >"$scratch/$side/program/template/broken.html"
+  # Times outside what the C library of Windows converts by itself.
+  printf x >"$scratch/$side/photos/1969.jpg"
+  printf xy >"$scratch/$side/photos/2500.jpg"
+  touch -d '1969-12-31 12:34:56 UTC' "$scratch/$side/photos/1969.jpg"
+  touch -d '2500-01-01 01:02:03 UTC' "$scratch/$side/photos/2500.jpg"
 done
 win_work=$(winepath -w "$scratch/windows")
 

@@ -12,8 +12,8 @@ namespace veldor {
 
 /// Failures show a message as the user reads it: caption, text in UTF-8, icon and buttons.
 inline void PrintTo(const Message& m, std::ostream* out) {
-  *out << "[" << Cp932ToUtf8(m.caption) << "] " << ::testing::PrintToString(Cp932ToUtf8(m.text))
-       << " icon " << static_cast<int>(m.icon) << " buttons " << static_cast<int>(m.buttons);
+  *out << "[" << m.caption << "] " << ::testing::PrintToString(m.text) << " icon "
+       << static_cast<int>(m.icon) << " buttons " << static_cast<int>(m.buttons);
 }
 
 }  // namespace veldor
@@ -32,7 +32,7 @@ class RecordingMessages : public MessageSink {
     shown.push_back(message);
     if (message.buttons == Buttons::Ok) return Answer::Ok;
     if (answers_.empty()) {
-      ADD_FAILURE() << "unscripted question: " << Cp932ToUtf8(message.text);
+      ADD_FAILURE() << "unscripted question: " << message.text;
       return message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
     const Answer answer = answers_.front();
@@ -46,10 +46,10 @@ class RecordingMessages : public MessageSink {
   std::deque<Answer> answers_;
 };
 
-/// A message in UTF-8 for comparisons: caption, text, icon, buttons.
+/// A message for comparisons: caption, text, icon, buttons.
 inline Message U8Message(const std::string& caption, const std::string& text, Icon icon,
                          Buttons buttons = Buttons::Ok) {
-  return Message{Utf8ToCp932(caption), Utf8ToCp932(text), icon, buttons, false};
+  return Message{caption, text, icon, buttons, false};
 }
 
 }  // namespace veldor::testing

@@ -1,6 +1,10 @@
 // The three listing formats byte for byte, and the one way each reaches the disk.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
+#include <set>
+
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 #include "writers/csv_listing.h"
@@ -19,8 +23,14 @@ using Files = std::vector<FileRecord>;
 // the text (the name unless given) in UTF-8.
 FileRecord File(const std::string& name, std::int64_t size = 0, std::int64_t packets = 0,
                 std::int64_t charge = 0, const std::string& text = "") {
-  FileRecord r{
-      Utf8ToCp932(name), size, packets, charge, Utf8ToCp932(text.empty() ? name : text), {}, {}};
+  FileRecord r{Utf8ToCp932(name),
+               size,
+               packets,
+               charge,
+               Utf8ToCp932(text.empty() ? name : text),
+               {},
+               {},
+               name};
   r.modified_date = "2003/05/01 12:34:56";
   r.created_date = "2003/04/01 08:00:00";
   return r;
@@ -53,8 +63,9 @@ TEST(FormatTest, ByteForByte) {
         "a.jpg   海の写真         640 byte   2003/05/01 12:34:56 更新   "
         "2003/04/01 08:00:00 作成        5 パケット      2 円\r\n"},
     {"txt", {0, 0, 0, 0, 0, 0}, {File("写真.jpg"), File("a.jpg")}, "写真.jpg   \r\na.jpg      \r\n"},
-    // Every LF is written as CR LF, as a text-mode stream writes it; padding counts the LF.
-    {"txt", {0, 0, 0, 0, 0, 0}, {File("a\nb.jpg")}, "a\r\nb.jpg   \r\n"},
+    // A control character of a name is "?", so that one file stays one line.
+    {"txt", {0, 0, 0, 0, 0, 1}, {File("a\nb\x7F.jpg"), File("a.jpg", 0, 0, 0, "x\ny")},
+        "a?b?.jpg   a?b?.jpg   \r\na.jpg      x\r\ny        \r\n"},
     {"txt", {0, 0, 0, 0, 0, 1}, {File("ab.jpg", 0, 0, 0, "xy"),
         File("abc.jpg", 0, 0, 0, "x")}, "ab.jpg    xy   \r\nabc.jpg   x    \r\n"},
     // Numbers wider than their column are not cut.
@@ -183,6 +194,47 @@ TEST_F(HtmlTest, WriteAsksKeepsOrReplaces) {
   }
 }
 
+// The name as the file system gives it, as a path: UTF-8 on Windows, bytes elsewhere.
+fs::path NativePath(const std::string& bytes) {
+#ifdef _WIN32
+  return fs::path(std::u8string(bytes.begin(), bytes.end()));
+#else
+  return fs::path(bytes);
+#endif
+}
+
+// What a browser asks for when it follows a link of the page (read as UTF-8): references
+// read, then percent escapes.
+std::string Resolve(const std::string& href) {
+  std::string text;
+  const std::pair<std::string_view, char> named[] = {
+      {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}};
+  for (std::size_t i = 0; i < href.size(); ++i) {
+    const auto found = std::find_if(std::begin(named), std::end(named), [&](const auto& n) {
+      return href.compare(i, n.first.size(), n.first) == 0;
+    });
+    if (found != std::end(named)) {
+      text += found->second;
+      i += found->first.size() - 1;
+    } else if (href.compare(i, 3, "&#x") == 0) {
+      std::size_t digits = 0;
+      const auto code = static_cast<char32_t>(std::stoul(href.substr(i + 3), &digits, 16));
+      const std::u8string utf8 = fs::path(std::u32string(1, code)).u8string();
+      text.append(utf8.begin(), utf8.end());
+      i += 3 + digits;  // the ";"
+    } else {
+      text += href[i];
+    }
+  }
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    bytes +=
+        text[i] != '%' ? text[i] : static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+    if (text[i] == '%') i += 2;
+  }
+  return bytes;
+}
+
 // One template per row and the page it gives, or the message it shows instead: then the
 // page that stood there before is left byte for byte. The checker's own tests go through
 // every grammar rule; the failing rows here are one per way the page builder finds an error.
@@ -224,7 +276,8 @@ TEST_F(HtmlTest, PagesByteForByte) {
     {"UnclosedInAfter", good + "[@DNAME@] [@DNAME\n", "old page", Shows::TemplateError},
     // A list line ",text" names the empty name; the empty record still has no file text.
     {"FileTextOutsideTheRepeat", "[@FTEXT@]\n" + good, "old page", Shows::TemplateError},
-    {"Root", "[@DNAME@]\n" + good, "old page", Shows::TemplateError}};
+    // A folder path without a last component, as the root's: its name is the root path.
+    {"Root", "[@DNAME@]\n" + good, "/\r\na\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n"}};
   // clang-format on
   const std::string at =
       "テンプレートファイル\r\n" + (program_ / "template" / "docomo" / "index.html").string();
@@ -240,25 +293,85 @@ TEST_F(HtmlTest, PagesByteForByte) {
   for (const PageRow& row : rows) {
     SCOPED_TRACE(row.label);
 #ifdef _WIN32
-    if (std::string_view(row.label) == "EscapedFolderName") continue;  // no '"' in a name there
+    // No '"' in a name there; the root is a drive's.
+    if (row.label == std::string_view("EscapedFolderName") || row.label == std::string_view("Root"))
+      continue;
 #endif
     settings_.company = row.company;
     listing_ = std::string_view(row.label) == "EmptyFolder" ? Listing{} : files;
     fs::remove_all(program_ / "template");
     messages_.shown.clear();
     work_.Write(fs::path(row.folder) / "index.html", "old page");
-    const bool root_page = fs::exists("/index.html");
-    // The root folder has no name for [@DNAME@].
-    const fs::path folder = std::string_view(row.label) == "Root" ? "/" : work_ / row.folder;
+    const fs::path folder = work_ / (std::string_view(row.label) == "Root" ? "Trip/" : row.folder);
     EXPECT_EQ(Render("index.html", row.template_bytes, folder),
               row.shows == Shows::Page ? WriteOutcome::Written : WriteOutcome::Failed);
     EXPECT_EQ(work_.Read(fs::path(row.folder) / "index.html"), row.page);
     EXPECT_EQ(std::distance(fs::directory_iterator(work_ / row.folder), {}), 1);
-    EXPECT_EQ(fs::exists("/index.html"), root_page);
     EXPECT_EQ(messages_.shown, row.shows == Shows::Page          ? Messages{}
                                : row.shows == Shows::OpenFailure ? Messages{open_failure}
                                                                  : Messages{template_error});
   }
+}
+
+// Every name reaches the page whole: a character Shift_JIS lacks as a reference, a name that
+// is not UTF-8 as its Shift_JIS text or U+FFFD; inside a URL attribute, quoted either way or
+// not, what a URL would read otherwise is escaped, so that every link reaches its file.
+TEST_F(HtmlTest, EveryNameReachesThePageAndEveryLinkItsFile) {
+  struct NameRow {
+    std::string name, text, url;
+    bool windows = true;  // a name Windows allows
+  };
+  // clang-format off
+  const NameRow rows[] = {
+      {"café", "caf&#xE9;", "caf&#xE9;"}, {"€", "&#x20AC;", "&#x20AC;"},
+      {"😀", "&#x1F600;", "&#x1F600;"}, {"𠮷", "&#x20BB7;", "&#x20BB7;"}, {"髙Ⅲ", "髙Ⅲ", "髙Ⅲ"},
+      {"a#b", "a#b", "a%23b"}, {"a?b", "a?b", "a%3Fb", false}, {"a%41b", "a%41b", "a%2541b"},
+      {"a b", "a b", "a b"}, {"x'y", "x&#39;y", "x&#39;y"}, {"q\"q", "q&quot;q", "q&quot;q", false},
+      {"<b>", "&lt;b&gt;", "&lt;b&gt;", false}, {"a&b", "a&amp;b", "a&amp;b"},
+      {"lf\nx", "lf\r\nx", "lf%0Ax", false}, {"\xFF", "&#xFFFD;", "%FF", false},
+      {"\x82\xA0sjis", "あsjis", "%82%A0sjis", false}};
+  // clang-format on
+  const fs::path folder = work_ / NativePath("é#");
+  std::set<std::string> names;
+  for (const NameRow& row : rows) {
+#ifdef _WIN32
+    if (!row.windows) continue;
+#endif
+    names.insert(row.name + ".jpg");
+    work_.Write(folder / NativePath(row.name + ".jpg"), "x");
+  }
+  settings_.all_files = 0;
+  RealFileSystem disk;
+  listing_ = *ScanFolder(folder, settings_, lists_, disk);
+  ASSERT_EQ(
+      Render("index.html",
+             "[@DNAME@] <a href=../[@DNAME@]/>\n[@START@]\n"
+             "[@FNAME@]|<a href=\"./[@FNAME@]\">|<A HREF='./[@FNAME@]'>|<img src=./[@FNAME@]>\n"
+             "[@STOP@]\n.\n",
+             folder),
+      WriteOutcome::Written);
+  const std::string page = Cp932ToUtf8(work_.Read(folder / "index.html"));
+  EXPECT_TRUE(page.starts_with("&#xE9;# <a href=../&#xE9;%23/>\r\n")) << page;
+  for (const NameRow& row : rows) {
+    if (names.count(row.name + ".jpg") == 0) continue;
+    std::string unquoted = row.url;
+    for (std::size_t blank; (blank = unquoted.find(' ')) != std::string::npos;)
+      unquoted.replace(blank, 1, "%20");
+    const std::string line = row.text + ".jpg|<a href=\"./" + row.url + ".jpg\">|<A HREF='./" +
+                             row.url + ".jpg'>|<img src=./" + unquoted + ".jpg>\r\n";
+    EXPECT_NE(page.find(line), std::string::npos) << line;
+  }
+  std::multiset<std::string> linked;
+  const std::regex href(R"re((?:href|HREF)=(?:"\./([^"]*)"|'\./([^']*)'))re");
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), href); it != std::sregex_iterator();
+       ++it) {
+    const std::string name = Resolve((*it)[1].matched ? (*it)[1].str() : (*it)[2].str());
+    EXPECT_TRUE(fs::exists(folder / NativePath(name))) << name;
+    linked.insert(name);
+  }
+  std::multiset<std::string> twice;
+  for (const std::string& name : names) twice.insert({name, name});
+  EXPECT_EQ(linked, twice);
 }
 
 // Listing the template's own folder leaves the template as it is.
