@@ -1,6 +1,7 @@
 // The records of a folder, their order, the extended-text lists and the settings file.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <random>
 
@@ -86,6 +87,18 @@ TEST_F(ScanTest, FilterByExtension) {
     EXPECT_EQ(Scan(), listed) << ::testing::PrintToString(extensions);
   }
   EXPECT_FALSE(ScanFolder("/missing", settings_, lists_, fs_));
+}
+
+// Every time a file system holds has its date in Tokyo, before 1970 and after 3000 as well;
+// a time the system cannot convert shows dashes as wide as a date.
+TEST_F(ScanTest, DatesOfEveryTime) {
+  const std::pair<std::time_t, std::string_view> rows[] = {
+      {-41104, "1969/12/31 21:34:56"},
+      {-11644473600, "1601/01/01 09:00:00"},
+      {16725229323, "2500/01/01 10:02:03"},
+      {253402214400, "9999/12/31 09:00:00"},
+      {std::numeric_limits<std::time_t>::max(), "----/--/-- --:--:--"}};
+  for (const auto& [time, date] : rows) EXPECT_EQ(FormatLocalTime(time), date) << time;
 }
 
 // Ascending puts the smaller value of every key first, descending the larger; the fast sort

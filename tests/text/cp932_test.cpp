@@ -34,5 +34,28 @@ TEST(Cp932Test, Converts) {
   EXPECT_EQ(Cp932ToPath(PathToCp932(path)), path);
 }
 
+// A name from the disk: UTF-8 is converted; bytes that are not UTF-8 but are Shift_JIS are
+// read as Shift_JIS; any other byte that is not UTF-8 is "?" or U+FFFD. Each component of
+// a path on its own. What the input dialog refuses: each character Shift_JIS lacks, once.
+TEST(Cp932Test, NamesFromTheDisk) {
+  // clang-format off
+  const std::tuple<std::string_view, std::string_view, std::string_view> rows[] = {
+      {"caf\u00E9\u5199.jpg", "caf?\x8E\xCA.jpg", "caf\u00E9\u5199.jpg"},
+      {"\x82\xA0sjis.jpg", "\x82\xA0sjis.jpg", "\u3042sjis.jpg"},
+      {"\xFF\u00E9\x82", "???", "\uFFFD\u00E9\uFFFD"}};
+  // clang-format on
+  for (const auto& [name, cp932, utf8] : rows) {
+    EXPECT_EQ(NameToCp932(name), cp932) << name;
+    EXPECT_EQ(NameToUtf8(name), utf8) << name;
+  }
+#ifndef _WIN32
+  const std::filesystem::path mixed("/caf\xC3\xA9/\x82\xA0");
+  EXPECT_EQ(PathToCp932(mixed), "/caf?/\x82\xA0");
+  EXPECT_EQ(PathToUtf8(mixed), "/caf\u00E9/\u3042");
+#endif
+  EXPECT_EQ(CharactersCp932Lacks("caf\u00E9\U0001F600\u00E9?\u8868\u2162"),
+            "\u00E9 (U+00E9) \U0001F600 (U+1F600)");
+}
+
 }  // namespace
 }  // namespace veldor
