@@ -121,28 +121,11 @@ void WriteJsonString(std::ostream& out, std::string_view utf8) {
   out << '"';
 }
 
-// Messages are UTF-8; should a byte that is not slip in, it shows as U+FFFD, so that what
-// is printed is UTF-8 throughout.
-std::string WellFormed(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    const std::size_t length = Utf8SequenceLength(utf8.substr(pos));
-    if (length == 1 && static_cast<unsigned char>(utf8[pos]) >= 0x80) {
-      out += "\uFFFD";
-    } else {
-      out.append(utf8.substr(pos, length));
-    }
-    pos += length;
-  }
-  return out;
-}
-
 void WriteJson(std::ostream& out, const Message& message, Answer answer) {
   out << "{\"caption\": ";
-  WriteJsonString(out, WellFormed(message.caption));
+  WriteJsonString(out, WellFormedUtf8(message.caption));
   out << ", \"text\": ";
-  WriteJsonString(out, WellFormed(message.text));
+  WriteJsonString(out, WellFormedUtf8(message.text));
   out << ", \"icon\": \"" << IconName(message.icon) << "\", \"buttons\": \""
       << ButtonsName(message.buttons) << "\", \"answer\": \"" << AnswerName(answer) << "\"}\n";
 }
@@ -169,10 +152,10 @@ std::string Printable(std::string_view utf8) {
 
 // "[caption] word", then the text indented, one terminal line per line of the message.
 void WriteTextBody(std::ostream& out, const Message& message) {
-  out << '[' << Printable(WellFormed(message.caption)) << ']';
+  out << '[' << Printable(WellFormedUtf8(message.caption)) << ']';
   if (const std::string_view word = IconWord(message.icon); !word.empty()) out << ' ' << word;
   out << '\n';
-  const std::string text = WellFormed(message.text);
+  const std::string text = WellFormedUtf8(message.text);
   std::string_view rest = text;
   while (true) {
     const std::size_t end = rest.find('\n');

@@ -1,6 +1,7 @@
 // The local time as listings show it; the same on every system.
 #include <charconv>
 #include <cstdint>
+#include <ctime>
 #include <utility>
 
 #include "platform/file_system.h"
@@ -13,8 +14,8 @@ namespace {
 constexpr std::string_view kUnknownDate = "----/--/-- --:--:--";
 
 struct LocalTime {
-  long long year;
-  int month, day, hour, minute, second;
+  std::tm tm;
+  long long year;  // tm's own year may not reach
 };
 
 #ifdef _WIN32
@@ -41,26 +42,14 @@ bool ToLocalTime(std::time_t time, LocalTime& local) {
     years += 400;
   }
   const auto moved = static_cast<std::time_t>(shifted);
-  std::tm tm{};
-  if (::localtime_s(&tm, &moved) != 0) return false;
-  local = {static_cast<long long>(tm.tm_year) + 1900 + years,
-           tm.tm_mon + 1,
-           tm.tm_mday,
-           tm.tm_hour,
-           tm.tm_min,
-           tm.tm_sec};
+  if (::localtime_s(&local.tm, &moved) != 0) return false;
+  local.year = static_cast<long long>(local.tm.tm_year) + 1900 + years;
   return true;
 }
 #else
 bool ToLocalTime(std::time_t time, LocalTime& local) {
-  std::tm tm{};
-  if (::localtime_r(&time, &tm) == nullptr) return false;
-  local = {static_cast<long long>(tm.tm_year) + 1900,
-           tm.tm_mon + 1,
-           tm.tm_mday,
-           tm.tm_hour,
-           tm.tm_min,
-           tm.tm_sec};
+  if (::localtime_r(&time, &local.tm) == nullptr) return false;
+  local.year = static_cast<long long>(local.tm.tm_year) + 1900;
   return true;
 }
 #endif
@@ -74,11 +63,11 @@ std::string FormatLocalTime(std::time_t time) {
   // machinery: this runs twice for every listed file.
   char buffer[48];
   char* end = std::to_chars(buffer, buffer + 24, local.year).ptr;
-  for (const auto& [separator, value] : {std::pair{'/', local.month},
-                                         {'/', local.day},
-                                         {' ', local.hour},
-                                         {':', local.minute},
-                                         {':', local.second}}) {
+  for (const auto& [separator, value] : {std::pair{'/', local.tm.tm_mon + 1},
+                                         {'/', local.tm.tm_mday},
+                                         {' ', local.tm.tm_hour},
+                                         {':', local.tm.tm_min},
+                                         {':', local.tm.tm_sec}}) {
     *end++ = separator;
     *end++ = static_cast<char>('0' + value / 10);
     *end++ = static_cast<char>('0' + value % 10);

@@ -143,7 +143,12 @@ std::string NameToCp932(std::string_view bytes) {
 std::string NameToUtf8(std::string_view bytes) {
   if (IsUtf8(bytes)) return std::string(bytes);
   if (IsCp932(bytes)) return Cp932ToUtf8(bytes);
+  return WellFormedUtf8(bytes);
+}
+
+std::string WellFormedUtf8(std::string_view bytes) {
   std::string utf8;
+  utf8.reserve(bytes.size());
   for (std::size_t pos = 0; pos < bytes.size();) {
     const std::size_t length = Utf8SequenceLength(bytes.substr(pos));
     if (length == 1 && static_cast<unsigned char>(bytes[pos]) >= 0x80) {

@@ -86,6 +86,9 @@ std::string NameToCp932(std::string_view bytes);
 /// Shift_JIS name converted, otherwise each byte that is not UTF-8 as U+FFFD.
 std::string NameToUtf8(std::string_view bytes);
 
+/// `bytes` with each byte that is not UTF-8 replaced by U+FFFD.
+std::string WellFormedUtf8(std::string_view bytes);
+
 /// The native path as CP932 text (file names, folder names, listing names), each component
 /// as NameToCp932 gives it.
 std::string PathToCp932(const std::filesystem::path& path);

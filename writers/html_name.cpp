@@ -79,6 +79,18 @@ void AppendAscii(std::string& out, unsigned char c, NameContext context) {
   }
 }
 
+// CP932 text as it stands, its ASCII characters escaped.
+void AppendCp932Text(std::string& out, std::string_view cp932, NameContext context) {
+  for (const char c : cp932) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      AppendAscii(out, byte, context);
+    } else {
+      out += c;
+    }
+  }
+}
+
 char32_t DecodeUtf8(std::string_view s) {
   constexpr std::array<unsigned char, 5> kLeadBits = {0, 0x7F, 0x1F, 0x0F, 0x07};
   char32_t c = static_cast<unsigned char>(s[0]) & kLeadBits[s.size()];
@@ -125,14 +137,7 @@ void AppendUtf8Name(std::string& out, std::string_view native, std::string_view 
 void AppendOtherName(std::string& out, std::string_view native, std::string_view cp932,
                      NameContext context) {
   if (!InUrl(context) && IsCp932(native)) {
-    for (const char c : cp932) {
-      const auto byte = static_cast<unsigned char>(c);
-      if (byte < 0x80) {
-        AppendAscii(out, byte, context);
-      } else {
-        out += c;
-      }
-    }
+    AppendCp932Text(out, cp932, context);
     return;
   }
   for (std::size_t pos = 0; pos < native.size();) {
@@ -159,15 +164,7 @@ void AppendOtherName(std::string& out, std::string_view native, std::string_view
 void AppendHtmlName(std::string& out, std::string_view native, std::string_view cp932,
                     NameContext context) {
   if (native.empty()) {
-    // Only the CP932 text is known: its bytes beyond ASCII stay as they are.
-    for (const char c : cp932) {
-      const auto byte = static_cast<unsigned char>(c);
-      if (byte < 0x80) {
-        AppendAscii(out, byte, context);
-      } else {
-        out += c;
-      }
-    }
+    AppendCp932Text(out, cp932, context);  // only the CP932 text is known
   } else if (IsUtf8(native)) {
     AppendUtf8Name(out, native, cp932, context);
   } else {
