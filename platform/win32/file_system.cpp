@@ -14,7 +14,10 @@ namespace {
 std::time_t TimeOf(const FILETIME& time) {
   const std::uint64_t ticks = (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
   constexpr std::uint64_t k1970 = 116444736000000000ull;
-  return ticks < k1970 ? 0 : static_cast<std::time_t>((ticks - k1970) / 10000000u);
+  constexpr std::uint64_t kTicksPerSecond = 10000000u;
+  // Before 1970 too, rounded down to the second as Linux gives it.
+  if (ticks >= k1970) return static_cast<std::time_t>((ticks - k1970) / kTicksPerSecond);
+  return -static_cast<std::time_t>((k1970 - ticks + kTicksPerSecond - 1) / kTicksPerSecond);
 }
 
 // A folder has no bytes of its own to send.

@@ -101,7 +101,7 @@ TEST_F(SheetTest, ValidatesAppliesAndCancels) {
     ::SetDlgItemTextW(basic, IDC_EXTENSIONS, L"jpg");
     ::SendMessageW(hwnd, PSM_SETCURSEL, 2, 0);
     EXPECT_EQ(CurrentPage(hwnd), 0);
-    EXPECT_EQ(messages_.shown.back().caption, Utf8ToCp932("警告"));
+    EXPECT_EQ(messages_.shown.back().caption, "警告");
     ::SetDlgItemTextW(basic, IDC_EXTENSIONS, L".png.gif");
     ::SendMessageW(hwnd, PSM_SETCURSEL, 2, 0);
     const HWND texts = sheet.page3().hwnd();
