@@ -194,6 +194,7 @@ struct PageRow {
   Shows shows = Shows::Page;
   int company = kDocomo;
   std::string folder = "Trip";
+  int over_write = 0;
 };
 
 TEST_F(HtmlTest, PagesByteForByte) {
@@ -224,7 +225,10 @@ TEST_F(HtmlTest, PagesByteForByte) {
     {"UnclosedInAfter", good + "[@DNAME@] [@DNAME\n", "old page", Shows::TemplateError},
     // A list line ",text" names the empty name; the empty record still has no file text.
     {"FileTextOutsideTheRepeat", "[@FTEXT@]\n" + good, "old page", Shows::TemplateError},
-    {"Root", "[@DNAME@]\n" + good, "old page", Shows::TemplateError}};
+    {"Root", "[@DNAME@]\n" + good, "old page", Shows::TemplateError},
+    // Found before the user is asked whether to replace the old page.
+    {"UnknownTagInRepeat", "a\n[@START@]\n[@FNAME@][@NAME@]\n[@STOP@]\nz\n", "old page",
+        Shows::TemplateError, kDocomo, "Trip", 1}};
   // clang-format on
   const std::string at =
       "テンプレートファイル\r\n" + (program_ / "template" / "docomo" / "index.html").string();
@@ -243,6 +247,7 @@ TEST_F(HtmlTest, PagesByteForByte) {
     if (std::string_view(row.label) == "EscapedFolderName") continue;  // no '"' in a name there
 #endif
     settings_.company = row.company;
+    settings_.over_write = row.over_write;
     listing_ = std::string_view(row.label) == "EmptyFolder" ? Listing{} : files;
     fs::remove_all(program_ / "template");
     messages_.shown.clear();
