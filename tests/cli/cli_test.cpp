@@ -133,6 +133,13 @@ TEST(RunTest, PrintsRecordsAndExits) {
            Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") +
            "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
            "パケット料金（円）\r\n\r\na.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
+      // Every part of a date after the year has two digits, whatever its tens.
+      {"VeldorDates",
+       "touch -d @1066738850 photos/a.jpg && veldor-cli --program-folder ../program --carrier au "
+       "--format csv --yes photos/ >/dev/null && iconv -f CP932 -t UTF-8 photos/photos.csv",
+       0,
+       "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
+       "パケット料金（円）\r\n\r\na.jpg,640,2003/10/21 21:20:50,5,1\r\n"},
       {"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg", 1,
        Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
       // The shipped templates pass the checker.

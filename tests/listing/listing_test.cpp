@@ -124,7 +124,7 @@ TEST_F(ListingRunTest, NoResult) {
 }
 
 // HTML: one page per template of the carrier, in list order; the browser gets every page,
-// even one that failed.
+// even one that failed, and none when the user does not want the written files opened.
 TEST_F(ListingRunTest, HtmlPages) {
   settings_.output_mode = kHtml;
   settings_.file_open = 1;
@@ -144,6 +144,9 @@ TEST_F(ListingRunTest, HtmlPages) {
                                                 {"/usr/bin/browser", work_ / "B/missing.html"},
                                                 {"/usr/bin/browser", work_ / "B/top.html"}}));
   EXPECT_EQ(shell_.opened, Paths{});
+  settings_.file_open = 0;  // pages written, none shown
+  Drop({Folder("C")});
+  EXPECT_EQ(shell_.started.size(), 3u);
 }
 
 TEST(ListerTest, StartUp) {

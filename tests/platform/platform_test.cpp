@@ -255,6 +255,7 @@ TEST(UserProgramFolderTest, ReadOnlyInstallSeedsTheUserFolder) {
   fs::permissions(shipped.Write("template/tovrin", "ELF"), fs::perms::owner_all);
   fs::create_directory_symlink("..", shipped / "template/au/up");
   const fs::path user = home / "veldor";
+  EXPECT_TRUE(IsWritableFolder(shipped.path()));  // an install the user may write to
   EXPECT_EQ(ChooseProgramFolder(shipped.path(), true, user), shipped.path());
   EXPECT_FALSE(fs::exists(user));
   EXPECT_EQ(ChooseProgramFolder(shipped.path(), false, user), user);

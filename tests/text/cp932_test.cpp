@@ -6,11 +6,12 @@ namespace veldor {
 namespace {
 
 // What cannot be converted becomes "?", invalid UTF-8 a byte at a time (overlong forms,
-// surrogates, code points past U+10FFFF, a truncated character), and the rest survives;
-// characters at the edges of the UTF-8 ranges that CP932 lacks are one "?" each.
-// The wave dash and the full-width tilde both become 0x81 0x60, and the double vertical
-// line, minus sign, em dash and overline have codes too; nothing is approximated (ä is not
-// "a"). The same bytes on every system. Back to UTF-8, an invalid byte becomes U+FFFD.
+// surrogates, code points past U+10FFFF, a truncated character, a lead byte before a byte
+// outside 80-BF), and the rest survives; characters at the edges of the UTF-8 ranges that
+// CP932 lacks are one "?" each. The wave dash and the full-width tilde both become 0x81 0x60,
+// and the double vertical line, minus sign, em dash and overline have codes too; nothing is
+// approximated (ä is not "a"). The same bytes on every system. Back to UTF-8, an invalid
+// byte becomes U+FFFD.
 TEST(Cp932Test, Converts) {
   // clang-format off
   const std::pair<std::string_view, std::string_view> rows[] = {
@@ -22,12 +23,13 @@ TEST(Cp932Test, Converts) {
       {"\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80", "??????????"},
       {"\xF0\x9F\x98\x80\xF0\x8F\xBF\xBFz\xF0\x9F\x98", "?????z???"},
       {"\u0080\u07FF\u0801\uD7FF\uFFFD\U00010000\U0010FFFF", "???????"},
-      {"\xC2\xC0\xE0\x9F\xBF\xF5\x80\x80\x80", "?????????"}};
+      {"\xC2\xC0\xE0\x9F\xBF\xF5\x80\x80\x80", "?????????"}, {"\xC2\x7Fz", "?\x7Fz"}};
   // clang-format on
   for (const auto& [utf8, cp932] : rows) EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
   EXPECT_EQ(Cp932ToUtf8("\x8E\xCA\x90\x5E\x5C"
                         "a\x81"),
             "写真\\a\uFFFD");
+  EXPECT_EQ(CharLength("\x8E\xCA\x81", 2), 1u);  // nothing after the lead byte to pair with
   EXPECT_EQ(Cp932ToUtf8("\xA0z\x81\x20z\x81\x20"), "\uFFFDz\uFFFDz\uFFFD");
   const std::filesystem::path path(u8"/tmp/写真/ファイル.jpg");  // UTF-8 on every system
   EXPECT_EQ(PathToCp932(path), "/tmp/\x8E\xCA\x90\x5E/\x83\x74\x83\x40\x83\x43\x83\x8B.jpg");

@@ -246,6 +246,7 @@ struct PageRow {
   Shows shows = Shows::Page;
   int company = kDocomo;
   std::string folder = "Trip";
+  int over_write = 0;
 };
 
 TEST_F(HtmlTest, PagesByteForByte) {
@@ -277,7 +278,10 @@ TEST_F(HtmlTest, PagesByteForByte) {
     // A list line ",text" names the empty name; the empty record still has no file text.
     {"FileTextOutsideTheRepeat", "[@FTEXT@]\n" + good, "old page", Shows::TemplateError},
     // A folder path without a last component, as the root's: its name is the root path.
-    {"Root", "[@DNAME@]\n" + good, "/\r\na\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n"}};
+    {"Root", "[@DNAME@]\n" + good, "/\r\na\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n"},
+    // Found before the user is asked whether to replace the old page.
+    {"UnknownTagInRepeat", "a\n[@START@]\n[@FNAME@][@NAME@]\n[@STOP@]\nz\n", "old page",
+        Shows::TemplateError, kDocomo, "Trip", 1}};
   // clang-format on
   const std::string at =
       "テンプレートファイル\r\n" + (program_ / "template" / "docomo" / "index.html").string();
@@ -298,6 +302,7 @@ TEST_F(HtmlTest, PagesByteForByte) {
       continue;
 #endif
     settings_.company = row.company;
+    settings_.over_write = row.over_write;
     listing_ = std::string_view(row.label) == "EmptyFolder" ? Listing{} : files;
     fs::remove_all(program_ / "template");
     messages_.shown.clear();
