@@ -31,7 +31,8 @@ TEST(Cp932Test, Converts) {
             "写真\\a\uFFFD");
   EXPECT_EQ(CharLength("\x8E\xCA\x81", 2), 1u);  // nothing after the lead byte to pair with
   EXPECT_EQ(Cp932ToUtf8("\xA0z\x81\x20z\x81\x20"), "\uFFFDz\uFFFDz\uFFFD");
-  const std::filesystem::path path(u8"/tmp/写真/ファイル.jpg");  // UTF-8 on every system
+  EXPECT_EQ(Cp932ToUtf8("\x80\xFD\xFE\xFF"), "\uFFFD\uFFFD\uFFFD\uFFFD");  // code page 932 has them
+  const std::filesystem::path path(u8"/tmp/写真/ファイル.jpg");            // UTF-8 on every system
   EXPECT_EQ(PathToCp932(path), "/tmp/\x8E\xCA\x90\x5E/\x83\x74\x83\x40\x83\x43\x83\x8B.jpg");
   EXPECT_EQ(Cp932ToPath(PathToCp932(path)), path);
 }
