@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "veldor_version.h"
+
 namespace veldor {
 
 std::filesystem::path ArgumentPath(const std::string& argument) {

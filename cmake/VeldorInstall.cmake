@@ -20,8 +20,11 @@ if(VELDOR_GUI)
   veldor_link_program(veldor)
   veldor_link_program(template/tovrin)
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/data/man/veldor-cli.1 ${PROJECT_SOURCE_DIR}/data/man/tovrin-cli.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual pages with the version filled in.
+foreach(page veldor-cli.1 tovrin-cli.1)
+  configure_file(${PROJECT_SOURCE_DIR}/data/man/${page} ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/man/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
 # cpack -G DEB: veldor_<version>_amd64.deb, installing under /usr.
 set(CPACK_PACKAGE_NAME veldor)

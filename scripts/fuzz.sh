@@ -15,12 +15,10 @@ seconds=${FUZZ_SECONDS:-20}
 seed=${FUZZ_SEED:-1}
 
 bash "$root/scripts/install-deps.sh" --no-gui --fuzz
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELDOR_GUI=OFF -DVELDOR_BUILD_TESTS=OFF -DVELDOR_FUZZ=ON \
-  >/dev/null
+(cd "$root" && cmake --preset fuzz -B "$build" >/dev/null)
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-  mapfile -t targets < <(sed -n 's/^veldor_add_fuzzer(\([a-z0-9_]*\) .*/\1/p' "$root/fuzz/CMakeLists.txt")
+  mapfile -t targets <"$build/fuzz-targets.txt"  # what the build defines
 fi
 if ! cmake --build "$build" --target "${targets[@]}" -- -j2 >"$build/build.log" 2>&1; then
   tail -n 30 "$build/build.log"

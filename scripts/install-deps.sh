@@ -47,7 +47,8 @@ as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   # sudo only where it can work: installed, and either needing no password or able to ask.
   if ! command -v sudo >/dev/null || { ! sudo -n true 2>/dev/null && ! [ -t 0 ]; }; then
-    echo "install-deps.sh: missing ${missing[*]}; run this script as root, or install and set up sudo" >&2
+    echo "scripts/install-deps.sh installs the Debian packages the build needs and cannot" \
+      "become root: missing ${missing[*]}; run it as root, or install and set up sudo" >&2
     exit 1
   fi
   as_root=(sudo)
@@ -55,12 +56,21 @@ fi
 # apt and dpkg say a great deal: their output goes to a log, shown only when they fail.
 log=$(mktemp "${TMPDIR:-/tmp}/veldor-install.XXXXXX")
 trap 'rm -f "$log"' EXIT
-echo "Installing ${#missing[@]} packages: ${missing[*]}"
-if ! "${as_root[@]}" apt-get update >"$log" 2>&1 ||
-  ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-    "${missing[@]}" >>"$log" 2>&1; then
+# Another apt (an unattended upgrade) may hold the lock for a while: wait for it.
+apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+failed() {
   tail -n 20 "$log" >&2
-  echo "install-deps.sh: installing the packages failed (apt's last lines above)" >&2
+  echo "scripts/install-deps.sh: installing the packages failed (apt's last lines above)" >&2
   exit 1
-fi
+}
+echo "Installing ${#missing[@]} packages: ${missing[*]}"
+"${apt[@]}" update >"$log" 2>&1 || failed
+# How much apt is going to download, said before it starts.
+size=$("${apt[@]}" install --no-install-recommends --assume-no "${missing[@]}" 2>/dev/null |
+  sed -n 's/^Need to get \([^ ]* [kMG]*B\).*/\1/p' | head -n 1 || true)
+echo "Downloading ${size:-the packages} and setting them up; this takes a few minutes."
+# One line per package set up instead of silence; everything else goes to the log.
+"${apt[@]}" install -y --no-install-recommends "${missing[@]}" 2>&1 | tee -a "$log" |
+  sed -u -n 's/^Setting up \([^ ]*\) .*/  set up \1/p'
+[ "${PIPESTATUS[0]}" -eq 0 ] || failed
 echo "Installed."

@@ -14,9 +14,8 @@ esac
 
 bash scripts/install-deps.sh
 echo "package-deb.sh: building in build-deb"
-cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELDOR_BUILD_TESTS=OFF \
-  -DVELDOR_BUILD_BENCH=OFF >/dev/null
-cmake --build build-deb -j "$(nproc)"
+cmake --preset deb >/dev/null
+cmake --build --preset deb -j "$(nproc)"
 (cd build-deb && cpack -G DEB >cpack.log 2>&1) || { cat build-deb/cpack.log >&2; exit 1; }
 deb=$(ls "$PWD"/build-deb/veldor_*_amd64.deb)
 echo "Built $deb"
@@ -36,6 +35,9 @@ trap 'apt-get remove -y veldor >>"$log" 2>&1 || true; rm -rf "$work"' EXIT
 echo "package-deb.sh: installing $(basename "$deb")"
 apt-get install -y "$deb" >"$log" 2>&1 || { tail -n 20 "$log" >&2; exit 1; }
 [ "$(command -v veldor-cli)" = /usr/bin/veldor-cli ] || { echo "no veldor-cli in PATH" >&2; exit 1; }
+# The package carries the version the programs report.
+[ "$(veldor-cli --version)" = "veldor-cli $(dpkg-deb -f "$deb" Version)" ] ||
+  { echo "package-deb.sh: the package's version is not the program's" >&2; exit 1; }
 # A plain user of a system-wide install gets a program folder of their own.
 cp -r samples/photos "$work/photos"
 chmod -R a+rwX "$work"

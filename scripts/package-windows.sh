@@ -10,9 +10,8 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh --no-gui --windows
 build=build-win-package
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVELDOR_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)"
+cmake --preset windows-package >/dev/null
+cmake --build --preset windows-package -j "$(nproc)"
 
 stage=$build/stage/veldor
 rm -rf "$build/stage" "$build/veldor-windows-x64.zip"

@@ -5,8 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELDOR_BUILD_TESTS=OFF \
-  -DVELDOR_BUILD_BENCH=OFF >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc)"
 
 exec bash scripts/start.sh build "$@"

@@ -7,9 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --no-gui --windows
-cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
-cmake --build build-win -j "$(nproc)" --target VELDOR tovrin windows_screenshots veldor_program_data
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)" --target VELDOR tovrin windows_screenshots veldor_program_data
 # The pictures show a fresh program folder: the defaults, no settings file of a past run.
 shots=build-win/screenshots
 rm -rf "$shots"

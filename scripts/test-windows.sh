@@ -15,18 +15,15 @@ if [ "${CI:-}" = "true" ]; then
   warnings+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 fi
 jobs=$(nproc)
-cmake -S . -B build-win/linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELDOR_GUI=OFF \
-  -DVELDOR_BUILD_TESTS=OFF -DVELDOR_BUILD_BENCH=OFF "${warnings[@]}" >/dev/null
-cmake --build build-win/linux -j "$jobs" --target veldor-cli tovrin-cli
-cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DVELDOR_LINUX_PROGRAM_DIR="$PWD/build-win/linux/program" "${warnings[@]}" >/dev/null
+cmake --preset windows-linux "${warnings[@]}" >/dev/null
+cmake --build --preset windows-linux -j "$jobs"
+cmake --preset windows "${warnings[@]}" >/dev/null
 # The build runs the test programs under Wine to list their tests: Wine first.
 source scripts/wine-env.sh build-win
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-cmake --build build-win -j "$jobs"
+cmake --build --preset windows -j "$jobs"
 # The dialogs' tests need a display: a virtual one, with a wineserver started on it.
 wineserver -k >/dev/null 2>&1 || true
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c \
-  'source scripts/wine-env.sh build-win && ctest --test-dir build-win --output-on-failure -j "$1"' \
+  'source scripts/wine-env.sh build-win && ctest --preset windows -j "$1"' \
   test-windows "$jobs"

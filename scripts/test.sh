@@ -18,20 +18,19 @@ esac
 
 bash scripts/install-deps.sh
 
-flags=(-G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELDOR_BUILD_TESTS=ON)
+flags=()
 # Warnings are errors in CI; a user's newer compiler may warn about new things.
 if [ "${CI:-}" = "true" ]; then
   flags+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 fi
+preset=dev
 if [ $sanitize -eq 1 ]; then
-  dir=build-sanitize
-  flags+=(-DVELDOR_SANITIZE=ON)
+  preset=sanitize
+  # The build lists each test program's tests by running it: sanitized too.
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-else
-  dir=build-test
 fi
 
-cmake -S . -B "$dir" "${flags[@]}"
-cmake --build "$dir" -j "$(nproc)"
-ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+cmake --preset "$preset" "${flags[@]}"
+cmake --build --preset "$preset" -j "$(nproc)"
+ctest --preset "$preset" -j "$(nproc)"

@@ -29,22 +29,23 @@ case $1 in
     err=$("${as_user[@]}" env PATH="$stubs:/usr/bin:/bin" bash "$root/scripts/install-deps.sh" \
       </dev/null 2>&1 >/dev/null)
     [ $? -eq 1 ] || fail "install-deps.sh did not exit 1"
-    [[ $err == "install-deps.sh: missing cmake "*"; run this script as root, or install and set up sudo" ]] ||
+    [[ $err == "scripts/install-deps.sh installs the Debian packages the build needs and cannot"*": missing cmake "*"; run it as root, or install and set up sudo" ]] ||
       fail "unexpected message: $err"
     ;;
   no-display)
     # The main job falls back to the sample when the display cannot be opened.
     [ -x "$build/program/veldor" ] || exit 77
-    before=$(find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'veldor-sample.*' | wc -l)
-    out=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:4242 timeout 120 \
+    # Its scratch copy goes into the build, nothing into the temporary folder.
+    tmp=$(mktemp -d)
+    trap 'rm -rf "$tmp"' EXIT
+    out=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:4242 TMPDIR="$tmp" timeout 120 \
       bash "$root/scripts/start.sh" "$build" 2>"$build/no-display.err")
     [ $? -eq 0 ] || fail "start.sh failed: $(cat "$build/no-display.err")"
     grep -qx "start.sh: the display cannot be opened; listing the bundled sample instead" \
       "$build/no-display.err" || fail "no fallback note: $(cat "$build/no-display.err")"
     [[ $out == *"== veldor-cli --format html"* ]] || fail "the sample was not listed: $out"
     [ -s "$build/sample/photos/photos.csv" ] || fail "no listing in $build/sample"
-    after=$(find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'veldor-sample.*' | wc -l)
-    [ "$before" -eq "$after" ] || fail "a scratch folder was left behind"
+    [ -z "$(ls -A "$tmp")" ] || fail "left behind in the temporary folder: $(ls -A "$tmp")"
     ;;
   install)
     # Links in bin that find their program folder, the manual pages, and desktop entries that
@@ -60,7 +61,8 @@ case $1 in
     "$prefix/bin/tovrin-cli" "$prefix/lib/veldor/template/docomo/index.html" >/dev/null ||
       fail "tovrin-cli in bin failed"
     for page in veldor-cli tovrin-cli; do
-      [ -s "$prefix/share/man/man1/$page.1" ] || fail "no manual page $page.1"
+      grep -q "\"veldor $(cat "$build/version")\"" "$prefix/share/man/man1/$page.1" ||
+        fail "no manual page $page.1 of this version"
     done
     if [ -x "$build/program/veldor" ]; then
       command -v desktop-file-validate >/dev/null || exit 77
