@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "platform/profile.h"
+#include "platform/user_program_folder.h"
+#include "text/cp932.h"
 
 namespace veldor {
 
@@ -13,6 +15,17 @@ Lister::Lister(std::filesystem::path program_folder, MessageSink& messages, Shel
   context_.browser_path = FindBrowserPath(context_.program_folder);
   LoadSettings(settings_, Profile(settings_file_));
   LoadListsAtStartup(lists_, messages);
+}
+
+std::optional<std::filesystem::path> StartUpProgramFolder(MessageSink& messages) {
+  std::optional<std::filesystem::path> folder = DesktopProgramFolder();
+  if (!folder) {
+    messages.Show(Message{"VELDOR",
+                          Utf8ToCp932("設定を保存するフォルダが見つかりません。\r\n"
+                                      "HOME を設定してから起動してください。"),
+                          Icon::Exclamation, Buttons::Ok, false});
+  }
+  return folder;
 }
 
 void Lister::SaveSettings() const {

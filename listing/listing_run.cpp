@@ -4,6 +4,7 @@
 
 #include "engine/file_record.h"
 #include "engine/sort.h"
+#include "platform/file_name.h"
 #include "text/cp932.h"
 #include "writers/csv_listing.h"
 #include "writers/html_listing.h"
@@ -44,7 +45,7 @@ void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
         RenderHtmlListing(listing, folder, name, context.settings, context.lists,
                           context.program_folder / "template", context.messages);
     if (outcome == WriteOutcome::Written) output_list.push_back(base + "/" + name);
-    if (context.settings.file_open == 1 && !context.browser_path.empty()) {
+    if (context.settings.file_open == 1 && !context.browser_path.empty() && IsBareFileName(name)) {
       context.shell.StartProgram(context.browser_path, folder / Cp932ToPath(name));
     }
   }

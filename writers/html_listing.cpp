@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/file_name.h"
 #include "template_rules/template_rules.h"
 #include "text/cp932.h"
 #include "writers/output_file.h"
@@ -62,8 +63,7 @@ void AppendNumber(std::string& out, std::int64_t value) {
   out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
-// Paths are joined as text, so a template name that starts with "/" still names a file
-// inside the template folder and inside the listed folder, never elsewhere on the disk.
+// Joined as text: the name is a bare file name (IsBareFileName) by the time it is opened.
 std::filesystem::path JoinName(const std::filesystem::path& folder, const std::string& name) {
   std::filesystem::path::string_type joined = folder.native();
   joined += std::filesystem::path::preferred_separator;
@@ -263,7 +263,10 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
                                MessageSink& messages) {
   const std::filesystem::path template_path =
       TemplatePath(template_folder, settings.company, template_name);
-  const std::optional<std::string> bytes = ReadFileBytes(template_path);
+  // A name that would reach outside the template folder or the listed folder, or name a
+  // device, is neither read nor written.
+  const std::optional<std::string> bytes =
+      IsBareFileName(template_name) ? ReadFileBytes(template_path) : std::nullopt;
   if (!bytes) {
     messages.Show(OpenFailureMessage(template_path));
     return WriteOutcome::Failed;

@@ -135,6 +135,15 @@ TEST(RunTest, PrintsRecordsAndExits) {
            "パケット料金（円）\r\n\r\na.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
       {"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg", 1,
        Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
+      // A user without an absolute home folder, in a folder anyone may write, with an
+      // installation they may not write: nothing is read from or created in that folder.
+      {"VeldorWithoutHome",
+       "chmod 777 . && setpriv --reuid=54321 --regid=54321 --clear-groups env -u HOME -u "
+       "XDG_DATA_HOME veldor-cli --messages json photos; s=$?; test -e .local && exit 9; exit $s",
+       1,
+       Json("VELDOR",
+            "設定を保存するフォルダが見つかりません。\\r\\nHOME を設定してから起動してください。",
+            "exclamation")},
       // The shipped templates pass the checker.
       {"Tovrin",
        "tovrin-cli --messages=json template/docomo/index.html ./template/Vodafone/index.html "
