@@ -55,12 +55,16 @@ WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_vie
     gave_up = !fill(sink);
     return !gave_up;
   };
-  if (WriteFileAtomically(path, filled, AtLink::Replace)) return WriteOutcome::Written;
+  std::error_code error;
+  if (WriteFileAtomically(path, filled, AtLink::Replace, &error)) return WriteOutcome::Written;
   if (gave_up) return WriteOutcome::Failed;
   static const std::string tail = Utf8ToCp932(
       "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を確認してください。");
+  static const std::string too_long = Utf8ToCp932("\r\nは名前が長すぎるので書き込めませんでした。");
   static const std::string caption = Utf8ToCp932("書き込みエラーです");
-  messages.Show(Message{caption, PathToCp932(path) + tail, Icon::Exclamation, Buttons::Ok, false});
+  messages.Show(Message{
+      caption, PathToCp932(path) + (error == std::errc::filename_too_long ? too_long : tail),
+      Icon::Exclamation, Buttons::Ok, false});
   return WriteOutcome::Failed;
 }
 

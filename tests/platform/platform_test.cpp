@@ -80,7 +80,7 @@ TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
   ::umask(old_mask);
   ASSERT_TRUE(written);
   EXPECT_EQ(Mode("new.txt"), 0640u);
-  fs::permissions(folder_ / "new.txt", fs::perms{0604});
+  fs::permissions(folder_ / "new.txt", fs::perms{07604});  // setuid, setgid, sticky are not kept
   fs::create_symlink(folder_ / "new.txt", folder_ / "link.txt");
   ASSERT_TRUE(WriteFileAtomically(folder_ / "link.txt", "short"));
   EXPECT_EQ(folder_.Read("new.txt"), "short");
@@ -113,6 +113,50 @@ TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
   EXPECT_EQ(folder_.Read("new.txt"), "short");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 3);  // no temporary left
+}
+
+// Killed halfway by a signal that no program can catch, a write leaves the folder as it
+// was: the new file has no name yet.
+TEST_F(FileIoTest, KilledWriteLeavesNothingBehind) {
+  folder_.Write("list.txt", "old");
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    WriteFileAtomically(
+        folder_ / "list.txt",
+        [&](ByteSink& sink) {
+          sink.Write(std::string(std::size_t{1} << 20, 'x'));
+          if (::write(ready[1], "w", 1) != 1) ::_exit(3);
+          for (;;) ::pause();
+          return true;
+        },
+        AtLink::Replace);
+    ::_exit(0);
+  }
+  char byte = 0;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+  ::kill(child, SIGKILL);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+  EXPECT_EQ(folder_.Read("list.txt"), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 1);
+}
+
+// A folder that takes no new file from the user, holding a file the user may write: that
+// file is rewritten in place, and no other file is made.
+TEST_F(FileIoTest, RewritesInPlaceWhereTheFolderTakesNoNewFile) {
+  fs::permissions(folder_.Write("list.txt", "a much longer old listing"), fs::perms{0666});
+  fs::permissions(folder_.path(), fs::perms{0755});
+  EXPECT_TRUE(AsPlainUser([&] {
+    return WriteFileAtomically(folder_ / "list.txt", "new") &&
+           !WriteFileAtomically(folder_ / "other.txt", "x");
+  }));
+  EXPECT_EQ(folder_.Read("list.txt"), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 1);
 }
 
 // A link to a folder counts as a folder, a dangling link as a file. Status follows links;

@@ -286,6 +286,19 @@ TEST_F(HtmlTest, RefusesNamesThatLeaveTheirFolder) {
   }
 }
 
+#ifndef _WIN32
+// A name that the file system refuses as too long is not blamed on permissions or space.
+TEST_F(HtmlTest, SaysWhenANameIsTooLong) {
+  const fs::path path = work_ / (std::string(252, 'n') + ".txt");
+  EXPECT_EQ(WriteTextListing(listing_, path, settings_, messages_), WriteOutcome::Failed);
+  EXPECT_EQ(messages_.shown,
+            (Messages{U8Message("書き込みエラーです",
+                                path.string() + "\r\nは名前が長すぎるので書き込めませんでした。",
+                                Icon::Exclamation)}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(work_.path()), {}), 1);
+}
+#endif
+
 // Listing the template's own folder leaves the template as it is.
 TEST_F(HtmlTest, NeverReplacesItsTemplate) {
   const fs::path folder = program_ / "template/docomo";
