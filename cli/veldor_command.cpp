@@ -126,7 +126,8 @@ std::string VeldorCliUsage() {
          "  -h, --help            print this help and exit\n"
          "  --version             print the version and exit\n"
          "\n"
-         "Exit status: 0 done, 1 a warning or error message was shown, 2 usage error.\n";
+         "Exit status: 0 done, 1 a warning or error message was shown or the output could not\n"
+         "be written, 2 usage error.\n";
 }
 
 int RunVeldorCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -144,6 +144,13 @@ TEST(RunTest, PrintsRecordsAndExits) {
        Json("VELDOR",
             "設定を保存するフォルダが見つかりません。\\r\\nHOME を設定してから起動してください。",
             "exclamation")},
+      // Output that cannot be written ends with status 1 and says why on stderr.
+      {"VeldorOutputLost", "veldor-cli --program-folder ../program photos 2>&1 >/dev/full", 1,
+       "veldor-cli: cannot write the output: No space left on device\n"},
+      {"HelpLost", "veldor-cli --help 2>&1 >/dev/full", 1,
+       "veldor-cli: cannot write the output: No space left on device\n"},
+      {"TovrinOutputLost", "tovrin-cli template/au/index.html 2>&1 >/dev/full", 1,
+       "tovrin-cli: cannot write the output: No space left on device\n"},
       // The shipped templates pass the checker.
       {"Tovrin",
        "tovrin-cli --messages=json template/docomo/index.html ./template/Vodafone/index.html "
