@@ -25,7 +25,11 @@ std::filesystem::path TemporaryFileName(const std::filesystem::path& target_name
   std::filesystem::path::string_type name(1, '.');
   name += target_name.native().substr(0, 180);
   std::string tail = ".tmp";
-  for (const unsigned long long number : numbers) tail += "-" + std::to_string(number);
+  // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) on "-" + string&&.
+  for (const unsigned long long number : numbers) {
+    tail += '-';
+    tail += std::to_string(number);
+  }
   name += std::filesystem::path(tail).native();
   return name;
 }

@@ -52,10 +52,9 @@ void AppendText(std::string& out, std::string_view text, bool escape, bool crlf)
 
 // A text the user wrote into a list is inserted as written (markup there is on purpose);
 // the fallback to the bare name is escaped like the name itself.
-void AppendListedOrEscaped(std::string& out, const std::string* listed, std::string_view fallback,
-                           bool crlf) {
-  AppendText(out, listed != nullptr ? std::string_view(*listed) : fallback, listed == nullptr,
-             crlf);
+void AppendListedOrEscaped(std::string& out, std::optional<std::string_view> listed,
+                           std::string_view fallback, bool crlf) {
+  AppendText(out, listed.value_or(fallback), !listed, crlf);
 }
 
 void AppendNumber(std::string& out, std::int64_t value) {

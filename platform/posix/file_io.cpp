@@ -231,7 +231,9 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
   // Nothing the programs read (settings, lists, templates) comes near this size; a larger
   // file is refused before it can exhaust memory. The stated size is not trusted for more.
   if (static_cast<std::uintmax_t>(status.st_size) > kLargestReadFile) return std::nullopt;
+  // Reserved at the stated size, so that the string does not grow to twice the file.
   std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(status.st_size) + 1);
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);

@@ -167,8 +167,7 @@ class ReplaceListsTest : public ::testing::Test {
   Rows Read(ListKind kind) const {
     Rows rows;
     const ReplaceList& list = lists_.list(kind);
-    for (std::size_t i = 0; i < list.size(); ++i)
-      rows.emplace_back(list.names()[i], list.texts()[i]);
+    for (std::size_t i = 0; i < list.size(); ++i) rows.emplace_back(list.name(i), list.text(i));
     return rows;
   }
 
