@@ -1,5 +1,6 @@
 #include "writers/html_listing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -162,6 +163,30 @@ struct PreparedPage {
   std::vector<Piece> repeat;
 };
 
+// Appends `text` with its tags replaced by their values for `record`, straight, without
+// cutting it into pieces first: a large section takes no more than its own size again.
+// False for an unclosed "[@" or a candidate without a value.
+bool AppendSection(std::string& out, std::string_view text, const FileRecord& record,
+                   const PageSources& sources) {
+  // Each LF is written as CR LF.
+  out.reserve(out.size() + text.size() +
+              static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+  std::size_t pos = 0;
+  for (TagCandidate found = FindTagCandidate(text, pos); found.found();
+       found = FindTagCandidate(text, pos)) {
+    if (!found.closed()) return false;
+    AppendLines(out, text.substr(pos, found.open - pos));
+    pos = found.close + 2;
+    const std::optional<TemplateTag> tag = LookupTag(text.substr(found.open, pos - found.open));
+    if (!tag || !AppendTagValue(out, *tag, record, sources.folder_name, sources.settings,
+                                sources.lists, true)) {
+      return false;
+    }
+  }
+  AppendLines(out, text.substr(pos));
+  return true;
+}
+
 // False for an empty section or a tag error that no record could mend. The repeat section
 // is judged only when some record fills it.
 bool PreparePage(const TemplateSections& sections, const Listing& listing,
@@ -170,32 +195,29 @@ bool PreparePage(const TemplateSections& sections, const Listing& listing,
     return false;
   }
   const FileRecord none;
-  std::vector<Piece> before, after;
-  if (!CutSection(sections.before, before) ||
-      !AppendSubstituted(page.before, before, none, sources)) {
-    return false;
-  }
+  if (!AppendSection(page.before, sections.before, none, sources)) return false;
   if (!listing.records.empty()) {
     if (!CutSection(sections.repeat, page.repeat)) return false;
     for (const Piece& piece : page.repeat) {
       if (piece.has_tag && !piece.tag) return false;
     }
   }
-  return CutSection(sections.after, after) && AppendSubstituted(page.after, after, none, sources);
+  return AppendSection(page.after, sections.after, none, sources);
 }
 
 // Hands the page to the sink in pieces; false, with the page unfinished, when a record
 // gives a tag no value (a date the system cannot show).
 bool FillPage(const PreparedPage& page, const Listing& listing, const PageSources& sources,
               ByteSink& sink) {
-  std::string piece = page.before;
+  sink.Write(page.before);
+  std::string piece;
   piece.reserve(2 * kListingPiece);
   for (const FileRecord& record : listing.records) {
     if (!AppendSubstituted(piece, page.repeat, record, sources)) return false;
     PassFullPiece(piece, &sink);
   }
-  piece += page.after;
   sink.Write(piece);
+  sink.Write(page.after);
   return true;
 }
 
@@ -264,7 +286,7 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
       TemplatePath(template_folder, settings.company, template_name);
   // A name that would reach outside the template folder or the listed folder, or name a
   // device, is neither read nor written.
-  const std::optional<std::string> bytes =
+  std::optional<std::string> bytes =
       IsBareFileName(template_name) ? ReadFileBytes(template_path) : std::nullopt;
   if (!bytes) {
     messages.Show(OpenFailureMessage(template_path));
@@ -274,8 +296,10 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
   const PageSources sources{folder_name, settings, lists};
   // Checked before the overwrite question, so that a template error leaves everything as
   // it was; the page itself then goes to the disk in pieces.
+  const TemplateSections sections = SplitTemplate(*bytes);
+  bytes.reset();  // the sections hold it all
   PreparedPage page;
-  if (!PreparePage(SplitTemplate(*bytes), listing, sources, page)) {
+  if (!PreparePage(sections, listing, sources, page)) {
     messages.Show(TemplateErrorMessage(template_path));
     return WriteOutcome::Failed;
   }
