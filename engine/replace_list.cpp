@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/file_io.h"
+#include "platform/out_of_memory.h"
 #include "text/cp932.h"
 
 namespace veldor {
@@ -58,12 +59,17 @@ std::optional<std::string_view> ReplaceList::Find(std::string_view key) const {
 
 void ReplaceList::Assign(const std::vector<ReplaceRow>& rows) {
   Clear();
-  for (const auto& [name, text] : rows) {
-    const std::size_t name_start = bytes_.size();
-    bytes_ += name;
-    const std::size_t text_start = bytes_.size();
-    bytes_ += text;
-    Add(name_start, text_start);
+  try {
+    for (const auto& [name, text] : rows) {
+      const std::size_t name_start = bytes_.size();
+      bytes_ += name;
+      const std::size_t text_start = bytes_.size();
+      bytes_ += text;
+      Add(name_start, text_start);
+    }
+  } catch (...) {
+    Clear();  // never half an entry
+    throw;
   }
 }
 
@@ -172,6 +178,15 @@ std::vector<ReplaceRow> ParseReplaceFile(std::string_view bytes) {
 }
 
 void ReplaceList::Load(std::string bytes) {
+  try {
+    LoadWithin(std::move(bytes));
+  } catch (...) {
+    Clear();  // never half an entry
+    throw;
+  }
+}
+
+void ReplaceList::LoadWithin(std::string bytes) {
   Clear();
   const std::size_t lines =
       static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
@@ -284,8 +299,13 @@ Message ReplaceListMessage(ListKind kind, ListMessage situation) {
 
 void LoadListsAtStartup(ReplaceLists& lists, MessageSink& messages) {
   for (const ListKind kind : {ListKind::FileNames, ListKind::FolderNames}) {
-    if (!lists.LoadReplaceList(kind)) {
-      messages.Show(ReplaceListMessage(kind, ListMessage::StartupReadError));
+    // A list too large for the memory there is loads as empty.
+    try {
+      if (!lists.LoadReplaceList(kind)) {
+        messages.Show(ReplaceListMessage(kind, ListMessage::StartupReadError));
+      }
+    } catch (const std::bad_alloc&) {
+      messages.Show(OutOfMemoryMessage(lists.FilePath(kind)));
     }
   }
 }

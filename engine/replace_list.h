@@ -51,6 +51,7 @@ class ReplaceList {
 
  private:
   void Clear();
+  void LoadWithin(std::string bytes);
   // Appends an entry whose bytes already stand at the end of bytes_.
   void Add(std::size_t name_start, std::size_t text_start);
   void Index(std::uint32_t entry);

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace veldor {
 
@@ -147,15 +148,32 @@ bool FillFile(int fd, const std::filesystem::path& target,
   return ::fsync(fd) == 0;
 }
 
-// Renames the complete file `temp` over `target`; removes it when that fails.
-bool Replace(const std::filesystem::path& temp, const std::filesystem::path& target) {
-  const bool renamed = ::rename(temp.c_str(), target.c_str()) == 0;
-  const int error = errno;
-  if (!renamed) ::unlink(temp.c_str());
-  MarkTemporary(nullptr);
-  errno = error;
-  return renamed;
-}
+// The named temporary file while it stands in the folder: the ending signals remove it,
+// and so does the end of the write, by failure or by an exception (memory running out),
+// unless it was renamed over the target.
+class NamedTemporary {
+ public:
+  explicit NamedTemporary(std::filesystem::path temp) : temp_(std::move(temp)) {
+    MarkTemporary(&temp_);
+  }
+  ~NamedTemporary() {
+    const int error = errno;
+    if (!renamed_) ::unlink(temp_.c_str());
+    MarkTemporary(nullptr);
+    errno = error;
+  }
+  NamedTemporary(const NamedTemporary&) = delete;
+  NamedTemporary& operator=(const NamedTemporary&) = delete;
+
+  bool RenameOver(const std::filesystem::path& target) {
+    renamed_ = ::rename(temp_.c_str(), target.c_str()) == 0;
+    return renamed_;
+  }
+
+ private:
+  std::filesystem::path temp_;
+  bool renamed_ = false;
+};
 
 enum class Outcome { Written, Failed, NoUnnamedFile };
 
@@ -177,15 +195,8 @@ Outcome WriteUnnamed(const std::filesystem::path& target,
       if (errno == EEXIST) continue;
       return Outcome::Failed;
     }
-    MarkTemporary(&temp);
-    if (!fd.Close()) {
-      const int error = errno;
-      ::unlink(temp.c_str());
-      MarkTemporary(nullptr);
-      errno = error;
-      return Outcome::Failed;
-    }
-    return Replace(temp, target) ? Outcome::Written : Outcome::Failed;
+    NamedTemporary named(temp);
+    return fd.Close() && named.RenameOver(target) ? Outcome::Written : Outcome::Failed;
   }
   return Outcome::Failed;
 }
@@ -209,13 +220,8 @@ bool WriteNamedOrInPlace(const std::filesystem::path& target,
     errno = error;
     return false;
   }
-  MarkTemporary(&temp);
-  if (FillFile(fd.get(), target, fill, true) && fd.Close()) return Replace(temp, target);
-  const int error = errno;
-  ::unlink(temp.c_str());
-  MarkTemporary(nullptr);
-  errno = error;
-  return false;
+  NamedTemporary named(temp);
+  return FillFile(fd.get(), target, fill, true) && fd.Close() && named.RenameOver(target);
 }
 
 }  // namespace

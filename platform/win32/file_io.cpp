@@ -167,6 +167,11 @@ bool WriteFileAtomically(const std::filesystem::path& file,
     if (named) temp.native().copy(g_temporary, temp.native().size());
     if (named) g_temporary[temp.native().size()] = L'\0';
     g_writing = named;
+    // Memory running out while the listing is made ends the write here; the temporary
+    // file, still marked for deletion, goes with its handle.
+    struct Unmark {
+      ~Unmark() { g_writing = false; }
+    } unmark;
     // A listing another program holds open (a spreadsheet, say) cannot be replaced: the
     // move fails and the old file stays as it was.
     written = FillTemporary(handle, fill) &&
