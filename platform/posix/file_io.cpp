@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -31,12 +32,14 @@ extern "C" void RemoveTemporaryAndDie(int signal_number) {
 }
 
 // Once per process: a write beyond the file size limit fails (EFBIG, and the temporary
-// goes) instead of killing the program, and the ending signals remove the temporary first.
+// goes) instead of killing the program, and the ending signals remove a named temporary
+// first (where the file system has no unnamed files, or while one is being renamed).
 // A signal that the program's caller ignores stays ignored.
 void GuardSignalsOnce() {
   static const bool guarded = [] {
     std::signal(SIGXFSZ, SIG_IGN);
-    for (const int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const int signal_number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM,
+                                    SIGXCPU, SIGPIPE, SIGVTALRM, SIGPROF}) {
       struct sigaction current {};
       if (::sigaction(signal_number, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
         std::signal(signal_number, RemoveTemporaryAndDie);
@@ -191,12 +194,22 @@ Outcome WriteUnnamed(const std::filesystem::path& target,
   const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     const std::filesystem::path temp = TemporaryName(target, attempt);
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-      if (errno == EEXIST) continue;
+    // No ending signal comes between the link and the mark that has it removed.
+    sigset_t all, previous;
+    ::sigfillset(&all);
+    ::pthread_sigmask(SIG_BLOCK, &all, &previous);
+    const bool linked =
+        ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    const int error = errno;
+    std::optional<NamedTemporary> named;
+    if (linked) named.emplace(temp);
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (!linked) {
+      if (error == EEXIST) continue;
+      errno = error;
       return Outcome::Failed;
     }
-    NamedTemporary named(temp);
-    return fd.Close() && named.RenameOver(target) ? Outcome::Written : Outcome::Failed;
+    return fd.Close() && named->RenameOver(target) ? Outcome::Written : Outcome::Failed;
   }
   return Outcome::Failed;
 }
