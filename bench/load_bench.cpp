@@ -97,6 +97,19 @@ int main() {
     QuietMessages messages;
     veldor::CheckTemplate(root / "template/docomo/index.html", messages);
   });
+  // The same lines as the repeat section, filled for one file.
+  Fill(root / "template/docomo/repeat.html", "a\n[@START@]\n", "<p>[@FNAME@] [@PSIZE@]</p>\n",
+       size - 12);
+  std::ofstream(root / "template/docomo/repeat.html", std::ios::app) << "\n[@STOP@]\nz\n";
+  Measure("template repeat rendered (1 file)", root / "template/docomo/repeat.html", [&] {
+    veldor::ReplaceLists lists(root);
+    veldor::ListingSettings settings;
+    QuietMessages messages;
+    veldor::FileRecord file;
+    file.file_name = "a.jpg";
+    veldor::RenderHtmlListing(veldor::Listing{{file}, 5, 5}, root / "out", "repeat.html", settings,
+                              lists, root / "template", messages);
+  });
   std::error_code ignored;
   fs::remove_all(root, ignored);
   return 0;

@@ -111,13 +111,18 @@ struct PageSources {
   const ReplaceLists& lists;
 };
 
-// A section cut at its tags: each piece is the text before a tag, already with CR LF line
-// ends, and the tag, looked up once (nothing for a candidate that names no tag); the last
-// piece has no tag.
+// A section cut at its tags: its text, already with CR LF line ends, and for each piece
+// where its text ends in it and its tag, looked up once (nothing for a candidate that names
+// no tag); the last piece has no tag. One text for all pieces, so that a large section
+// with many tags takes little more than its own size.
 struct Piece {
-  std::string text;
+  std::uint32_t end = 0;
   bool has_tag = false;
   std::optional<TemplateTag> tag;
+};
+struct CutText {
+  std::string text;
+  std::vector<Piece> pieces;
 };
 
 bool AppendTagValue(std::string& out, TemplateTag tag, const FileRecord& record,
@@ -126,27 +131,34 @@ bool AppendTagValue(std::string& out, TemplateTag tag, const FileRecord& record,
 
 // Cuts `text` into pieces; false for an unclosed "[@". The search goes on after each
 // candidate, so each byte of the text is looked at once.
-bool CutSection(std::string_view text, std::vector<Piece>& pieces) {
+bool CutSection(std::string_view text, CutText& cut) {
+  cut.text.reserve(text.size() +
+                   static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
   std::size_t pos = 0;
   for (TagCandidate found = FindTagCandidate(text, pos); found.found();
        found = FindTagCandidate(text, pos)) {
     if (!found.closed()) return false;
     const std::size_t end = found.close + 2;
-    pieces.push_back({{}, true, LookupTag(text.substr(found.open, end - found.open))});
-    AppendLines(pieces.back().text, text.substr(pos, found.open - pos));
+    AppendLines(cut.text, text.substr(pos, found.open - pos));
+    cut.pieces.push_back({static_cast<std::uint32_t>(cut.text.size()), true,
+                          LookupTag(text.substr(found.open, end - found.open))});
     pos = end;
   }
-  pieces.push_back({});
-  AppendLines(pieces.back().text, text.substr(pos));
+  AppendLines(cut.text, text.substr(pos));
+  cut.pieces.push_back({static_cast<std::uint32_t>(cut.text.size()), false, {}});
   return true;
 }
 
-// Appends the pieces with their tags replaced by their values for `record`; false for a
-// candidate without a value. A value is never searched for tags.
-bool AppendSubstituted(std::string& page, const std::vector<Piece>& pieces,
-                       const FileRecord& record, const PageSources& sources) {
-  for (const Piece& piece : pieces) {
-    page += piece.text;
+// Appends the pieces with their tags replaced by their values for `record`, handing each
+// full piece of the page to `sink`; false for a candidate without a value. A value is never
+// searched for tags.
+bool AppendSubstituted(std::string& page, const CutText& cut, const FileRecord& record,
+                       const PageSources& sources, ByteSink& sink) {
+  std::size_t start = 0;
+  for (const Piece& piece : cut.pieces) {
+    PassFullPiece(page, &sink);
+    page.append(cut.text, start, piece.end - start);
+    start = piece.end;
     if (!piece.has_tag) continue;
     if (!piece.tag || !AppendTagValue(page, *piece.tag, record, sources.folder_name,
                                       sources.settings, sources.lists, true)) {
@@ -160,7 +172,7 @@ bool AppendSubstituted(std::string& page, const std::vector<Piece>& pieces,
 // already filled (from an empty record), its repeat section cut with every tag known.
 struct PreparedPage {
   std::string before, after;
-  std::vector<Piece> repeat;
+  CutText repeat;
 };
 
 // Appends `text` with its tags replaced by their values for `record`, straight, without
@@ -198,7 +210,7 @@ bool PreparePage(const TemplateSections& sections, const Listing& listing,
   if (!AppendSection(page.before, sections.before, none, sources)) return false;
   if (!listing.records.empty()) {
     if (!CutSection(sections.repeat, page.repeat)) return false;
-    for (const Piece& piece : page.repeat) {
+    for (const Piece& piece : page.repeat.pieces) {
       if (piece.has_tag && !piece.tag) return false;
     }
   }
@@ -213,7 +225,7 @@ bool FillPage(const PreparedPage& page, const Listing& listing, const PageSource
   std::string piece;
   piece.reserve(2 * kListingPiece);
   for (const FileRecord& record : listing.records) {
-    if (!AppendSubstituted(piece, page.repeat, record, sources)) return false;
+    if (!AppendSubstituted(piece, page.repeat, record, sources, sink)) return false;
     PassFullPiece(piece, &sink);
   }
   sink.Write(piece);
@@ -296,13 +308,14 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
   const PageSources sources{folder_name, settings, lists};
   // Checked before the overwrite question, so that a template error leaves everything as
   // it was; the page itself then goes to the disk in pieces.
-  const TemplateSections sections = SplitTemplate(*bytes);
+  TemplateSections sections = SplitTemplate(*bytes);
   bytes.reset();  // the sections hold it all
   PreparedPage page;
   if (!PreparePage(sections, listing, sources, page)) {
     messages.Show(TemplateErrorMessage(template_path));
     return WriteOutcome::Failed;
   }
+  sections = TemplateSections();  // and now the page
   const std::filesystem::path page_path = JoinName(folder, template_name);
   // Listing the template folder itself would replace the template with its own page, and
   // every later page would fail.
