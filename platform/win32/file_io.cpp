@@ -137,7 +137,9 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
       static_cast<std::uint64_t>(size.QuadPart) > kLargestReadFile) {
     return std::nullopt;
   }
+  // Reserved at the stated size, so that the string does not grow to twice the file.
   std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size.QuadPart) + 1);
   char buffer[65536];
   for (;;) {
     DWORD read = 0;
