@@ -35,7 +35,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELDOR_GUI=OF
   -DVELDOR_BUILD_TESTS=OFF >/dev/null
 targets=(veldor-cli)
 known=$(ninja -C "$build" -t targets all 2>/dev/null)
-for extra in veldor-sort-bench veldor-template-bench veldor-render-bench; do
+for extra in veldor-sort-bench veldor-template-bench veldor-render-bench veldor-load-bench; do
   if grep -q "^$extra:" <<<"$known"; then targets+=("$extra"); fi
 done
 cmake --build "$build" --target "${targets[@]}" -- -j2 >/dev/null
@@ -135,7 +135,7 @@ echo
 echo "== targets (machine load: $(cut -d' ' -f1-3 /proc/loadavg))"
 printf '%s\n' "${verdicts[@]}"
 
-for extra in veldor-sort-bench veldor-template-bench veldor-render-bench; do
+for extra in veldor-sort-bench veldor-template-bench veldor-render-bench veldor-load-bench; do
   binary=$(find "$build" -name "$extra" -type f -perm -u+x | head -n 1)
   if [[ -n $binary ]]; then
     echo

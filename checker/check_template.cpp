@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/file_io.h"
+#include "platform/out_of_memory.h"
 #include "template_rules/template_rules.h"
 #include "text/cp932.h"
 
@@ -204,7 +206,12 @@ void CheckDroppedFiles(const std::vector<std::filesystem::path>& paths, MessageS
     const std::string file_name = PathToCp932(path.filename());
     const std::string_view extension = FileExtension(file_name);
     if (extension == ".html" || extension == ".htm") {
-      CheckTemplate(path, messages);
+      // A template too large for the memory there is is given up with a message.
+      try {
+        CheckTemplate(path, messages);
+      } catch (const std::bad_alloc&) {
+        messages.Show(OutOfMemoryMessage(path));
+      }
     } else {
       Show(messages, kWrongFileCaption, {}, kWrongExtension, Icon::Exclamation);
     }

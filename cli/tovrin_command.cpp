@@ -21,7 +21,8 @@ constexpr std::string_view kUsage =
     "  --messages json   one JSON object per message and line\n"
     "  -h, --help        print this help and exit\n"
     "  --version         print the version and exit\n"
-    "Exit status: 0 no warning, 1 a warning or error was reported, 2 usage error.\n";
+    "Exit status: 0 no warning, 1 a warning or error was reported or the output could not be\n"
+    "written, 2 usage error.\n";
 
 struct Options {
   MessageFormat format = MessageFormat::Text;

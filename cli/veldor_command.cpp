@@ -12,7 +12,6 @@
 #include "listing/listing_run.h"
 #include "platform/dropped_path.h"
 #include "platform/shell.h"
-#include "platform/user_program_folder.h"
 
 namespace veldor {
 namespace {
@@ -81,10 +80,12 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliOp
 
 int RunDropWith(const CliOptions& options, std::ostream& out, std::ostream& err, std::istream& in,
                 bool interactive) {
-  const std::filesystem::path program_folder =
-      DroppedPath(options.program_folder.value_or(DesktopProgramFolder()));
   // In JSON mode stdout carries only the records, so a question is asked on stderr.
   TerminalMessages messages(out, in, interactive, options.format, options.policy, &err);
+  const std::optional<std::filesystem::path> found =
+      options.program_folder ? options.program_folder : StartUpProgramFolder(messages);
+  if (!found) return 1;
+  const std::filesystem::path program_folder = DroppedPath(*found);
   DesktopShell shell;
   // The settings file is only read: the options below hold for this run alone.
   Lister lister(program_folder, messages, shell);
@@ -125,7 +126,8 @@ std::string VeldorCliUsage() {
          "  -h, --help            print this help and exit\n"
          "  --version             print the version and exit\n"
          "\n"
-         "Exit status: 0 done, 1 a warning or error message was shown, 2 usage error.\n";
+         "Exit status: 0 done, 1 a warning or error message was shown or the output could not\n"
+         "be written, 2 usage error.\n";
 }
 
 int RunVeldorCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

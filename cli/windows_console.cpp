@@ -8,6 +8,8 @@
 #include <iostream>
 #include <streambuf>
 
+#include "cli/program_output.h"
+
 namespace veldor {
 
 namespace {
@@ -71,7 +73,7 @@ HANDLE ConsoleOf(DWORD which) {
 
 }  // namespace
 
-int RunWithWindowsConsole(int argc, wchar_t** argv, CommandFunction command) {
+int RunWithWindowsConsole(const char* program, int argc, wchar_t** argv, CommandFunction command) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(Utf8(argv[i]));
   // The bytes written are the bytes meant, on Windows as on Linux.
@@ -84,10 +86,12 @@ int RunWithWindowsConsole(int argc, wchar_t** argv, CommandFunction command) {
   const HANDLE err_console = ConsoleOf(STD_ERROR_HANDLE);
   ConsoleBuffer console_out(out_console);
   ConsoleBuffer console_err(err_console);
-  if (out_console != nullptr) std::cout.rdbuf(&console_out);
+  ProgramOutput file_out(::_fileno(stdout));
+  std::cout.rdbuf(out_console != nullptr ? static_cast<std::streambuf*>(&console_out) : &file_out);
   if (err_console != nullptr) std::cerr.rdbuf(&console_err);
-  const int status =
-      command(args, std::cout, std::cerr, std::cin, ::_isatty(::_fileno(stdin)) != 0);
+  int status = command(args, std::cout, std::cerr, std::cin, ::_isatty(::_fileno(stdin)) != 0);
+  if (out_console == nullptr)
+    status = FinishOutput(program, std::cout, file_out, std::cerr, status);
   std::cout.flush();
   std::cerr.flush();
   std::cout.rdbuf(plain_out);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/file_io.h"
 #include "text/cp932.h"
 
 namespace veldor {
@@ -78,6 +79,8 @@ std::optional<Listing> ScanFolder(const std::filesystem::path& folder,
   for (const FolderEntry& entry : *entries) {
     // A file without a status vanished since the enumeration: it has nothing to show.
     if (entry.is_directory || !entry.status) continue;
+    // Another run's listing being written: gone by the time anyone reads this one.
+    if (IsTemporaryFileName(entry.name)) continue;
     std::string native = NameBytes(entry.name);
     std::string name = NameToCp932(native);
     if (!PassesFilter(name, settings)) continue;

@@ -1,32 +1,83 @@
 #include "engine/replace_list.h"
 
+#include <algorithm>
+#include <new>
 #include <system_error>
 
 #include "platform/file_io.h"
+#include "platform/out_of_memory.h"
 #include "text/cp932.h"
 
 namespace veldor {
 
-void ReplaceList::Assign(std::vector<ReplaceRow> rows) {
-  names_.clear();
-  texts_.clear();
-  first_index_.clear();
-  names_.reserve(rows.size());
-  texts_.reserve(rows.size());
-  first_index_.reserve(rows.size());
-  for (auto& [name, text] : rows) {
-    // emplace keeps an existing key, so a duplicate name never hides the first entry.
-    first_index_.emplace(name, names_.size());
-    names_.push_back(std::move(name));
-    texts_.push_back(std::move(text));
+void ReplaceList::Clear() {
+  bytes_.clear();
+  name_starts_.clear();
+  text_starts_.clear();
+  slots_.clear();
+  distinct_ = 0;
+}
+
+void ReplaceList::Add(std::size_t name_start, std::size_t text_start) {
+  // A list is read from a file of at most 64 MiB; anything near 4 GiB is beyond memory anyway.
+  if (bytes_.size() > UINT32_MAX) throw std::bad_alloc();
+  name_starts_.push_back(static_cast<std::uint32_t>(name_start));
+  text_starts_.push_back(static_cast<std::uint32_t>(text_start));
+  Index(static_cast<std::uint32_t>(size() - 1));
+}
+
+void ReplaceList::Index(std::uint32_t entry) {
+  if ((distinct_ + 1) * 4 > slots_.size() * 3) {
+    std::vector<std::uint32_t> old(std::max<std::size_t>(16, slots_.size() * 2), 0);
+    old.swap(slots_);
+    distinct_ = 0;
+    for (const std::uint32_t slot : old) {
+      if (slot != 0) Index(slot - 1);
+    }
+  }
+  const std::string_view key = name(entry);
+  for (std::size_t at = std::hash<std::string_view>{}(key) % slots_.size();;
+       at = (at + 1) % slots_.size()) {
+    if (slots_[at] == 0) {
+      slots_[at] = entry + 1;
+      ++distinct_;
+      return;
+    }
+    // An earlier entry of the name keeps its place: a duplicate never hides the first.
+    if (name(slots_[at] - 1) == key) return;
+  }
+}
+
+std::optional<std::string_view> ReplaceList::Find(std::string_view key) const {
+  if (slots_.empty()) return std::nullopt;
+  for (std::size_t at = std::hash<std::string_view>{}(key) % slots_.size(); slots_[at] != 0;
+       at = (at + 1) % slots_.size()) {
+    if (name(slots_[at] - 1) == key) return text(slots_[at] - 1);
+  }
+  return std::nullopt;
+}
+
+void ReplaceList::Assign(const std::vector<ReplaceRow>& rows) {
+  Clear();
+  try {
+    for (const auto& [name, text] : rows) {
+      const std::size_t name_start = bytes_.size();
+      bytes_ += name;
+      const std::size_t text_start = bytes_.size();
+      bytes_ += text;
+      Add(name_start, text_start);
+    }
+  } catch (...) {
+    Clear();  // never half an entry
+    throw;
   }
 }
 
 std::string ReplaceList::FindExtendedText(std::string_view key) const {
   // Two names are equal under the multibyte comparison exactly when their bytes are, so
   // a byte-keyed index gives the same answer as walking the list for the first match.
-  const std::string* text = Find(key);
-  return text ? *text : std::string(key);
+  const std::optional<std::string_view> text = Find(key);
+  return std::string(text ? *text : key);
 }
 
 std::string_view ReplaceListFileName(ListKind kind) {
@@ -126,6 +177,42 @@ std::vector<ReplaceRow> ParseReplaceFile(std::string_view bytes) {
   return rows;
 }
 
+void ReplaceList::Load(std::string bytes) {
+  try {
+    LoadWithin(std::move(bytes));
+  } catch (...) {
+    Clear();  // never half an entry
+    throw;
+  }
+}
+
+void ReplaceList::LoadWithin(std::string bytes) {
+  Clear();
+  const std::size_t lines =
+      static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+  name_starts_.reserve(lines);
+  text_starts_.reserve(lines);
+  // Each entry is written over the bytes of its own line or the lines before, never
+  // longer than its line, so the entries gather at the front of the same buffer.
+  bytes_ = std::move(bytes);
+  std::size_t written = 0;
+  ForEachLine(std::string_view(bytes_), [&](std::string_view line) {
+    const std::optional<ReplaceRow> row = ParseReplaceLine(line);
+    if (!row) return;
+    const std::size_t name_start = written;
+    written += row->first.copy(bytes_.data() + written, row->first.size());
+    const std::size_t text_start = written;
+    written += row->second.copy(bytes_.data() + written, row->second.size());
+    name_starts_.push_back(static_cast<std::uint32_t>(name_start));
+    text_starts_.push_back(static_cast<std::uint32_t>(text_start));
+  });
+  bytes_.resize(written);
+  bytes_.shrink_to_fit();
+  name_starts_.shrink_to_fit();
+  text_starts_.shrink_to_fit();
+  for (std::uint32_t entry = 0; entry < size(); ++entry) Index(entry);
+}
+
 std::string FormatReplaceLine(const ReplaceRow& row) {
   return EncodeField(row.first) + "," + EncodeField(row.second);
 }
@@ -166,7 +253,7 @@ std::optional<std::string> ReadOrCreate(const std::filesystem::path& file) {
 bool ReplaceLists::LoadReplaceList(ListKind kind) {
   auto bytes = ReadOrCreate(FilePath(kind));
   if (!bytes) return false;
-  mutable_list(kind).Assign(ParseReplaceFile(Cp932FromSavedText(std::move(*bytes))));
+  mutable_list(kind).Load(Cp932FromSavedText(std::move(*bytes)));
   return true;
 }
 
@@ -179,7 +266,7 @@ bool ReplaceLists::WriteReplaceList(ListKind kind, const std::vector<ReplaceRow>
   if (!WriteFileAtomically(FilePath(kind), bytes)) return false;
   // The next listing should see what was saved, exactly as a reload of the file gives it
   // (rows with an empty text drop out).
-  mutable_list(kind).Assign(ParseReplaceFile(bytes));
+  mutable_list(kind).Load(std::move(bytes));
   return true;
 }
 
@@ -212,8 +299,13 @@ Message ReplaceListMessage(ListKind kind, ListMessage situation) {
 
 void LoadListsAtStartup(ReplaceLists& lists, MessageSink& messages) {
   for (const ListKind kind : {ListKind::FileNames, ListKind::FolderNames}) {
-    if (!lists.LoadReplaceList(kind)) {
-      messages.Show(ReplaceListMessage(kind, ListMessage::StartupReadError));
+    // A list too large for the memory there is loads as empty.
+    try {
+      if (!lists.LoadReplaceList(kind)) {
+        messages.Show(ReplaceListMessage(kind, ListMessage::StartupReadError));
+      }
+    } catch (const std::bad_alloc&) {
+      messages.Show(OutOfMemoryMessage(lists.FilePath(kind)));
     }
   }
 }

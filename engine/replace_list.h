@@ -2,12 +2,12 @@
 // The extended-text lists: texts that the user attaches to file names and folder names,
 // kept in replace_list.csv and replace_list2.csv in the program folder.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -19,41 +19,49 @@ enum class ListKind { FileNames = 1, FolderNames = 2 };
 
 using ReplaceRow = std::pair<std::string, std::string>;  ///< (name, text), CP932
 
-/// One list in memory: names and texts of equal length, in file order.
+/// One list in memory: entries of a name and a text, in file order. The bytes of all
+/// entries stand in one buffer and an entry costs 8 bytes more, so that a list file of
+/// millions of short lines takes about its own size in memory.
 class ReplaceList {
  public:
-  const std::vector<std::string>& names() const { return names_; }
-  const std::vector<std::string>& texts() const { return texts_; }
-  std::size_t size() const { return names_.size(); }
+  std::size_t size() const { return name_starts_.size(); }
+  std::string_view name(std::size_t i) const {
+    return std::string_view(bytes_).substr(name_starts_[i], text_starts_[i] - name_starts_[i]);
+  }
+  std::string_view text(std::size_t i) const {
+    const std::size_t end = i + 1 < size() ? name_starts_[i + 1] : bytes_.size();
+    return std::string_view(bytes_).substr(text_starts_[i], end - text_starts_[i]);
+  }
   /// The same entries in the same order.
   bool operator==(const ReplaceList& other) const {
-    return names_ == other.names_ && texts_ == other.texts_;
+    return bytes_ == other.bytes_ && name_starts_ == other.name_starts_ &&
+           text_starts_ == other.text_starts_;
   }
 
   /// Replaces the whole content.
-  void Assign(std::vector<ReplaceRow> rows);
+  void Assign(const std::vector<ReplaceRow>& rows);
+  /// Replaces the whole content with the entries of a list file's bytes (see
+  /// ParseReplaceFile), parsed within those bytes.
+  void Load(std::string bytes);
   /// The text of the first entry whose name equals `key` byte for byte, else `key`.
   std::string FindExtendedText(std::string_view key) const;
-  /// The text of the first entry whose name equals `key` byte for byte, or null when no
+  /// The text of the first entry whose name equals `key` byte for byte, or nothing when no
   /// entry has that name (so callers can tell a listed text from the fallback).
-  const std::string* Find(std::string_view key) const {
-    const auto found = first_index_.find(key);
-    return found == first_index_.end() ? nullptr : &texts_[found->second];
-  }
+  std::optional<std::string_view> Find(std::string_view key) const;
 
  private:
-  // Lets the index be searched with a string_view key without copying it.
-  struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view key) const {
-      return std::hash<std::string_view>{}(key);
-    }
-  };
+  void Clear();
+  void LoadWithin(std::string bytes);
+  // Appends an entry whose bytes already stand at the end of bytes_.
+  void Add(std::size_t name_start, std::size_t text_start);
+  void Index(std::uint32_t entry);
 
-  std::vector<std::string> names_;
-  std::vector<std::string> texts_;
-  // name -> index of its first entry
-  std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> first_index_;
+  std::string bytes_;
+  std::vector<std::uint32_t> name_starts_;
+  std::vector<std::uint32_t> text_starts_;
+  // The first entry of each name, by hash with linear probing: entry + 1, 0 for a free slot.
+  std::vector<std::uint32_t> slots_;
+  std::size_t distinct_ = 0;
 };
 
 /// The list file's name: "replace_list.csv" or "replace_list2.csv".
@@ -85,7 +93,7 @@ class ReplaceLists {
   /// The text for `key` in the list of `kind`, or `key` itself.
   std::string FindExtendedText(ListKind kind, std::string_view key) const;
   /// The listed text for `key` in the list of `kind`, or null when it has no entry.
-  const std::string* Find(ListKind kind, std::string_view key) const {
+  std::optional<std::string_view> Find(ListKind kind, std::string_view key) const {
     return list(kind).Find(key);
   }
 

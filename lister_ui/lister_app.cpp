@@ -2,8 +2,9 @@
 
 #include <system_error>
 
-#include "platform/user_program_folder.h"
+#include "listing/lister.h"
 #include "qt_common/drop_paths.h"
+#include "qt_common/qt_message_sink.h"
 
 CListerApp::CListerApp(const QStringList& arguments)
     : paths_(veldor::ui::CommandLinePaths(arguments)) {}
@@ -17,7 +18,11 @@ std::unique_ptr<CListerDlg> CListerApp::CreateMainDialog(
 }
 
 int CListerApp::Run() {
-  const std::filesystem::path program_folder = veldor::DesktopProgramFolder();
+  veldor::ui::QtMessageSink start_up_messages(nullptr);
+  const std::optional<std::filesystem::path> found =
+      veldor::StartUpProgramFolder(start_up_messages);
+  if (!found) return 1;
+  const std::filesystem::path& program_folder = *found;
   // Relative names of the program folder's files resolve here, the program folder.
   std::error_code ignored;
   std::filesystem::current_path(program_folder, ignored);

@@ -66,7 +66,7 @@ int CTextPage::ReadListToView() {
   last_read_failed_ = false;
   const veldor::ReplaceList& list = context_.lists.list(kind_);
   for (std::size_t i = 0; i < list.size(); ++i) {
-    rows_.emplace_back(list.names()[i], list.texts()[i]);
+    rows_.emplace_back(list.name(i), list.text(i));
     ShowRow(static_cast<int>(rows_.size() - 1), true);
   }
   SetEdited(0);

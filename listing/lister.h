@@ -3,6 +3,7 @@
 // program folder for both the desktop program and the terminal program.
 
 #include <filesystem>
+#include <optional>
 
 #include "engine/replace_list.h"
 #include "engine/settings.h"
@@ -25,6 +26,11 @@ struct ListerContext {
   /// The program that opens HTML listings; empty when none was found.
   std::filesystem::path browser_path;
 };
+
+/// The program folder of the running program (DesktopProgramFolder), or nothing after
+/// telling the user that there is no folder to keep the settings in; the program then
+/// ends with status 1.
+std::optional<std::filesystem::path> StartUpProgramFolder(MessageSink& messages);
 
 /// Owns the settings, both lists and the file system of one program run.
 class Lister {

@@ -1,9 +1,12 @@
 #include "listing/listing_run.h"
 
+#include <new>
 #include <string>
 
 #include "engine/file_record.h"
 #include "engine/sort.h"
+#include "platform/file_name.h"
+#include "platform/out_of_memory.h"
 #include "text/cp932.h"
 #include "writers/csv_listing.h"
 #include "writers/html_listing.h"
@@ -44,7 +47,7 @@ void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
         RenderHtmlListing(listing, folder, name, context.settings, context.lists,
                           context.program_folder / "template", context.messages);
     if (outcome == WriteOutcome::Written) output_list.push_back(base + "/" + Cp932ToUtf8(name));
-    if (context.settings.file_open == 1 && !context.browser_path.empty()) {
+    if (context.settings.file_open == 1 && !context.browser_path.empty() && IsBareFileName(name)) {
       context.shell.StartProgram(context.browser_path, folder / Cp932ToPath(name));
     }
   }
@@ -76,9 +79,19 @@ std::filesystem::path FolderBaseName(const std::filesystem::path& folder) {
 void RunDrop(const std::vector<std::filesystem::path>& paths, ListerContext& context) {
   std::vector<std::string> output_list;
   for (const std::filesystem::path& path : paths) {
-    if (!FileExtension(PathToCp932(path.filename())).empty()) {
-      ShowFileInfo(path, context);
-    } else if (!ListFolder(path, output_list, context)) {
+    bool listed = true;
+    // A path that needs more memory than there is (a huge template, say) is given up with
+    // a message; the drop goes on with the next one.
+    try {
+      if (!FileExtension(PathToCp932(path.filename())).empty()) {
+        ShowFileInfo(path, context);
+      } else {
+        listed = ListFolder(path, output_list, context);
+      }
+    } catch (const std::bad_alloc&) {
+      context.messages.Show(OutOfMemoryMessage(path));
+    }
+    if (!listed) {
       // Say so, and go on with the next path: nothing else of the drop is lost.
       context.messages.Show(Message{PathToUtf8(path.filename()),
                                     PathToUtf8(path) +

@@ -3,9 +3,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace veldor {
 
@@ -38,10 +40,28 @@ enum class AtLink { WriteThrough, Replace };
 
 /// The same safe write, with the bytes handed to the sink by `fill` in pieces, so that a
 /// large file never stands whole in memory. When `fill` returns false (it cannot make the
-/// bytes after all) nothing is written, as for a failed write.
+/// bytes after all) nothing is written, as for a failed write. `error` (when given)
+/// receives why a write failed (std::errc::filename_too_long for a name the file system
+/// refuses as too long).
+///
+/// The new file is written where a killed program leaves nothing: on Linux into an
+/// unnamed file that gets its temporary name only once complete, on Windows into a file
+/// that is deleted when the program ends before it is renamed. A folder that takes no new
+/// file (the user may not write it) but holds a regular `file` the user may write gets
+/// that file rewritten in place: its old content is then lost if the write fails.
 bool WriteFileAtomically(const std::filesystem::path& file,
                          const std::function<bool(ByteSink&)>& fill,
-                         AtLink at_link = AtLink::WriteThrough);
+                         AtLink at_link = AtLink::WriteThrough, std::error_code* error = nullptr);
+
+/// The temporary name a safe write gives the new file beside a target named `target_name`:
+/// ".", the name (cut to 180 characters, so that it fits beside a name of the longest
+/// length), ".tmp" and each of `numbers` after a "-".
+std::filesystem::path TemporaryFileName(const std::filesystem::path& target_name,
+                                        std::initializer_list<unsigned long long> numbers);
+
+/// True for a name TemporaryFileName makes with three numbers or more: another write's
+/// unfinished file, which no listing names.
+bool IsTemporaryFileName(const std::filesystem::path& name);
 
 /// The file a write of `file` replaces: `file` itself, or with WriteThrough the file a
 /// symbolic link there points to (a dangling link is replaced like a missing file).

@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -101,14 +102,27 @@ std::optional<std::string> ReadText(const std::filesystem::path& file) {
   return bytes;
 }
 
-std::optional<std::string> LookUp(const std::vector<std::string_view>& lines,
-                                  std::string_view section, std::string_view key) {
-  const auto span = FindSection(lines, section);
-  if (!span) return std::nullopt;
-  const auto line = FindKey(lines, *span, key);
-  if (!line) return std::nullopt;
-  return std::string(Unquote(EntryOf(lines[*line])->value));
-}
+// The lines of a text one after the other, as ForEachLine gives them, without a list of
+// them all: a file of millions of empty lines must not take many times its size.
+class LineCursor {
+ public:
+  LineCursor(std::string_view text, std::size_t from) : text_(text), pos_(from) {}
+  bool Next(std::string_view& line) {
+    if (pos_ >= text_.size()) return false;
+    std::size_t end = text_.find('\n', pos_);
+    const bool has_end = end != std::string_view::npos;
+    if (!has_end) end = text_.size();
+    line = text_.substr(pos_, end - pos_);
+    if (has_end && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos_ = end + 1;
+    return true;
+  }
+  std::size_t pos() const { return pos_; }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_;
+};
 
 // The integer of a value: an optional sign, then the leading decimal digits; anything
 // else ends the number, and a value without digits is 0. Blanks before the number are
@@ -189,19 +203,46 @@ std::string Profile::GetString(std::string_view section, std::string_view key,
   return ProfileReading(*this).GetString(section, key, default_value);
 }
 
-ProfileReading::ProfileReading(const Profile& profile) : text_(ReadText(profile.file())) {
-  if (text_) lines_ = SplitLines(*text_);
+ProfileReading::ProfileReading(const Profile& profile) : text_(ReadText(profile.file())) {}
+
+// The first section of the name, then its first entry of the key: the section's place is
+// found once for all its keys.
+std::optional<std::string> ProfileReading::LookUp(std::string_view section,
+                                                  std::string_view key) const {
+  if (!text_) return std::nullopt;
+  auto known = std::find_if(sections_.begin(), sections_.end(),
+                            [&](const auto& entry) { return entry.first == section; });
+  if (known == sections_.end()) {
+    LineCursor cursor(*text_, 0);
+    std::size_t body = std::string_view::npos;
+    for (std::string_view line; cursor.Next(line);) {
+      const auto name = SectionName(line);
+      if (name && SameName(*name, section)) {
+        body = cursor.pos();
+        break;
+      }
+    }
+    sections_.emplace_back(std::string(section), body);
+    known = sections_.end() - 1;
+  }
+  if (known->second == std::string_view::npos) return std::nullopt;
+  LineCursor cursor(*text_, known->second);
+  for (std::string_view line; cursor.Next(line) && !SectionName(line);) {
+    const auto entry = EntryOf(line);
+    if (entry && SameName(entry->key, key)) return std::string(Unquote(entry->value));
+  }
+  return std::nullopt;
 }
 
 int ProfileReading::GetInt(std::string_view section, std::string_view key,
                            int default_value) const {
-  const auto value = LookUp(lines_, section, key);
+  const auto value = LookUp(section, key);
   return value ? ParseInt(*value) : default_value;
 }
 
 std::string ProfileReading::GetString(std::string_view section, std::string_view key,
                                       std::string_view default_value) const {
-  auto value = LookUp(lines_, section, key);
+  auto value = LookUp(section, key);
   return value ? std::move(*value) : std::string(default_value);
 }
 

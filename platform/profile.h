@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace veldor {
@@ -32,7 +33,8 @@ class Profile {
 };
 
 /// One reading of a settings file for a caller that looks up many keys: the file is read
-/// once, when the reading is made, and looked up as Profile does.
+/// once, when the reading is made, and looked up as Profile does. It holds the file's text
+/// and little more, so that even the largest file read takes about its own size in memory.
 class ProfileReading {
  public:
   explicit ProfileReading(const Profile& profile);
@@ -44,8 +46,11 @@ class ProfileReading {
                         std::string_view default_value) const;
 
  private:
+  std::optional<std::string> LookUp(std::string_view section, std::string_view key) const;
+
   std::optional<std::string> text_;
-  std::vector<std::string_view> lines_;  // into text_
+  /// Where the entries of each section looked up so far start in text_ (npos: no section).
+  mutable std::vector<std::pair<std::string, std::size_t>> sections_;
 };
 
 }  // namespace veldor

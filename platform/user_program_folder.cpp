@@ -43,14 +43,16 @@ void SeedUserProgramFolder(const fs::path& shipped, const fs::path& user) {
   }
 }
 
-fs::path ChooseProgramFolder(const fs::path& executable_folder, bool executable_folder_writable,
-                             const fs::path& user_folder) {
+std::optional<fs::path> ChooseProgramFolder(const fs::path& executable_folder,
+                                            bool executable_folder_writable,
+                                            const fs::path& user_folder) {
   if (executable_folder_writable) return executable_folder;
+  if (user_folder.empty()) return std::nullopt;
   SeedUserProgramFolder(executable_folder, user_folder);
   return user_folder;
 }
 
-fs::path DesktopProgramFolder() {
+std::optional<fs::path> DesktopProgramFolder() {
   const fs::path executable_folder = ExecutableFolder();
   return ChooseProgramFolder(executable_folder, IsWritableFolder(executable_folder),
                              UserProgramFolder());

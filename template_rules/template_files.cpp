@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/file_name.h"
 #include "text/cp932.h"
 
 namespace veldor {
 namespace {
 
+// A name the renderer would refuse (a device name) is never offered.
 bool IsTemplateName(std::string_view name) {
+  if (!IsBareFileName(name)) return false;
   const std::string_view extension = FileExtension(name);
   return MbsICmp(extension, ".htm") == 0 || MbsICmp(extension, ".html") == 0;
 }

@@ -11,7 +11,7 @@ namespace veldor {
 
 /// The names of the template files (".html" or ".htm" in any case) directly in `folder`,
 /// as CP932, in the order of a sorted list box: case-insensitive, then by bytes. Folders
-/// are left out even when their names end so.
+/// are left out even when their names end so, and so are names IsBareFileName refuses.
 std::vector<std::string> FindTemplateFiles(FileSystem& file_system,
                                            const std::filesystem::path& folder);
 

@@ -1,5 +1,6 @@
 #include "writers/html_listing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/file_name.h"
 #include "template_rules/template_rules.h"
 #include "text/cp932.h"
 #include "writers/html_name.h"
@@ -18,12 +20,12 @@ namespace {
 
 // A text the user wrote into a list is inserted as written (markup there is on purpose),
 // with every LF written as CR LF; the fallback to the bare name is written like the name.
-void AppendListedOrName(std::string& out, const std::string* listed, std::string_view native,
-                        std::string_view cp932, NameContext context) {
-  if (listed == nullptr) {
-    AppendHtmlName(out, native, cp932, context);
-  } else {
+void AppendListedOrName(std::string& out, std::optional<std::string_view> listed,
+                        std::string_view native, std::string_view cp932, NameContext context) {
+  if (listed) {
     AppendLines(out, *listed);
+  } else {
+    AppendHtmlName(out, native, cp932, context);
   }
 }
 
@@ -32,8 +34,7 @@ void AppendNumber(std::string& out, std::int64_t value) {
   out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
-// Paths are joined as text, so a template name that starts with "/" still names a file
-// inside the template folder and inside the listed folder, never elsewhere on the disk.
+// Joined as text: the name is a bare file name (IsBareFileName) by the time it is opened.
 std::filesystem::path JoinName(const std::filesystem::path& folder, const std::string& name) {
   std::filesystem::path::string_type joined = folder.native();
   joined += std::filesystem::path::preferred_separator;
@@ -89,22 +90,29 @@ struct PageSources {
   const ReplaceLists& lists;
 };
 
-// A section cut at its tags: each piece is the text before a tag, already with CR LF line
-// ends, and the tag, looked up once (nothing for a candidate that names no tag) with the
-// context it stands in; the last piece has no tag.
+// A section cut at its tags: its text, already with CR LF line ends, and for each piece
+// where its text ends in it and its tag, looked up once (nothing for a candidate that names
+// no tag) with the context it stands in; the last piece has no tag. One text for all
+// pieces, so that a large section with many tags takes little more than its own size.
 struct Piece {
-  std::string text;
+  std::uint32_t end = 0;
   bool has_tag = false;
   std::optional<TemplateTag> tag;
   NameContext context = NameContext::Text;
 };
+struct CutText {
+  std::string text;
+  std::vector<Piece> pieces;
+};
 
-bool AppendTagValue(std::string& out, const Piece& piece, const FileRecord& record,
-                    const PageSources& sources);
+bool AppendTagValue(std::string& out, TemplateTag tag, NameContext context,
+                    const FileRecord& record, const PageSources& sources);
 
 // Cuts `text` into pieces; false for an unclosed "[@". The search goes on after each
 // candidate, so each byte of the text is looked at once.
-bool CutSection(std::string_view text, std::vector<Piece>& pieces) {
+bool CutSection(std::string_view text, CutText& cut) {
+  cut.text.reserve(text.size() +
+                   static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
   AttributeScanner markup;
   std::size_t pos = 0;
   for (TagCandidate found = FindTagCandidate(text, pos); found.found();
@@ -112,25 +120,30 @@ bool CutSection(std::string_view text, std::vector<Piece>& pieces) {
     if (!found.closed()) return false;
     const std::size_t end = found.close + 2;
     const std::string_view before = text.substr(pos, found.open - pos);
+    AppendLines(cut.text, before);
     markup.Feed(before);
-    pieces.push_back(
-        {{}, true, LookupTag(text.substr(found.open, end - found.open)), markup.TagContext()});
-    AppendLines(pieces.back().text, before);
+    cut.pieces.push_back({static_cast<std::uint32_t>(cut.text.size()), true,
+                          LookupTag(text.substr(found.open, end - found.open)),
+                          markup.TagContext()});
     pos = end;
   }
-  pieces.push_back({});
-  AppendLines(pieces.back().text, text.substr(pos));
+  AppendLines(cut.text, text.substr(pos));
+  cut.pieces.push_back({static_cast<std::uint32_t>(cut.text.size()), false, {}});
   return true;
 }
 
-// Appends the pieces with their tags replaced by their values for `record`; false for a
-// candidate without a value. A value is never searched for tags.
-bool AppendSubstituted(std::string& page, const std::vector<Piece>& pieces,
-                       const FileRecord& record, const PageSources& sources) {
-  for (const Piece& piece : pieces) {
-    page += piece.text;
+// Appends the pieces with their tags replaced by their values for `record`, handing each
+// full piece of the page to `sink`; false for a candidate without a value. A value is never
+// searched for tags.
+bool AppendSubstituted(std::string& page, const CutText& cut, const FileRecord& record,
+                       const PageSources& sources, ByteSink& sink) {
+  std::size_t start = 0;
+  for (const Piece& piece : cut.pieces) {
+    PassFullPiece(page, &sink);
+    page.append(cut.text, start, piece.end - start);
+    start = piece.end;
     if (!piece.has_tag) continue;
-    if (!piece.tag || !AppendTagValue(page, piece, record, sources)) {
+    if (!piece.tag || !AppendTagValue(page, *piece.tag, piece.context, record, sources)) {
       return false;
     }
   }
@@ -141,8 +154,32 @@ bool AppendSubstituted(std::string& page, const std::vector<Piece>& pieces,
 // already filled (from an empty record), its repeat section cut with every tag known.
 struct PreparedPage {
   std::string before, after;
-  std::vector<Piece> repeat;
+  CutText repeat;
 };
+
+// Appends `text` with its tags replaced by their values for `record`, straight, without
+// cutting it into pieces first: a large section takes no more than its own size again.
+// False for an unclosed "[@" or a candidate without a value.
+bool AppendSection(std::string& out, std::string_view text, const FileRecord& record,
+                   const PageSources& sources) {
+  // Each LF is written as CR LF.
+  out.reserve(out.size() + text.size() +
+              static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+  AttributeScanner markup;
+  std::size_t pos = 0;
+  for (TagCandidate found = FindTagCandidate(text, pos); found.found();
+       found = FindTagCandidate(text, pos)) {
+    if (!found.closed()) return false;
+    const std::string_view before = text.substr(pos, found.open - pos);
+    AppendLines(out, before);
+    markup.Feed(before);
+    pos = found.close + 2;
+    const std::optional<TemplateTag> tag = LookupTag(text.substr(found.open, pos - found.open));
+    if (!tag || !AppendTagValue(out, *tag, markup.TagContext(), record, sources)) return false;
+  }
+  AppendLines(out, text.substr(pos));
+  return true;
+}
 
 // False for an empty section or a tag error that no record could mend. The repeat section
 // is judged only when some record fills it.
@@ -152,43 +189,40 @@ bool PreparePage(const TemplateSections& sections, const Listing& listing,
     return false;
   }
   const FileRecord none;
-  std::vector<Piece> before, after;
-  if (!CutSection(sections.before, before) ||
-      !AppendSubstituted(page.before, before, none, sources)) {
-    return false;
-  }
+  if (!AppendSection(page.before, sections.before, none, sources)) return false;
   if (!listing.records.empty()) {
     if (!CutSection(sections.repeat, page.repeat)) return false;
-    for (const Piece& piece : page.repeat) {
+    for (const Piece& piece : page.repeat.pieces) {
       if (piece.has_tag && !piece.tag) return false;
     }
   }
-  return CutSection(sections.after, after) && AppendSubstituted(page.after, after, none, sources);
+  return AppendSection(page.after, sections.after, none, sources);
 }
 
 // Hands the page to the sink in pieces; false, with the page unfinished, when a record
 // gives a tag no value (a date the system cannot show).
 bool FillPage(const PreparedPage& page, const Listing& listing, const PageSources& sources,
               ByteSink& sink) {
-  std::string piece = page.before;
+  sink.Write(page.before);
+  std::string piece;
   piece.reserve(2 * kListingPiece);
   for (const FileRecord& record : listing.records) {
-    if (!AppendSubstituted(piece, page.repeat, record, sources)) return false;
+    if (!AppendSubstituted(piece, page.repeat, record, sources, sink)) return false;
     PassFullPiece(piece, &sink);
   }
-  piece += page.after;
   sink.Write(piece);
+  sink.Write(page.after);
   return true;
 }
 
-// Appends the value of the piece's tag for `record`; false, with nothing appended, when it
-// has none.
-bool AppendTagValue(std::string& out, const Piece& piece, const FileRecord& record,
-                    const PageSources& sources) {
+// Appends the value of `tag`, standing in `context`, for `record`; false, with nothing
+// appended, when it has none.
+bool AppendTagValue(std::string& out, TemplateTag tag, NameContext context,
+                    const FileRecord& record, const PageSources& sources) {
   const std::size_t start = out.size();
-  switch (*piece.tag) {
+  switch (tag) {
     case TemplateTag::FNAME:
-      AppendHtmlName(out, record.native_name, record.file_name, piece.context);
+      AppendHtmlName(out, record.native_name, record.file_name, context);
       break;
     case TemplateTag::MDATE:
       out += record.modified_date;
@@ -201,7 +235,7 @@ bool AppendTagValue(std::string& out, const Piece& piece, const FileRecord& reco
       // line gives one to the empty name.
       if (record.extended_text.empty()) return false;
       AppendListedOrName(out, sources.lists.Find(ListKind::FileNames, record.file_name),
-                         record.native_name, record.extended_text, piece.context);
+                         record.native_name, record.extended_text, context);
       break;
     case TemplateTag::FSIZE:
       AppendNumber(out, record.file_size);
@@ -213,11 +247,11 @@ bool AppendTagValue(std::string& out, const Piece& piece, const FileRecord& reco
       AppendNumber(out, record.packet_count);
       break;
     case TemplateTag::DNAME:
-      AppendHtmlName(out, sources.folder.native, sources.folder.cp932, piece.context);
+      AppendHtmlName(out, sources.folder.native, sources.folder.cp932, context);
       break;
     case TemplateTag::DTEXT:
       AppendListedOrName(out, sources.lists.Find(ListKind::FolderNames, sources.folder.cp932),
-                         sources.folder.native, sources.folder.cp932, piece.context);
+                         sources.folder.native, sources.folder.cp932, context);
       break;
     case TemplateTag::COMPANY:
       out += CarrierName(sources.settings.company);
@@ -235,7 +269,10 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
                                MessageSink& messages) {
   const std::filesystem::path template_path =
       TemplatePath(template_folder, settings.company, template_name);
-  const std::optional<std::string> bytes = ReadFileBytes(template_path);
+  // A name that would reach outside the template folder or the listed folder, or name a
+  // device, is neither read nor written.
+  std::optional<std::string> bytes =
+      IsBareFileName(template_name) ? ReadFileBytes(template_path) : std::nullopt;
   if (!bytes) {
     messages.Show(OpenFailureMessage(template_path));
     return WriteOutcome::Failed;
@@ -244,11 +281,14 @@ WriteOutcome RenderHtmlListing(const Listing& listing, const std::filesystem::pa
   const PageSources sources{folder_name, settings, lists};
   // Checked before the overwrite question, so that a template error leaves everything as
   // it was; the page itself then goes to the disk in pieces.
+  TemplateSections sections = SplitTemplate(*bytes);
+  bytes.reset();  // the sections hold it all
   PreparedPage page;
-  if (!PreparePage(SplitTemplate(*bytes), listing, sources, page)) {
+  if (!PreparePage(sections, listing, sources, page)) {
     messages.Show(TemplateErrorMessage(template_path));
     return WriteOutcome::Failed;
   }
+  sections = TemplateSections();  // and now the page
   const std::filesystem::path page_path = JoinName(folder, template_name);
   // Listing the template folder itself would replace the template with its own page, and
   // every later page would fail.

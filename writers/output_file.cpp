@@ -54,13 +54,15 @@ WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_vie
     gave_up = !fill(sink);
     return !gave_up;
   };
-  if (WriteFileAtomically(path, filled, AtLink::Replace)) return WriteOutcome::Written;
+  std::error_code error;
+  if (WriteFileAtomically(path, filled, AtLink::Replace, &error)) return WriteOutcome::Written;
   if (gave_up) return WriteOutcome::Failed;
-  messages.Show(Message{"書き込みエラーです",
-                        PathToUtf8(path) +
-                            "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を"
-                            "確認してください。",
-                        Icon::Exclamation, Buttons::Ok, false});
+  const char* tail = error == std::errc::filename_too_long
+                         ? "\r\nは名前が長すぎるので書き込めませんでした。"
+                         : "\r\nに書き込めませんでした。\r\nフォルダへの書き込み権限と空き容量を"
+                           "確認してください。";
+  messages.Show(Message{"書き込みエラーです", PathToUtf8(path) + tail, Icon::Exclamation,
+                        Buttons::Ok, false});
   return WriteOutcome::Failed;
 }
 

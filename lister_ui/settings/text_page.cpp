@@ -124,7 +124,8 @@ int CTextPage::ReadListToView() {
   }
   last_read_failed_ = false;
   const ReplaceList& list = context_.lists.list(kind_);
-  for (std::size_t i = 0; i < list.size(); ++i) AppendRow({list.names()[i], list.texts()[i]});
+  for (std::size_t i = 0; i < list.size(); ++i)
+    AppendRow({std::string(list.name(i)), std::string(list.text(i))});
   SetEdited(0);
   return 0;
 }

@@ -14,11 +14,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Only an absolute folder: a relative one ("HOME=.") would put the settings wherever the
+// program happens to run, where another user may have planted them.
 fs::path HomeFolder() {
   const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] != '\0') return home;
+  if (home != nullptr && fs::path(home).is_absolute()) return home;
   const passwd* entry = getpwuid(getuid());
-  if (entry != nullptr && entry->pw_dir != nullptr) return entry->pw_dir;
+  if (entry != nullptr && entry->pw_dir != nullptr && fs::path(entry->pw_dir).is_absolute()) {
+    return entry->pw_dir;
+  }
   return {};
 }
 
@@ -39,7 +43,8 @@ fs::path UserProgramFolder() {
   if (data_home != nullptr && fs::path(data_home).is_absolute()) {
     return fs::path(data_home) / "veldor";
   }
-  return HomeFolder() / ".local" / "share" / "veldor";
+  const fs::path home = HomeFolder();
+  return home.empty() ? fs::path() : home / ".local" / "share" / "veldor";
 }
 
 bool IsProgramFile(const fs::path& file) {

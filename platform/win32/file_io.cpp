@@ -48,21 +48,35 @@ void GuardConsoleOnce() {
   (void)guarded;
 }
 
+// Sets or clears the mark that deletes the file when its last handle closes.
+bool MarkForDeletion(HANDLE handle, bool deleted) {
+  FILE_DISPOSITION_INFO disposition{};
+  disposition.DeleteFile = deleted ? TRUE : FALSE;
+  return ::SetFileInformationByHandle(handle, FileDispositionInfo, &disposition,
+                                      sizeof disposition) != 0;
+}
+
 // Creates a temporary file beside `target` that no other writer picks (CREATE_NEW, so a
-// clash with a leftover file only costs another try); `temp` receives its name.
+// clash with a leftover file only costs another try); `temp` receives its name. The file
+// is marked for deletion at once, so that a program that is killed leaves nothing: the
+// mark is cleared only when the file is complete.
 HANDLE CreateTemporary(const std::filesystem::path& target, std::filesystem::path& temp) {
   static std::atomic<unsigned> counter{0};
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    std::wstring name = L".";
-    name += target.filename().native().substr(0, 180);
-    name += L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(counter++) + L"-" + std::to_wstring(::GetTickCount() % 1000000u);
-    temp = target.parent_path() / name;
+    temp = target.parent_path() /
+           TemporaryFileName(target.filename(),
+                             {::GetCurrentProcessId(), counter++, ::GetTickCount() % 1000000u});
     // Shared for deleting only: the console handler may delete it while it is being written;
     // it then goes when the program ends.
-    const HANDLE handle = ::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
-                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return handle;
+    const HANDLE handle = ::CreateFileW(temp.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE,
+                                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS) continue;
+    if (handle != INVALID_HANDLE_VALUE && !MarkForDeletion(handle, true)) {
+      ::CloseHandle(handle);
+      ::DeleteFileW(temp.c_str());
+      return INVALID_HANDLE_VALUE;
+    }
+    return handle;
   }
   return INVALID_HANDLE_VALUE;
 }
@@ -92,7 +106,21 @@ bool FillTemporary(Handle& handle, const std::function<bool(ByteSink&)>& fill) {
   // Without the flush a crash after the move could leave an empty file in place of both
   // the old and the new contents.
   if (::FlushFileBuffers(handle.get()) == 0) return false;
-  return handle.Close();
+  return MarkForDeletion(handle.get(), false) && handle.Close();
+}
+
+// Rewrites an existing `target` in place, for a folder that takes no new file.
+bool WriteInPlace(const std::filesystem::path& target, const std::function<bool(ByteSink&)>& fill) {
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
+    return false;
+  }
+  Handle handle(::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!handle.valid()) return false;
+  HandleSink sink(handle.get());
+  return fill(sink) && sink.ok() && ::FlushFileBuffers(handle.get()) != 0 && handle.Close();
 }
 
 }  // namespace
@@ -109,7 +137,9 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
       static_cast<std::uint64_t>(size.QuadPart) > kLargestReadFile) {
     return std::nullopt;
   }
+  // Reserved at the stated size, so that the string does not grow to twice the file.
   std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size.QuadPart) + 1);
   char buffer[65536];
   for (;;) {
     DWORD read = 0;
@@ -122,26 +152,46 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file,
-                         const std::function<bool(ByteSink&)>& fill, AtLink at_link) {
+                         const std::function<bool(ByteSink&)>& fill, AtLink at_link,
+                         std::error_code* error) {
   GuardConsoleOnce();
   const std::filesystem::path target = WriteTarget(file, at_link);
   std::filesystem::path temp;
   Handle handle(CreateTemporary(target, temp));
-  if (!handle.valid()) return false;
-  const bool named = temp.native().size() < std::size(g_temporary);
-  if (named) temp.native().copy(g_temporary, temp.native().size());
-  if (named) g_temporary[temp.native().size()] = L'\0';
-  g_writing = named;
-  // A listing another program holds open (a spreadsheet, say) cannot be replaced: the move
-  // fails and the old file stays as it was.
-  const bool written = FillTemporary(handle, fill) &&
-                       ::MoveFileExW(temp.c_str(), target.c_str(),
-                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  if (!written) {
-    if (handle.valid()) handle.Close();
-    ::DeleteFileW(temp.c_str());
+  DWORD failure = ERROR_SUCCESS;
+  bool written = false;
+  if (!handle.valid()) {
+    failure = ::GetLastError();
+    written = failure == ERROR_ACCESS_DENIED && WriteInPlace(target, fill);
+    if (!written && failure == ERROR_ACCESS_DENIED) failure = ::GetLastError();
+  } else {
+    const bool named = temp.native().size() < std::size(g_temporary);
+    if (named) temp.native().copy(g_temporary, temp.native().size());
+    if (named) g_temporary[temp.native().size()] = L'\0';
+    g_writing = named;
+    // Memory running out while the listing is made ends the write here; the temporary
+    // file, still marked for deletion, goes with its handle.
+    struct Unmark {
+      ~Unmark() { g_writing = false; }
+    } unmark;
+    // A listing another program holds open (a spreadsheet, say) cannot be replaced: the
+    // move fails and the old file stays as it was.
+    written = FillTemporary(handle, fill) &&
+              ::MoveFileExW(temp.c_str(), target.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!written) {
+      failure = ::GetLastError();
+      if (handle.valid()) handle.Close();
+      ::DeleteFileW(temp.c_str());
+    }
+    g_writing = false;
   }
-  g_writing = false;
+  if (error != nullptr) {
+    *error = written ? std::error_code()
+             : failure == ERROR_FILENAME_EXCED_RANGE
+                 ? std::make_error_code(std::errc::filename_too_long)
+                 : std::error_code(static_cast<int>(failure), std::system_category());
+  }
   return written;
 }
 

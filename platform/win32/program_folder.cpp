@@ -2,8 +2,6 @@
 #include "platform/program_folder.h"
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shlobj.h>
 
 #include <string>
 
@@ -38,13 +36,14 @@ bool IsWritableFolder(const fs::path& folder) {
 }
 
 fs::path UserProgramFolder() {
-  PWSTR local = nullptr;
-  fs::path folder;
-  if (::SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &local) == S_OK) {
-    folder = fs::path(local) / L"VELDOR";
-  }
-  ::CoTaskMemFree(local);
-  return folder;
+  // Only an absolute folder: a relative one would put the settings wherever the program
+  // happens to run.
+  const DWORD length = ::GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0);
+  if (length == 0) return {};
+  std::wstring local(length, L'\0');
+  local.resize(::GetEnvironmentVariableW(L"LOCALAPPDATA", local.data(), length));
+  const fs::path folder(local);
+  return folder.is_absolute() ? folder / L"VELDOR" : fs::path();
 }
 
 bool IsProgramFile(const fs::path& file) {

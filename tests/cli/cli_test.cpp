@@ -2,6 +2,14 @@
 // runs of the built programs on a sample folder.
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include <fstream>
+#include <sstream>
 
 #include "cli/terminal_messages.h"
 #include "cli/tovrin_command.h"
@@ -142,6 +150,22 @@ TEST(RunTest, PrintsRecordsAndExits) {
        "パケット料金（円）\r\n\r\na.jpg,640,2003/10/21 21:20:50,5,1\r\n"},
       {"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg", 1,
        Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
+      // A user without an absolute home folder, in a folder anyone may write, with an
+      // installation they may not write: nothing is read from or created in that folder.
+      {"VeldorWithoutHome",
+       "chmod 777 . && setpriv --reuid=54321 --regid=54321 --clear-groups env -u HOME -u "
+       "XDG_DATA_HOME veldor-cli --messages json photos; s=$?; test -e .local && exit 9; exit $s",
+       1,
+       Json("VELDOR",
+            "設定を保存するフォルダが見つかりません。\\r\\nHOME を設定してから起動してください。",
+            "exclamation")},
+      // Output that cannot be written ends with status 1 and says why on stderr.
+      {"VeldorOutputLost", "veldor-cli --program-folder ../program photos 2>&1 >/dev/full", 1,
+       "veldor-cli: cannot write the output: No space left on device\n"},
+      {"HelpLost", "veldor-cli --help 2>&1 >/dev/full", 1,
+       "veldor-cli: cannot write the output: No space left on device\n"},
+      {"TovrinOutputLost", "tovrin-cli template/au/index.html 2>&1 >/dev/full", 1,
+       "tovrin-cli: cannot write the output: No space left on device\n"},
       // The shipped templates pass the checker.
       {"Tovrin",
        "tovrin-cli --messages=json template/docomo/index.html ./template/Vodafone/index.html "
@@ -166,6 +190,48 @@ TEST(RunTest, PrintsRecordsAndExits) {
     EXPECT_EQ(root.Read("out"), out) << name;
     EXPECT_EQ(root.Read("program/quorsel.ini"), "[PAGE_1]\r\nover_write=1\r\n") << name;
   }
+}
+// Memory runs out (a small address space, in a child) while a folder is listed with a huge
+// template: that folder is given up with a message and holds nothing new, the next path is
+// still handled, and the status is 1.
+TEST(RunTest, OutOfMemoryGivesUpOnePath) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the address sanitizer needs more address space than any limit leaves";
+#endif
+  const testing::TempFolder root;
+  root.Write("program/quorsel.ini", "[MAIN_OPTION]\r\noutput_mode=3\r\n");
+  std::filesystem::resize_file(
+      root.Write("program/template/docomo/index.html", "a\n[@START@]\n[@FNAME@]\n[@STOP@]\n"),
+      std::size_t{48} << 20);  // and then 48 MiB of NUL bytes
+  std::filesystem::create_directories(root / "big");
+  root.Write("x.jpg", "x");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::ofstream file(root / "out", std::ios::binary);
+    std::ostringstream out, err;
+    std::istringstream in;
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t room = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE)) + (rlim_t{40} << 20);
+    const rlimit limit{room, room};
+    ::setrlimit(RLIMIT_AS, &limit);
+    const int status = RunVeldorCli({"--program-folder", (root / "program").string(), "--messages",
+                                     "json", (root / "big").string(), (root / "x.jpg").string()},
+                                    out, err, in, false);
+    file << out.str();
+    file.close();
+    ::_exit(status);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+  const std::string shown = root.Read("out");
+  const std::string given_up = Json(
+      "メモリ不足", (root / "big").string() + "\\r\\nを処理するためのメモリが足りませんでした。",
+      "exclamation");
+  EXPECT_EQ(shown.substr(0, given_up.size()), given_up);
+  EXPECT_EQ(shown.substr(given_up.size(), 21), "{\"caption\": \"x.jpg\", ");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root / "big"), {}), 0);
 }
 #endif
 

@@ -15,6 +15,7 @@
 
 #include "platform/dropped_path.h"
 #include "platform/file_io.h"
+#include "platform/file_name.h"
 #include "platform/file_system.h"
 #include "platform/profile.h"
 #include "platform/program_folder.h"
@@ -79,7 +80,7 @@ TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
   ::umask(old_mask);
   ASSERT_TRUE(written);
   EXPECT_EQ(Mode("new.txt"), 0640u);
-  fs::permissions(folder_ / "new.txt", fs::perms{0604});
+  fs::permissions(folder_ / "new.txt", fs::perms{07604});  // setuid, setgid, sticky are not kept
   fs::create_symlink(folder_ / "new.txt", folder_ / "link.txt");
   ASSERT_TRUE(WriteFileAtomically(folder_ / "link.txt", "short"));
   EXPECT_EQ(folder_.Read("new.txt"), "short");
@@ -112,6 +113,50 @@ TEST_F(FileIoTest, WritesNewFilesAndReplacesExistingOnes) {
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
   EXPECT_EQ(folder_.Read("new.txt"), "short");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 3);  // no temporary left
+}
+
+// Killed halfway by a signal that no program can catch, a write leaves the folder as it
+// was: the new file has no name yet.
+TEST_F(FileIoTest, KilledWriteLeavesNothingBehind) {
+  folder_.Write("list.txt", "old");
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    WriteFileAtomically(
+        folder_ / "list.txt",
+        [&](ByteSink& sink) {
+          sink.Write(std::string(std::size_t{1} << 20, 'x'));
+          if (::write(ready[1], "w", 1) != 1) ::_exit(3);
+          for (;;) ::pause();
+          return true;
+        },
+        AtLink::Replace);
+    ::_exit(0);
+  }
+  char byte = 0;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+  ::kill(child, SIGKILL);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+  EXPECT_EQ(folder_.Read("list.txt"), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 1);
+}
+
+// A folder that takes no new file from the user, holding a file the user may write: that
+// file is rewritten in place, and no other file is made.
+TEST_F(FileIoTest, RewritesInPlaceWhereTheFolderTakesNoNewFile) {
+  fs::permissions(folder_.Write("list.txt", "a much longer old listing"), fs::perms{0666});
+  fs::permissions(folder_.path(), fs::perms{0755});
+  EXPECT_TRUE(AsPlainUser([&] {
+    return WriteFileAtomically(folder_ / "list.txt", "new") &&
+           !WriteFileAtomically(folder_ / "other.txt", "x");
+  }));
+  EXPECT_EQ(folder_.Read("list.txt"), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 1);
 }
 
 // A link to a folder counts as a folder, a dangling link as a file. Status follows links;
@@ -273,14 +318,48 @@ TEST(UserProgramFolderTest, ReadOnlyInstallSeedsTheUserFolder) {
   EXPECT_EQ(home.Read("veldor/help.html"), "<html>help</html>");
 }
 
-TEST(UserProgramFolderTest, FollowsXdgDataHomeWhenItIsAbsolute) {
+// Only an absolute folder: a relative HOME or XDG_DATA_HOME would put the settings
+// wherever the program runs. A user without any absolute folder gets none, and nothing
+// is created for them.
+TEST(UserProgramFolderTest, OnlyAnAbsoluteFolderOfTheUser) {
+  const std::string home = ::getenv("HOME") != nullptr ? ::getenv("HOME") : "";
+  const char* const xdg = ::getenv("XDG_DATA_HOME");
+  const std::optional<std::string> data_home = xdg ? std::optional<std::string>(xdg) : std::nullopt;
   ::setenv("HOME", "/home/someone", 1);
   ::setenv("XDG_DATA_HOME", "/srv/data", 1);
   EXPECT_EQ(UserProgramFolder(), fs::path("/srv/data/veldor"));
   ::setenv("XDG_DATA_HOME", "relative/data", 1);
   EXPECT_EQ(UserProgramFolder(), fs::path("/home/someone/.local/share/veldor"));
-  ::setenv("HOME", "", 1);  // then the user's home folder as the system knows it
+  ::setenv("HOME", ".", 1);  // then the user's home folder as the system knows it
   EXPECT_EQ(UserProgramFolder(), fs::path(::getpwuid(::getuid())->pw_dir) / ".local/share/veldor");
+  // A user the system does not know, as a child process.
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool none = ::setgid(54321) == 0 && ::setuid(54321) == 0 &&
+                      ::getpwuid(54321) == nullptr && UserProgramFolder().empty();
+    ::_exit(none ? 0 : 1);
+  }
+  int status = 0;
+  EXPECT_TRUE(::waitpid(child, &status, 0) == child && status == 0);
+  data_home ? ::setenv("XDG_DATA_HOME", data_home->c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+  ::setenv("HOME", home.c_str(), 1);
+  const testing::TempFolder shipped;
+  EXPECT_EQ(ChooseProgramFolder(shipped.path(), false, {}), std::nullopt);
+  EXPECT_EQ(std::distance(fs::directory_iterator(shipped.path()), {}), 0);
+}
+
+// Names that stay inside their folder on both systems; 0x95 0x5C is one character, not a
+// backslash.
+TEST(FileNameTest, BareFileNamesOnly) {
+  // clang-format off
+  const std::pair<std::string_view, bool> rows[] = {{"index.html", true}, {"\x95\x5C.html", true},
+      {"COM0.html", true}, {"LPT10", true}, {"console.htm", true}, {"..html", true},
+      {"", false}, {".", false}, {"..", false}, {"a/b.html", false}, {"a\\b.html", false},
+      {"c:a.html", false}, {std::string_view("a\0.html", 7), false}, {"CON", false},
+      {"prn.html", false}, {"Aux.tar.html", false}, {"nul .html", false}, {"com1.html", false},
+      {"LPT9", false}};
+  // clang-format on
+  for (const auto& [name, bare] : rows) EXPECT_EQ(IsBareFileName(name), bare) << name;
 }
 
 // Each row: a path given, and the path dropped; "." at its start stands for the current

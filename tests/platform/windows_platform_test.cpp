@@ -98,6 +98,47 @@ TEST_F(WindowsPlatformTest, RealFileSystemHasCreationTimesAndAStableOrder) {
   EXPECT_TRUE(fs::is_regular_file(ExecutableFolder() / "platform_test.exe"));
 }
 
+// Killed halfway (TerminateProcess, which no program can catch), a write leaves the folder
+// as it was: the new file goes with its handle. The test runs itself as the writer.
+TEST_F(WindowsPlatformTest, KilledWriteLeavesNothingBehind) {
+  const auto event_name = [](const fs::path& folder) {
+    return L"veldor-killed-writer-" + folder.filename().wstring();
+  };
+  if (const wchar_t* folder = ::_wgetenv(L"VELDOR_KILLED_WRITER")) {  // the writer
+    const HANDLE ready = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, event_name(folder).c_str());
+    WriteFileAtomically(
+        fs::path(folder) / L"list.txt",
+        [&](ByteSink& sink) {
+          sink.Write(std::string(std::size_t{1} << 20, 'x'));
+          ::SetEvent(ready);
+          ::Sleep(INFINITE);
+          return true;
+        },
+        AtLink::Replace);
+    return;
+  }
+  folder_.Write("list.txt", "old");
+  const HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, event_name(folder_.path()).c_str());
+  std::wstring command = L"\"" + (ExecutableFolder() / L"platform_test.exe").wstring() +
+                         L"\" --gtest_filter=WindowsPlatformTest.KilledWriteLeavesNothingBehind";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ::SetEnvironmentVariableW(L"VELDOR_KILLED_WRITER", folder_.path().c_str());
+  const bool started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
+                                        nullptr, nullptr, &startup, &process) != 0;
+  ::SetEnvironmentVariableW(L"VELDOR_KILLED_WRITER", nullptr);
+  ASSERT_TRUE(started);
+  EXPECT_EQ(::WaitForSingleObject(ready, 60000), WAIT_OBJECT_0);
+  ::TerminateProcess(process.hProcess, 9);
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  ::CloseHandle(ready);
+  EXPECT_EQ(folder_.Read("list.txt"), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 1);
+}
+
 // The program folder is used while it can be written, else %LOCALAPPDATA%\VELDOR; the
 // checker programs (.exe) are not copied there. HTML listings open in the program Windows
 // associates with help.html.

@@ -379,6 +379,44 @@ TEST_F(HtmlTest, EveryNameReachesThePageAndEveryLinkItsFile) {
   EXPECT_EQ(linked, twice);
 }
 
+// A name that would leave the template folder and the listed folder, or name a device, is
+// neither read nor written, whatever stands where it points.
+TEST_F(HtmlTest, RefusesNamesThatLeaveTheirFolder) {
+  const std::string good = "a\n[@START@]\n[@FNAME@]\n[@STOP@]\nz\n";
+  program_.Write("template/esc.html", good);
+  for (const char* name : {"../esc.html", "..\\esc.html", "c:esc.html", "..", "nul.html"}) {
+    SCOPED_TRACE(name);
+    messages_.shown.clear();
+#ifndef _WIN32
+    program_.Write(fs::path("template/docomo") / name, good);  // all but ".." are files here
+#endif
+    EXPECT_EQ(Render(name, std::nullopt, work_ / "Trip"), WriteOutcome::Failed);
+    const fs::path shown = (program_ / "template" / "docomo").native() +
+                           fs::path::preferred_separator + fs::path(name).native();
+    EXPECT_EQ(
+        messages_.shown,
+        (Messages{U8Message("指定されたテンプレートが開けません",
+                            "テンプレートファイル\r\n" + shown.string() +
+                                "\r\nが開けません。削除、移動されていないか確認してください。",
+                            Icon::Exclamation)}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(work_.path()), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "Trip"), {}), 0);
+  }
+}
+
+#ifndef _WIN32
+// A name that the file system refuses as too long is not blamed on permissions or space.
+TEST_F(HtmlTest, SaysWhenANameIsTooLong) {
+  const fs::path path = work_ / (std::string(252, 'n') + ".txt");
+  EXPECT_EQ(WriteTextListing(listing_, path, settings_, messages_), WriteOutcome::Failed);
+  EXPECT_EQ(messages_.shown,
+            (Messages{U8Message("書き込みエラーです",
+                                path.string() + "\r\nは名前が長すぎるので書き込めませんでした。",
+                                Icon::Exclamation)}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(work_.path()), {}), 1);
+}
+#endif
+
 // Listing the template's own folder leaves the template as it is.
 TEST_F(HtmlTest, NeverReplacesItsTemplate) {
   const fs::path folder = program_ / "template/docomo";

@@ -1,0 +1,60 @@
+#include "cli/program_output.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace veldor {
+
+ProgramOutput::ProgramOutput(int fd) : fd_(fd) { setp(buffer_, buffer_ + sizeof buffer_); }
+
+ProgramOutput::~ProgramOutput() { Drain(); }
+
+ProgramOutput::int_type ProgramOutput::overflow(int_type c) {
+  if (!Drain()) return traits_type::eof();
+  if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+  *pptr() = traits_type::to_char_type(c);
+  pbump(1);
+  return c;
+}
+
+int ProgramOutput::sync() { return Drain() ? 0 : -1; }
+
+bool ProgramOutput::Drain() {
+  const char* next = pbase();
+  while (error_ == 0 && next < pptr()) {
+    const auto size = static_cast<std::size_t>(pptr() - next);
+#ifdef _WIN32
+    const int written =
+        ::_write(fd_, next, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
+#else
+    const ssize_t written = ::write(fd_, next, size);
+#endif
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      error_ = written < 0 ? errno : EIO;
+      break;
+    }
+    next += written;
+  }
+  // What could not be written is dropped with the rest: the program's status tells.
+  setp(buffer_, buffer_ + sizeof buffer_);
+  return error_ == 0;
+}
+
+int FinishOutput(std::string_view program, std::ostream& out, const ProgramOutput& output,
+                 std::ostream& err, int status) {
+  out.flush();
+  if (output.error() == 0) return status;
+  err << program << ": cannot write the output: " << std::strerror(output.error()) << '\n';
+  err.flush();
+  return 1;
+}
+
+}  // namespace veldor
