@@ -20,7 +20,7 @@ cp samples/program/* "$scratch/program/"
 
 cli=("$program/veldor-cli" --program-folder "$scratch/program" --yes)
 status=0
-for format in txt csv html; do
+for format in txt csv html json; do
   echo "== veldor-cli --format $format $scratch/photos"
   "${cli[@]}" --format "$format" "$scratch/photos" || status=$?
 done
