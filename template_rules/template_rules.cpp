@@ -27,20 +27,28 @@ bool IsRecordTag(TemplateTag tag) {
 TemplateSections SplitTemplate(std::string_view file_bytes) {
   TemplateSections sections;
   std::string gathering;
+  std::size_t line_number = 0;
+  std::size_t gathering_line = 1;
   ForEachLine(file_bytes, [&](std::string_view line) {
+    ++line_number;
     // A marker hands over what was gathered and replaces whatever its section held.
     if (line == kStartMarker) {
       sections.before = std::move(gathering);
+      sections.before_line = gathering_line;
       gathering.clear();
+      gathering_line = line_number + 1;
     } else if (line == kStopMarker) {
       sections.repeat = std::move(gathering);
+      sections.repeat_line = gathering_line;
       gathering.clear();
+      gathering_line = line_number + 1;
     } else {
       gathering.append(line);
       gathering.push_back('\n');
     }
   });
   sections.after = std::move(gathering);
+  sections.after_line = gathering_line;
   return sections;
 }
 

@@ -14,11 +14,13 @@ namespace {
 
 using testing::U8Message;
 
-// One record as --messages json prints it; `text` already escaped.
+// One record as --messages json prints it; `text` already escaped, `place` the fields of
+// a message about a place in a file.
 std::string Json(const std::string& caption, const std::string& text, const char* icon = "none",
-                 const char* buttons = "ok", const char* answer = "ok") {
+                 const char* buttons = "ok", const char* answer = "ok",
+                 const std::string& place = "") {
   return "{\"caption\": \"" + caption + "\", \"text\": \"" + text + "\", \"icon\": \"" + icon +
-         "\", \"buttons\": \"" + buttons + "\", \"answer\": \"" + answer + "\"}\n";
+         "\", \"buttons\": \"" + buttons + "\", \"answer\": \"" + answer + "\"" + place + "}\n";
 }
 
 struct PrinterCase {
@@ -87,6 +89,8 @@ TEST(CommandLineTest, UsageErrorsHelpAndVersion) {
       {"veldor-cli --program-folder= a", "invalid value for --program-folder: ''"},
       {"veldor-cli a --program-folder", "--program-folder needs a value"},
       {"veldor-cli --yes --no a", "--yes and --no exclude each other"},
+      {"veldor-cli --stdout --format html a", "--stdout cannot carry html listings"},
+      {"veldor-cli --messages gnu a", "invalid value for --messages: 'gnu'"},
       {"veldor-cli -h", nullptr}, {"tovrin-cli f -h", nullptr}, {"veldor-cli --version", nullptr},
       {"tovrin-cli --version", nullptr}, {"tovrin-cli --messages json", "no FILE given"},
       {"tovrin-cli -x f", "unknown option '-x'"},
@@ -116,10 +120,11 @@ TEST(CommandLineTest, UsageErrorsHelpAndVersion) {
 
 #ifndef _WIN32  // under Wine the built programs are compared with these by windows_run.sh
 std::string Checked(const std::string& file) {
-  return Json("処理終了", "@/template/" + file + "\\r\\nにエラーは見つかりませんでした。");
+  return Json("処理終了", "@/template/" + file + "\\r\\nにエラーは見つかりませんでした。", "none",
+              "ok", "ok", ", \"rule\": \"no-errors\"");
 }
 
-// The built programs as a user runs them, in a work folder ("@" in the output) with a photo,
+// The built programs as a user runs them, in a work folder ("@/" in the output) with a photo,
 // an empty folder and a listing that exists, with settings that ask before replacing a listing.
 TEST(RunTest, PrintsRecordsAndExits) {
   ::setenv("TZ", "JST-9", 1);  // the listing shows Tokyo times
@@ -142,7 +147,25 @@ TEST(RunTest, PrintsRecordsAndExits) {
        0, Checked("docomo/index.html") + Checked("Vodafone/index.html") + Checked("au/index.html")},
       {"TovrinWarns", "tovrin-cli -- --x.html", 1,
        "[ファイルが開けません] 警告\n  @/--x.html\n  が開けません。削除、移動されていないか"
-       "確認してください。\n\n"}};
+       "確認してください。\n\n"},
+      // Editors read the place of each error, and of a tag meant, from these lines.
+      {"TovrinGnu",
+       "printf 'b\\n[@START@]\\n<i>[@FNAEM@]\\n[@STOP@]\\na\\n' >t.html && tovrin-cli --messages "
+       "gnu t.html x.txt",
+       1,
+       "@/t.html:3:4: error: [@FNAEM@] というタグは存在しません。 もう一度確認してください。\n"
+       "@/t.html:3:4: note: [@FNAME@] のことですか？\n"
+       "@/t.html: error: @/t.html にはエラーがみつかったので、再度確認してください。\n"
+       "@/x.txt: error: テンプレートファイルの拡張子は 「.html」か「.htm」にしてください。\n"},
+      {"TovrinJsonPlace",
+       "printf 'b\\n[@START@]\\n<i>[@FNAEM@]\\n[@STOP@]\\na\\n' >t.html && tovrin-cli --messages "
+       "json t.html | head -n 1",
+       0,
+       Json("繰り返し部分内でのエラー",
+            "[@FNAEM@] というタグは存在しません。\\r\\nもう一度確認してください。", "exclamation",
+            "ok", "ok",
+            ", \"line\": 3, \"column\": 4, \"rule\": \"no-such-tag\", \"suggestion\": "
+            "\"[@FNAME@]\"")}};
   for (auto [name, command, expected_status, out] : rows) {
     const testing::TempFolder root;
     root.Write("program/quorsel.ini", "[PAGE_1]\r\nover_write=1\r\n");
@@ -154,7 +177,7 @@ TEST(RunTest, PrintsRecordsAndExits) {
          command + ") </dev/null 2>/dev/null >../out")
             .c_str());
     EXPECT_EQ(WEXITSTATUS(status), expected_status) << name;
-    for (std::size_t at; (at = out.find('@')) != std::string::npos;)
+    for (std::size_t at; (at = out.find("@/")) != std::string::npos;)
       out.replace(at, 1, root / "work");
     EXPECT_EQ(root.Read("out"), out) << name;
     EXPECT_EQ(root.Read("program/quorsel.ini"), "[PAGE_1]\r\nover_write=1\r\n") << name;
