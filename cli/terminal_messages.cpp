@@ -160,10 +160,10 @@ void WriteGnu(std::ostream& out, const Message& message, const MessagePlace& pla
     text += message.text[i] == '\n' ? ' ' : message.text[i];
   }
   const bool error = message.icon == Icon::Exclamation || message.icon == Icon::Stop;
-  out << where << (error ? ": error: " : ": note: ") << Printable(WellFormedUtf8(text)) << '\n';
+  if (!where.empty()) where += ": ";
+  out << where << (error ? "error: " : "note: ") << Printable(WellFormedUtf8(text)) << '\n';
   if (!place.suggestion.empty()) {
-    out << where << ": note: " << Printable(WellFormedUtf8(place.suggestion))
-        << " のことですか？\n";
+    out << where << "note: " << Printable(WellFormedUtf8(place.suggestion)) << " のことですか？\n";
   }
 }
 

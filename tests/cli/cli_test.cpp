@@ -127,6 +127,8 @@ std::string Checked(const std::string& file) {
 // The built programs as a user runs them, in a work folder ("@/" in the output) with a photo,
 // an empty folder and a listing that exists, with settings that ask before replacing a listing.
 TEST(RunTest, PrintsRecordsAndExits) {
+  const std::string kCsvHeader =
+      "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,パケット料金（円）\r\n\r\n";
   ::setenv("TZ", "JST-9", 1);  // the listing shows Tokyo times
   const std::tuple<const char*, std::string, int, std::string> rows[] = {
       {"Veldor",
@@ -135,9 +137,14 @@ TEST(RunTest, PrintsRecordsAndExits) {
        0,
        Json("上書き確認", "@/photos/photos.csvは既に存在します。\\r\\n上書きしてもよろしいですか？",
             "none", "yesno", "yes") +
-           Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") +
-           "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
-           "パケット料金（円）\r\n\r\na.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
+           Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") + kCsvHeader +
+           "a.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
+      // Listings on stdout, one after another; the folder keeps its listing, nothing is asked
+      // and no result message follows.
+      {"VeldorStdout",
+       "veldor-cli --program-folder ../program --carrier au --format csv --stdout photos/ empty/ "
+       "2>&1 | iconv -f CP932 -t UTF-8 && cat photos/photos.csv",
+       0, kCsvHeader + "a.jpg,640,2003/11/05 13:05:18,5,1\r\n" + kCsvHeader + "old\n"},
       {"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg", 1,
        Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
       // The shipped templates pass the checker.
