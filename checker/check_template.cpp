@@ -103,8 +103,14 @@ class Locator {
         column_ = 1;
         ++pos_;
       } else {
-        pos_ += CharLength(text_, pos_);
+        const std::size_t length = CharLength(text_, pos_);
+        pos_ += length;
         ++column_;
+        // A lead byte at the end of a line takes the line break as its second byte.
+        if (length == 2 && text_[pos_ - 1] == '\n') {
+          ++line_;
+          column_ = 1;
+        }
       }
     }
     return {line_, column_};

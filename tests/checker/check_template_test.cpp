@@ -135,7 +135,11 @@ TEST_F(CheckTemplateTest, ShowsExactlyTheseMessages) {
       {"Columns",
        "b\r\n[@START@]\r\n\x82\xA0\x82\xA0[@FNAEM@]\r\n[@STOP@]\r\na\r\n",
        {NoSuchTag(kRepeat, "[@FNAEM@]")},
-       {"3:3 no-such-tag [@FNAME@]"}}};
+       {"3:3 no-such-tag [@FNAME@]"}},
+      {"LeadByteAtLineEnd",
+       "b\n[@START@]\nr\x82\n[@NOPE@]\n[@STOP@]\na\n",
+       {NoSuchTag(kRepeat, "[@NOPE@]")},
+       {"4:1 no-such-tag"}}};
   for (const auto& [name, file, shown, places] : rows) {
     const auto path = folder_.Write(std::string(name) + ".html", file);
     messages_.shown.clear();
