@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lists the bundled sample folder in all three formats and as JSON with veldor-cli. The sample
-# is copied to BUILD_DIR/sample first (replacing the last run's copy), so the source tree stays clean
-# and nothing piles up elsewhere.
+# is copied to BUILD_DIR/sample first (replacing the last run's copy), so the source tree
+# stays clean and nothing piles up elsewhere.
 # Usage: scripts/run-sample.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
