@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "platform/out_of_memory.h"
@@ -58,25 +60,70 @@ struct SectionRules {
   Section section;
   std::string_view caption;
   std::string_view unclosed;
+  std::string_view empty;
+  std::string_view empty_rule;
 };
 
 constexpr std::array<SectionRules, 3> kSectionRules = {{
-    {Section::Before, "[@START@]以前でのエラー", kUnclosed},
-    {Section::Repeat, "繰り返し部分内でのエラー", kUnclosedRepeat},
-    {Section::After, "[@STOP@]以降でのエラー", kUnclosed},
+    {Section::Before, "[@START@]以前でのエラー", kUnclosed, kBeforeEmpty, "empty-before"},
+    {Section::Repeat, "繰り返し部分内でのエラー", kUnclosedRepeat, kRepeatEmpty, "empty-repeat"},
+    {Section::After, "[@STOP@]以降でのエラー", kUnclosed, kAfterEmpty, "empty-after"},
 }};
 
-// `prefix` is a path or a candidate from the template, already in UTF-8.
-void Show(MessageSink& messages, std::string_view caption, std::string_view prefix,
-          std::string_view text, Icon icon) {
-  std::string shown(prefix);
-  shown += text;
-  messages.Show(Message{std::string(caption), std::move(shown), icon, Buttons::Ok, false});
-}
+// Where the messages of one file go, and which file they are about.
+struct Report {
+  MessageSink& messages;
+  std::string file;  // UTF-8
 
-void ShowGrammarError(MessageSink& messages, std::string_view text) {
-  Show(messages, kGrammarCaption, {}, text, Icon::Exclamation);
-}
+  // `prefix` is a path or a candidate from the template, already in UTF-8. `line` 0: the
+  // message is about the whole file.
+  void Show(std::string_view caption, std::string_view prefix, std::string_view text, Icon icon,
+            std::string_view rule, std::pair<std::size_t, std::size_t> at = {},
+            std::string suggestion = {}) const {
+    std::string shown(prefix);
+    shown += text;
+    messages.ShowAt(Message{std::string(caption), std::move(shown), icon, Buttons::Ok, false},
+                    MessagePlace{file, at.first, at.second, rule, std::move(suggestion)});
+  }
+
+  void GrammarError(std::string_view text, std::string_view rule,
+                    std::pair<std::size_t, std::size_t> at = {}) const {
+    Show(kGrammarCaption, {}, text, Icon::Exclamation, rule, at);
+  }
+};
+
+// Lines and columns of offsets into a text whose first line is line `first_line` of the
+// file: a CP932 double-byte character is one column. Offsets asked for only grow.
+class Locator {
+ public:
+  Locator(std::string_view text, std::size_t first_line) : text_(text), line_(first_line) {}
+
+  std::pair<std::size_t, std::size_t> At(std::size_t offset) {
+    while (pos_ < offset) {
+      if (text_[pos_] == '\n') {
+        ++line_;
+        column_ = 1;
+        ++pos_;
+      } else {
+        const std::size_t length = CharLength(text_, pos_);
+        pos_ += length;
+        ++column_;
+        // A lead byte at the end of a line takes the line break as its second byte.
+        if (length == 2 && text_[pos_ - 1] == '\n') {
+          ++line_;
+          column_ = 1;
+        }
+      }
+    }
+    return {line_, column_};
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  std::size_t line_;
+  std::size_t column_ = 1;
+};
 
 // A marker at offset 0 counts as preceded by a line break.
 bool StandsAlone(std::string_view whole, std::size_t at, std::size_t length) {
@@ -87,14 +134,15 @@ bool StandsAlone(std::string_view whole, std::size_t at, std::size_t length) {
 
 // Examines the first "[@START@]" and the "[@STOP@]" that follows it; true when any error
 // was shown.
-bool CheckMarkers(std::string_view whole, MessageSink& messages) {
+bool CheckMarkers(std::string_view whole, const Report& report) {
   bool failed = false;
+  Locator locator(whole, 1);
   const std::size_t start = FindMb(whole, kStartMarker);
   if (start == std::string_view::npos) {
-    ShowGrammarError(messages, kStartMissing);
+    report.GrammarError(kStartMissing, "start-missing");
     failed = true;
   } else if (!StandsAlone(whole, start, kStartMarker.size())) {
-    ShowGrammarError(messages, kStartNotAlone);
+    report.GrammarError(kStartNotAlone, "start-not-alone", locator.At(start));
     failed = true;
   }
   // Just past the line break that follows a lone "[@START@]".
@@ -102,10 +150,10 @@ bool CheckMarkers(std::string_view whole, MessageSink& messages) {
       start == std::string_view::npos ? 0 : std::min(start + kStartMarker.size() + 1, whole.size());
   const std::size_t stop = FindMb(whole, kStopMarker, stop_from);
   if (stop == std::string_view::npos) {
-    ShowGrammarError(messages, kStopMissing);
+    report.GrammarError(kStopMissing, "stop-missing");
     failed = true;
   } else if (!StandsAlone(whole, stop, kStopMarker.size())) {
-    ShowGrammarError(messages, kStopNotAlone);
+    report.GrammarError(kStopNotAlone, "stop-not-alone", locator.At(stop));
     failed = true;
   }
   return failed;
@@ -122,15 +170,58 @@ std::string Quoted(std::string_view candidate) {
   return std::string(candidate.substr(0, end)) + "\x81\x63";
 }
 
+char Upper(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
+
+// Edits between two texts, letter case aside: a byte inserted, deleted or replaced, or two
+// neighbours swapped, each count one.
+std::size_t Edits(std::string_view a, std::string_view b) {
+  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const bool same = Upper(a[i - 1]) == Upper(b[j - 1]);
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (same ? 0 : 1)});
+      if (i > 1 && j > 1 && Upper(a[i - 1]) == Upper(b[j - 2]) &&
+          Upper(a[i - 2]) == Upper(b[j - 1])) {
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+      }
+    }
+  }
+  return d[a.size()][b.size()];
+}
+
+// The text of the tag an unknown candidate is nearest to, within two edits (the first
+// such tag on a tie), or empty.
+std::string NearestTag(std::string_view candidate) {
+  constexpr std::size_t kMostEdits = 2;
+  std::string_view nearest;
+  std::size_t fewest = kMostEdits + 1;
+  for (int i = 0; i <= static_cast<int>(TemplateTag::COMPANY); ++i) {
+    const std::string_view tag = TagText(static_cast<TemplateTag>(i));
+    const std::size_t apart = candidate.size() > tag.size() ? candidate.size() - tag.size()
+                                                            : tag.size() - candidate.size();
+    if (apart > kMostEdits) continue;
+    if (const std::size_t edits = Edits(candidate, tag); edits < fewest) {
+      fewest = edits;
+      nearest = tag;
+    }
+  }
+  return std::string(nearest);
+}
+
 // Judges one candidate; true when it is an error (and its message was shown).
-bool JudgeCandidate(std::string_view candidate, const SectionRules& rules, MessageSink& messages) {
+bool JudgeCandidate(std::string_view candidate, const SectionRules& rules,
+                    std::pair<std::size_t, std::size_t> at, const Report& report) {
   const std::optional<TemplateTag> tag = LookupTag(candidate);
   if (!tag) {
-    Show(messages, rules.caption, Cp932ToUtf8(Quoted(candidate)), kNoSuchTag, Icon::Exclamation);
+    report.Show(rules.caption, Cp932ToUtf8(Quoted(candidate)), kNoSuchTag, Icon::Exclamation,
+                "no-such-tag", at, NearestTag(candidate));
     return true;
   }
   if (rules.section != Section::Repeat && IsRecordTag(*tag)) {
-    Show(messages, rules.caption, Cp932ToUtf8(candidate), kRepeatOnly, Icon::Exclamation);
+    report.Show(rules.caption, Cp932ToUtf8(candidate), kRepeatOnly, Icon::Exclamation,
+                "repeat-only-tag", at);
     return true;
   }
   return false;
@@ -138,28 +229,32 @@ bool JudgeCandidate(std::string_view candidate, const SectionRules& rules, Messa
 
 // Every "[@" of the section is judged, the next one searched from one character after it
 // (not after its candidate), so nested candidates are judged each by itself.
-bool CheckTags(std::string_view text, const SectionRules& rules, MessageSink& messages) {
+bool CheckTags(std::string_view text, std::size_t first_line, const SectionRules& rules,
+               const Report& report) {
   bool failed = false;
+  Locator locator(text, first_line);
   TagCandidateSearch search(text);
   for (TagCandidate c = search.Next(0); c.found(); c = search.Next(c.open + 1)) {
+    const auto at = locator.At(c.open);
     if (!c.closed()) {
-      Show(messages, rules.caption, {}, rules.unclosed, Icon::Exclamation);
+      report.Show(rules.caption, {}, rules.unclosed, Icon::Exclamation, "unclosed-tag", at);
       failed = true;
       continue;
     }
-    failed |= JudgeCandidate(text.substr(c.open, c.close + 2 - c.open), rules, messages);
+    failed |= JudgeCandidate(text.substr(c.open, c.close + 2 - c.open), rules, at, report);
   }
   return failed;
 }
 
-std::string_view SectionText(const TemplateSections& sections, Section section) {
+std::pair<std::string_view, std::size_t> SectionText(const TemplateSections& sections,
+                                                     Section section) {
   switch (section) {
     case Section::Before:
-      return sections.before;
+      return {sections.before, sections.before_line};
     case Section::Repeat:
-      return sections.repeat;
+      return {sections.repeat, sections.repeat_line};
     case Section::After:
-      return sections.after;
+      return {sections.after, sections.after_line};
   }
   return {};
 }
@@ -167,36 +262,38 @@ std::string_view SectionText(const TemplateSections& sections, Section section) 
 }  // namespace
 
 void CheckTemplate(const std::filesystem::path& path, MessageSink& messages) {
-  const std::string shown_path = PathToUtf8(path);
+  const Report report{messages, PathToUtf8(path)};
   const std::optional<std::string> bytes = ReadFileBytes(path);
   if (!bytes) {
-    Show(messages, kOpenCaption, shown_path, kOpenFailed, Icon::Exclamation);
+    report.Show(kOpenCaption, report.file, kOpenFailed, Icon::Exclamation, "open-failed");
     return;
   }
   const TemplateSections sections = SplitTemplate(*bytes);
   const bool any_empty =
       sections.before.empty() || sections.repeat.empty() || sections.after.empty();
-  if (any_empty && CheckMarkers(JoinTemplateLines(*bytes), messages)) {
-    Show(messages, kClosingCaption, shown_path, kErrorsFound, Icon::Stop);
+  if (any_empty && CheckMarkers(JoinTemplateLines(*bytes), report)) {
+    report.Show(kClosingCaption, report.file, kErrorsFound, Icon::Stop, "errors-found");
     return;
   }
   bool failed = false;
   // The marker lines stand in order, but a page cannot be built without a line in each
-  // section: say which is empty, then judge the tags as ever.
-  for (const auto& [section, text] : {std::pair{Section::Before, kBeforeEmpty},
-                                      {Section::Repeat, kRepeatEmpty},
-                                      {Section::After, kAfterEmpty}}) {
-    if (!SectionText(sections, section).empty()) continue;
-    ShowGrammarError(messages, text);
+  // section: say which is empty, at the marker line that closes it (the last section: the
+  // one that opens it), then judge the tags as ever.
+  for (const SectionRules& rules : kSectionRules) {
+    const auto [text, line] = SectionText(sections, rules.section);
+    if (!text.empty()) continue;
+    report.GrammarError(rules.empty, rules.empty_rule,
+                        {rules.section == Section::After ? line - 1 : line, 1});
     failed = true;
   }
   for (const SectionRules& rules : kSectionRules) {
-    failed |= CheckTags(SectionText(sections, rules.section), rules, messages);
+    const auto [text, line] = SectionText(sections, rules.section);
+    failed |= CheckTags(text, line, rules, report);
   }
   if (failed) {
-    Show(messages, kClosingCaption, shown_path, kErrorsFound, Icon::Stop);
+    report.Show(kClosingCaption, report.file, kErrorsFound, Icon::Stop, "errors-found");
   } else {
-    Show(messages, kClosingCaption, shown_path, kNoErrors, Icon::None);
+    report.Show(kClosingCaption, report.file, kNoErrors, Icon::None, "no-errors");
   }
 }
 
@@ -213,7 +310,8 @@ void CheckDroppedFiles(const std::vector<std::filesystem::path>& paths, MessageS
         messages.Show(OutOfMemoryMessage(path));
       }
     } else {
-      Show(messages, kWrongFileCaption, {}, kWrongExtension, Icon::Exclamation);
+      const Report report{messages, PathToUtf8(path)};
+      report.Show(kWrongFileCaption, {}, kWrongExtension, Icon::Exclamation, "wrong-extension");
     }
   }
 }

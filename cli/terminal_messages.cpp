@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/cp932.h"
+#include "text/json.h"
 
 namespace veldor {
 
@@ -83,51 +83,28 @@ std::string_view AnswerWord(Answer answer) {
 Answer Accept(Buttons buttons) { return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok; }
 Answer Decline(Buttons buttons) { return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel; }
 
-void WriteJsonString(std::ostream& out, std::string_view utf8) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  out << '"';
-  for (const char ch : utf8) {
-    const auto byte = static_cast<unsigned char>(ch);
-    switch (ch) {
-      case '"':
-        out << "\\\"";
-        break;
-      case '\\':
-        out << "\\\\";
-        break;
-      case '\b':
-        out << "\\b";
-        break;
-      case '\f':
-        out << "\\f";
-        break;
-      case '\n':
-        out << "\\n";
-        break;
-      case '\r':
-        out << "\\r";
-        break;
-      case '\t':
-        out << "\\t";
-        break;
-      default:
-        if (byte < 0x20 || byte == 0x7f) {
-          out << "\\u00" << kHex[byte >> 4] << kHex[byte & 0xf];
-        } else {
-          out << ch;
-        }
+void WriteJson(std::ostream& out, const Message& message, Answer answer,
+               const MessagePlace* place) {
+  std::string record = "{\"caption\": ";
+  AppendJsonString(record, WellFormedUtf8(message.caption));
+  record += ", \"text\": ";
+  AppendJsonString(record, WellFormedUtf8(message.text));
+  record.append(", \"icon\": \"").append(IconName(message.icon));
+  record.append("\", \"buttons\": \"").append(ButtonsName(message.buttons));
+  record.append("\", \"answer\": \"").append(AnswerName(answer)).append("\"");
+  if (place != nullptr) {
+    if (place->line != 0) {
+      record.append(", \"line\": ").append(std::to_string(place->line));
+      record.append(", \"column\": ").append(std::to_string(place->column));
+    }
+    record += ", \"rule\": ";
+    AppendJsonString(record, place->rule);
+    if (!place->suggestion.empty()) {
+      record += ", \"suggestion\": ";
+      AppendJsonString(record, WellFormedUtf8(place->suggestion));
     }
   }
-  out << '"';
-}
-
-void WriteJson(std::ostream& out, const Message& message, Answer answer) {
-  out << "{\"caption\": ";
-  WriteJsonString(out, WellFormedUtf8(message.caption));
-  out << ", \"text\": ";
-  WriteJsonString(out, WellFormedUtf8(message.text));
-  out << ", \"icon\": \"" << IconName(message.icon) << "\", \"buttons\": \""
-      << ButtonsName(message.buttons) << "\", \"answer\": \"" << AnswerName(answer) << "\"}\n";
+  out << record << "}\n";
 }
 
 // Names of files reach the terminal inside messages; a control character in one must not
@@ -164,6 +141,29 @@ void WriteTextBody(std::ostream& out, const Message& message) {
     out << "  " << Printable(line) << '\n';
     if (end == std::string_view::npos) break;
     rest.remove_prefix(end + 1);
+  }
+}
+
+// One line as editors read a compiler's: "FILE:LINE:COLUMN: error: TEXT", without the
+// place when the message has none, the text's line breaks as blanks; a suggestion follows
+// as a note at the same place.
+void WriteGnu(std::ostream& out, const Message& message, const MessagePlace& place) {
+  std::string where = Printable(WellFormedUtf8(place.file));
+  if (place.line != 0) {
+    where += ':' + std::to_string(place.line) + ':' + std::to_string(place.column);
+  }
+  std::string text;
+  for (std::size_t i = 0; i < message.text.size(); ++i) {
+    if (message.text[i] == '\r' && i + 1 < message.text.size() && message.text[i + 1] == '\n') {
+      continue;
+    }
+    text += message.text[i] == '\n' ? ' ' : message.text[i];
+  }
+  const bool error = message.icon == Icon::Exclamation || message.icon == Icon::Stop;
+  if (!where.empty()) where += ": ";
+  out << where << (error ? "error: " : "note: ") << Printable(WellFormedUtf8(text)) << '\n';
+  if (!place.suggestion.empty()) {
+    out << where << "note: " << Printable(WellFormedUtf8(place.suggestion)) << " のことですか？\n";
   }
 }
 
@@ -205,7 +205,13 @@ TerminalMessages::TerminalMessages(std::ostream& out, std::istream& in, bool int
       policy_(policy),
       prompt_(prompt) {}
 
-Answer TerminalMessages::Show(const Message& message) {
+Answer TerminalMessages::Show(const Message& message) { return Print(message, nullptr); }
+
+Answer TerminalMessages::ShowAt(const Message& message, const MessagePlace& place) {
+  return Print(message, &place);
+}
+
+Answer TerminalMessages::Print(const Message& message, const MessagePlace* place) {
   if (message.icon == Icon::Exclamation || message.icon == Icon::Stop) warned_ = true;
   const std::optional<Answer> decided = Decided(message);
   Answer answer = Answer::Ok;
@@ -217,7 +223,11 @@ Answer TerminalMessages::Show(const Message& message) {
   } else {
     if (!decided) WriteTextBody(*prompt_, message);
     answer = decided ? *decided : ReadAnswer(*prompt_, in_, message.buttons);
-    WriteJson(out_, message, answer);
+    if (format_ == MessageFormat::Json) {
+      WriteJson(out_, message, answer, place);
+    } else {
+      WriteGnu(out_, message, place ? *place : MessagePlace{});
+    }
   }
   out_.flush();
   return answer;

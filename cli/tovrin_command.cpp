@@ -15,10 +15,13 @@ namespace veldor {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: tovrin-cli [--messages text|json] FILE...\n"
+    "usage: tovrin-cli [--messages text|json|gnu] FILE...\n"
     "Checks each HTML template FILE (.html or .htm) and reports every grammar error.\n"
     "  --messages text   messages for people (default)\n"
-    "  --messages json   one JSON object per message and line\n"
+    "  --messages json   one JSON object per message and line, with the line, column\n"
+    "                    and rule of the error and a suggested tag where one is near\n"
+    "  --messages gnu    FILE:LINE:COLUMN: error: TEXT, one line per message, as editors\n"
+    "                    read them; a suggested tag follows as a note\n"
     "  -h, --help        print this help and exit\n"
     "  --version         print the version and exit\n"
     "Exit status: 0 no warning, 1 a warning or error was reported or the output could not be\n"
@@ -35,7 +38,8 @@ constexpr OptionSpec kOptions[] = {{"--messages", true}};
 std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Options& options,
                                      CommandLine& line) {
   const auto apply = [&options](std::string_view, const std::string& value) {
-    const std::optional<MessageFormat> format = MessageFormatNamed(value);  // --messages
+    const std::optional<MessageFormat> format =
+        value == "gnu" ? MessageFormat::Gnu : MessageFormatNamed(value);  // --messages
     if (format) options.format = *format;
     return format.has_value();
   };

@@ -25,6 +25,8 @@ FileRecord BuildNamedRecord(const FileStatus& status, std::string native_name,
   record.packet_charge = ChargeForPackets(record.packet_count, settings.CurrentRate());
   record.modified_date = FormatLocalTime(status.modified);
   record.created_date = FormatLocalTime(status.created);
+  record.modified_time = status.modified;
+  record.created_time = status.created;
   record.extended_text = lists.FindExtendedText(ListKind::FileNames, file_name);
   record.file_name = std::move(file_name);
   return record;

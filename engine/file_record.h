@@ -2,6 +2,7 @@
 // File records and the folder scan.
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,6 +26,9 @@ struct FileRecord {
   /// The name as the file system gives it (NameBytes), from which file_name was made: what
   /// a page needs to write the name without loss. Empty in a record not read from a disk.
   std::string native_name;
+  /// The times modified_date and created_date show, as the file system gives them.
+  std::time_t modified_time = 0;
+  std::time_t created_time = 0;
 
   friend bool operator==(const FileRecord&, const FileRecord&) = default;
 };

@@ -2,6 +2,8 @@
 // incremental tag search answers as the plain search, a template the checker passes gives a
 // page, one the page builder refuses leaves the old page as it was, and no file name
 // reaches a page unescaped. The input is the template, then after a NUL the file name.
+#include <algorithm>
+
 #include "checker/check_template.h"
 #include "fuzz_support.h"
 #include "template_rules/template_rules.h"
@@ -12,13 +14,20 @@ namespace {
 
 using namespace veldor;
 
-// Answers every message with OK and counts the warnings and errors.
+// Answers every message with OK and counts the warnings and errors, and the places that lie
+// outside a template of `lines` lines.
 struct CountingSink : MessageSink {
   Answer Show(const Message& message) override {
     errors += message.icon == Icon::Stop || message.icon == Icon::Exclamation;
     return Answer::Ok;
   }
+  Answer ShowAt(const Message& message, const MessagePlace& place) override {
+    outside += place.line > lines || (place.line != 0 && place.column == 0);
+    return Show(message);
+  }
   int errors = 0;
+  std::size_t lines = 0;
+  int outside = 0;
 };
 
 // Builds docomo's "index.html" over an old one, from `text`, for one file named `name`.
@@ -70,7 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto [outcome, page] = Page(text, "a.jpg");
   fuzz::Require(outcome == WriteOutcome::Written || page == "old", "a refused page writes nothing");
   CountingSink checked;
+  checked.lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   CheckTemplate(fuzz::Scratch() / "template/docomo/index.html", checked);
+  fuzz::Require(checked.outside == 0, "every message's place lies in the template");
   fuzz::Require(checked.errors > 0 || outcome == WriteOutcome::Written,
                 "a template the checker passes renders");
   fuzz::Require(name.empty() ||

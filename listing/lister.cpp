@@ -13,7 +13,8 @@ namespace veldor {
 Lister::Lister(std::filesystem::path program_folder, MessageSink& messages, Shell& shell)
     : settings_file_(program_folder / "quorsel.ini"),
       lists_(program_folder),
-      context_{settings_, lists_, messages, shell, file_system_, std::move(program_folder), {}} {
+      context_{settings_, lists_, messages, shell, file_system_, std::move(program_folder),
+               {},        false,  nullptr} {
   context_.browser_path = FindBrowserPath(context_.program_folder);
   // A settings file too large for the memory there is leaves the defaults.
   try {

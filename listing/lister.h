@@ -7,6 +7,7 @@
 
 #include "engine/replace_list.h"
 #include "engine/settings.h"
+#include "platform/file_io.h"
 #include "platform/file_system.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
@@ -25,6 +26,11 @@ struct ListerContext {
   std::filesystem::path program_folder;
   /// The program that opens HTML listings; empty when none was found.
   std::filesystem::path browser_path;
+  /// The terminal program's choices for one run, never kept in the settings: a JSON listing
+  /// instead of the settings' format, and a stream that takes txt, csv and JSON listings
+  /// instead of the folders (no question, no result message; HTML pages still go to disk).
+  bool json_listing = false;
+  ByteSink* listing_stream = nullptr;
 };
 
 /// The program folder of the running program (DesktopProgramFolder), or nothing after

@@ -10,6 +10,7 @@
 #include "text/cp932.h"
 #include "writers/csv_listing.h"
 #include "writers/html_listing.h"
+#include "writers/json_listing.h"
 #include "writers/text_listing.h"
 
 namespace veldor {
@@ -32,6 +33,33 @@ void WriteTxtOrCsv(const Listing& listing, const std::filesystem::path& folder,
   if (outcome == WriteOutcome::Written)
     output_list.push_back(PathToUtf8(base) + (txt ? ".txt" : ".csv"));
   OpenListing(out, context);
+}
+
+void WriteJson(const Listing& listing, const std::filesystem::path& folder,
+               std::vector<std::string>& output_list, ListerContext& context) {
+  const std::filesystem::path base = FolderBaseName(folder);
+  std::filesystem::path out = folder / base;
+  out += ".json";
+  const WriteOutcome outcome =
+      WriteJsonListing(listing, folder, out, context.settings, context.messages);
+  if (outcome == WriteOutcome::Written) output_list.push_back(PathToUtf8(base) + ".json");
+  OpenListing(out, context);
+}
+
+// True when the listing went to the stream.
+bool StreamListing(const Listing& listing, const std::filesystem::path& folder,
+                   ListerContext& context) {
+  ByteSink& sink = *context.listing_stream;
+  if (context.json_listing) {
+    StreamJsonListing(listing, folder, context.settings, sink);
+  } else if (context.settings.output_mode == kTxt) {
+    StreamTextListing(listing, context.settings, sink);
+  } else if (context.settings.output_mode == kCsv) {
+    StreamCsvListing(listing, context.settings, sink);
+  } else {
+    return false;
+  }
+  return true;
 }
 
 void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
@@ -122,6 +150,11 @@ bool ListFolder(const std::filesystem::path& folder, std::vector<std::string>& o
       ScanFolder(folder, context.settings, context.lists, context.file_system);
   if (!listing) return false;
   SortRecords(listing->records, context.settings.sort_key, context.settings.sort_style);
+  if (context.listing_stream != nullptr && StreamListing(*listing, folder, context)) return true;
+  if (context.json_listing) {
+    WriteJson(*listing, folder, output_list, context);
+    return true;
+  }
   switch (context.settings.output_mode) {
     case kTxt:
     case kCsv:

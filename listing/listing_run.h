@@ -20,7 +20,8 @@ void RunDrop(const std::vector<std::filesystem::path>& paths, ListerContext& con
 /// The single-file message for `path`.
 void ShowFileInfo(const std::filesystem::path& path, ListerContext& context);
 
-/// Lists one folder into the format of `output_mode`, appending each written listing's
+/// Lists one folder into the format of `output_mode` (JSON when the context asks for it, to
+/// the context's stream when it has one), appending each written listing's
 /// name (CP932) to `output_list`. Returns false when the folder cannot be enumerated,
 /// which ends the drop.
 bool ListFolder(const std::filesystem::path& folder, std::vector<std::string>& output_list,

@@ -52,4 +52,8 @@ class RealFileSystem : public FileSystem {
 /// convert.
 std::string FormatLocalTime(std::time_t time);
 
+/// `time` in local time as RFC 3339 with the zone's offset ("2003-11-05T13:05:18+09:00"), or
+/// nothing when the system cannot convert it or its year has more than four digits.
+std::optional<std::string> FormatRfc3339LocalTime(std::time_t time);
+
 }  // namespace veldor

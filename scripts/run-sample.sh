@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Lists the bundled sample folder in all three formats with veldor-cli. The sample is copied
-# to BUILD_DIR/sample first (replacing the last run's copy), so the source tree stays clean
-# and nothing piles up elsewhere.
+# Lists the bundled sample folder in all three formats and as JSON with veldor-cli. The sample
+# is copied to BUILD_DIR/sample first (replacing the last run's copy), so the source tree
+# stays clean and nothing piles up elsewhere.
 # Usage: scripts/run-sample.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +20,7 @@ cp samples/program/* "$scratch/program/"
 
 cli=("$program/veldor-cli" --program-folder "$scratch/program" --yes)
 status=0
-for format in txt csv html; do
+for format in txt csv html json; do
   echo "== veldor-cli --format $format $scratch/photos"
   "${cli[@]}" --format "$format" "$scratch/photos" || status=$?
 done
@@ -32,6 +32,8 @@ echo "== $scratch/photos/photos.txt (converted from CP932)"
 iconv -f CP932 -t UTF-8 "$scratch/photos/photos.txt"
 echo "== $scratch/photos/photos.csv (converted from CP932)"
 iconv -f CP932 -t UTF-8 "$scratch/photos/photos.csv"
+echo "== $scratch/photos/photos.json (UTF-8)"
+cat "$scratch/photos/photos.json"
 echo "== $scratch/photos/index.html is the HTML page"
 echo
 echo "The sample and its listings are in $scratch"

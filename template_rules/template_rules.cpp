@@ -25,34 +25,31 @@ bool IsRecordTag(TemplateTag tag) {
 }
 
 TemplateSections SplitTemplate(std::string_view file_bytes) {
-  // First where each section's lines lie in the file (a marker hands over what was
-  // gathered since the previous marker line and replaces whatever its section held), then
-  // each section built once at its size: a large template takes its size once more, not
-  // twice or three times over while its sections grow.
-  struct Range {
-    std::size_t from = 0, to = 0;
-  };
-  Range before, repeat;
-  std::size_t gathered_from = 0;
+  TemplateSections sections;
+  std::string gathering;
+  std::size_t line_number = 0;
+  std::size_t gathering_line = 1;
   ForEachLine(file_bytes, [&](std::string_view line) {
-    const auto at = static_cast<std::size_t>(line.data() - file_bytes.data());
-    if (line != kStartMarker && line != kStopMarker) return;
-    (line == kStartMarker ? before : repeat) = Range{gathered_from, at};
-    const std::size_t end = file_bytes.find('\n', at);
-    gathered_from = end == std::string_view::npos ? file_bytes.size() : end + 1;
+    ++line_number;
+    // A marker hands over what was gathered and replaces whatever its section held.
+    if (line == kStartMarker) {
+      sections.before = std::move(gathering);
+      sections.before_line = gathering_line;
+      gathering.clear();
+      gathering_line = line_number + 1;
+    } else if (line == kStopMarker) {
+      sections.repeat = std::move(gathering);
+      sections.repeat_line = gathering_line;
+      gathering.clear();
+      gathering_line = line_number + 1;
+    } else {
+      gathering.append(line);
+      gathering.push_back('\n');
+    }
   });
-  const auto build = [&](Range range) {
-    const std::string_view lines = file_bytes.substr(range.from, range.to - range.from);
-    std::string section;
-    section.reserve(lines.size() + 1);
-    ForEachLine(lines, [&](std::string_view line) {
-      section.append(line);
-      section.push_back('\n');
-    });
-    return section;
-  };
-  return TemplateSections{build(before), build(repeat),
-                          build(Range{gathered_from, file_bytes.size()})};
+  sections.after = std::move(gathering);
+  sections.after_line = gathering_line;
+  return sections;
 }
 
 std::string JoinTemplateLines(std::string_view file_bytes) {

@@ -14,11 +14,16 @@ inline constexpr std::string_view kStartMarker = "[@START@]";
 inline constexpr std::string_view kStopMarker = "[@STOP@]";
 inline constexpr std::string_view kTagOpen = "[@";
 
-/// The three sections of a template; each line is followed by "\n".
+/// The three sections of a template; each line is followed by "\n". A section is a run of
+/// the file's lines; `*_line` is the 1-based line of the file its first line stands on
+/// (where that line would stand when the section is empty).
 struct TemplateSections {
   std::string before;
   std::string repeat;
   std::string after;
+  std::size_t before_line = 1;
+  std::size_t repeat_line = 1;
+  std::size_t after_line = 1;
 };
 
 /// The ten tags, in the order candidates are compared against them.

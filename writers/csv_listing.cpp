@@ -91,4 +91,10 @@ WriteOutcome WriteCsvListing(const Listing& listing, const std::filesystem::path
       messages);
 }
 
+void StreamCsvListing(const Listing& listing, const ListingSettings& settings, ByteSink& sink) {
+  StreamInPieces(sink, [&](std::string& out, ByteSink* piece_sink) {
+    AppendTable(listing, settings, out, piece_sink);
+  });
+}
+
 }  // namespace veldor

@@ -18,4 +18,7 @@ std::string FormatCsvListing(const Listing& listing, const ListingSettings& sett
 WriteOutcome WriteCsvListing(const Listing& listing, const std::filesystem::path& path,
                              const ListingSettings& settings, MessageSink& messages);
 
+/// Hands the CSV table to `sink` in pieces.
+void StreamCsvListing(const Listing& listing, const ListingSettings& settings, ByteSink& sink);
+
 }  // namespace veldor

@@ -66,6 +66,14 @@ WriteOutcome WriteListingFile(const std::filesystem::path& path, std::string_vie
   return WriteOutcome::Failed;
 }
 
+void StreamInPieces(ByteSink& sink,
+                    const std::function<void(std::string& out, ByteSink* sink)>& append) {
+  std::string piece;
+  piece.reserve(2 * kListingPiece);
+  append(piece, &sink);
+  sink.Write(piece);
+}
+
 WriteOutcome WriteListingInPieces(
     const std::filesystem::path& path, std::string_view shown_path, Icon question_icon,
     int over_write, const std::function<void(std::string& out, ByteSink* sink)>& append,
@@ -73,10 +81,7 @@ WriteOutcome WriteListingInPieces(
   return WriteListingFile(
       path, shown_path, question_icon, over_write,
       [&](ByteSink& sink) {
-        std::string piece;
-        piece.reserve(2 * kListingPiece);
-        append(piece, &sink);
-        sink.Write(piece);
+        StreamInPieces(sink, append);
         return true;
       },
       messages);

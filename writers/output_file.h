@@ -45,4 +45,9 @@ WriteOutcome WriteListingInPieces(
     int over_write, const std::function<void(std::string& out, ByteSink* sink)>& append,
     MessageSink& messages);
 
+/// Hands the listing that `append` builds to `sink` in pieces, as WriteListingInPieces does
+/// for a file: to a stream instead of the disk, with no question and no message.
+void StreamInPieces(ByteSink& sink,
+                    const std::function<void(std::string& out, ByteSink* sink)>& append);
+
 }  // namespace veldor

@@ -115,4 +115,10 @@ WriteOutcome WriteTextListing(const Listing& listing, const std::filesystem::pat
       messages);
 }
 
+void StreamTextListing(const Listing& listing, const ListingSettings& settings, ByteSink& sink) {
+  StreamInPieces(sink, [&](std::string& out, ByteSink* piece_sink) {
+    AppendListingLines(listing, settings, out, piece_sink);
+  });
+}
+
 }  // namespace veldor

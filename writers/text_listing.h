@@ -17,4 +17,7 @@ std::string FormatTextListing(const Listing& listing, const ListingSettings& set
 WriteOutcome WriteTextListing(const Listing& listing, const std::filesystem::path& path,
                               const ListingSettings& settings, MessageSink& messages);
 
+/// Hands the text listing to `sink` in pieces.
+void StreamTextListing(const Listing& listing, const ListingSettings& settings, ByteSink& sink);
+
 }  // namespace veldor

@@ -64,46 +64,93 @@ class CheckTemplateTest : public ::testing::Test {
 
 // A template and the messages its check shows before the closing message. Marker errors
 // stop the check before any tag is judged. The stop marker is searched from just past a
-// lone start marker's line break. Every "[@" is judged by itself, left to right.
+// lone start marker's line break. Every "[@" is judged by itself, left to right. Each
+// message names the line and column of what it is about (an empty section: the marker line
+// that closes it, or for the last, opens it), its rule, and for a near miss the tag meant.
 TEST_F(CheckTemplateTest, ShowsExactlyTheseMessages) {
-  const std::tuple<const char*, std::string, Messages> rows[] = {
-      {"Good", kGood, {}},
-      {"Empty", "", {Missing("[@START@]"), Missing("[@STOP@]")}},
-      {"FirstLineStart", "[@START@]\nr [@FNAME@]\n[@STOP@]\na\n", {Empty("[@START@] より前")}},
-      {"EmptyRepeat", "b\n[@START@]\n[@STOP@]\na\n", {Empty("[@START@] と [@STOP@] の間")}},
-      {"StartNotAlone", "x [@START@]\nr\n[@STOP@]\n[@BAD@]\n", {NotAlone("[@START@]")}},
-      {"StartBlank", "b\n[@START@] \nr\n[@STOP@]\na\n", {NotAlone("[@START@]")}},
-      {"StopNotAlone", "b\n[@START@]\nr\n[@STOP@]x\n", {NotAlone("[@STOP@]")}},
-      {"OneLine", "[@START@][@STOP@]\n", {NotAlone("[@START@]"), Missing("[@STOP@]")}},
-      {"StopFirst", "[@STOP@]\nr\n", {Missing("[@START@]")}},
+  const std::tuple<const char*, std::string, Messages, std::vector<std::string>> rows[] = {
+      {"Good", kGood, {}, {}},
+      {"Empty", "", {Missing("[@START@]"), Missing("[@STOP@]")}, {"start-missing", "stop-missing"}},
+      {"FirstLineStart",
+       "[@START@]\nr [@FNAME@]\n[@STOP@]\na\n",
+       {Empty("[@START@] より前")},
+       {"1:1 empty-before"}},
+      {"EmptyRepeat",
+       "b\n[@START@]\n[@STOP@]\na\n",
+       {Empty("[@START@] と [@STOP@] の間")},
+       {"3:1 empty-repeat"}},
+      {"StartNotAlone",
+       "x [@START@]\nr\n[@STOP@]\n[@BAD@]\n",
+       {NotAlone("[@START@]")},
+       {"1:3 start-not-alone"}},
+      {"StartBlank",
+       "b\n[@START@] \nr\n[@STOP@]\na\n",
+       {NotAlone("[@START@]")},
+       {"2:1 start-not-alone"}},
+      {"StopNotAlone",
+       "b\n[@START@]\nr\n[@STOP@]x\n",
+       {NotAlone("[@STOP@]")},
+       {"4:1 stop-not-alone"}},
+      {"OneLine",
+       "[@START@][@STOP@]\n",
+       {NotAlone("[@START@]"), Missing("[@STOP@]")},
+       {"1:1 start-not-alone", "stop-missing"}},
+      {"StopFirst", "[@STOP@]\nr\n", {Missing("[@START@]")}, {"start-missing"}},
       {"Record",
        "[@FNAME@]\n[@START@]\nr\n[@STOP@]\n",
-       {Empty("[@STOP@] より後"), RepeatOnly(kBefore, "[@FNAME@]")}},
-      {"Exact", "b\n[@START@]\n[@fname@]\n[@STOP@]\na\n", {NoSuchTag(kRepeat, "[@fname@]")}},
-      {"OpenBefore", "[@FNAME\n[@START@]\nr\n[@STOP@]\na @]\n", {Unclosed(kBefore)}},
+       {Empty("[@STOP@] より後"), RepeatOnly(kBefore, "[@FNAME@]")},
+       {"4:1 empty-after", "1:1 repeat-only-tag"}},
+      {"Exact",
+       "b\n[@START@]\n[@fname@]\n[@STOP@]\na\n",
+       {NoSuchTag(kRepeat, "[@fname@]")},
+       {"3:1 no-such-tag [@FNAME@]"}},
+      {"OpenBefore",
+       "[@FNAME\n[@START@]\nr\n[@STOP@]\na @]\n",
+       {Unclosed(kBefore)},
+       {"1:1 unclosed-tag"}},
       {"OpenRepeat",
        "[@START@]\n[@A [@B\n[@STOP@]\n@]",
-       {Empty("[@START@] より前"), Unclosed(kRepeat), Unclosed(kRepeat)}},
-      {"OpenAfter", "b\n[@START@]\nr\n[@STOP@]\n[@FNAME\n", {Unclosed(kAfter)}},
+       {Empty("[@START@] より前"), Unclosed(kRepeat), Unclosed(kRepeat)},
+       {"1:1 empty-before", "2:1 unclosed-tag", "2:5 unclosed-tag"}},
+      {"OpenAfter",
+       "b\n[@START@]\nr\n[@STOP@]\n[@FNAME\n",
+       {Unclosed(kAfter)},
+       {"5:1 unclosed-tag"}},
       {"Nested",
        "[@X[@PSIZE@]<i>[@NOPE@]\n[@START@]\n[@X[@FNAME@]\n[@STOP@]\na\n",
        {NoSuchTag(kBefore, "[@X[@PSIZE@]"), RepeatOnly(kBefore, "[@PSIZE@]"),
-        NoSuchTag(kBefore, "[@NOPE@]"), NoSuchTag(kRepeat, "[@X[@FNAME@]")}},
+        NoSuchTag(kBefore, "[@NOPE@]"), NoSuchTag(kRepeat, "[@X[@FNAME@]")},
+       {"1:1 no-such-tag", "1:4 repeat-only-tag", "1:16 no-such-tag", "3:1 no-such-tag"}},
       // A long candidate is quoted up to the last whole character within 200 bytes.
       {"LongCandidate",
        "b\n[@START@]\n[@" + std::string(197, 'x') + "\x82\xA0@]\n[@STOP@]\na\n",
-       {NoSuchTag(kRepeat, "[@" + std::string(197, 'x') + "…")}},
+       {NoSuchTag(kRepeat, "[@" + std::string(197, 'x') + "…")},
+       {"3:1 no-such-tag"}},
       {"StopAboveStart",
        "r [@NOPE@] [@FNAME@]\n[@STOP@]\nb [@PYEN@]\n[@START@]\na\n",
-       {RepeatOnly(kBefore, "[@PYEN@]"), NoSuchTag(kRepeat, "[@NOPE@]")}},
-      {"CrLf", "b\r\n[@START@]\r\n[@FNAME@]\r\n[@STOP@]\r\n[@DNAME@]", {}}};
-  for (const auto& [name, file, shown] : rows) {
+       {RepeatOnly(kBefore, "[@PYEN@]"), NoSuchTag(kRepeat, "[@NOPE@]")},
+       {"3:3 repeat-only-tag", "1:3 no-such-tag"}},
+      {"CrLf", "b\r\n[@START@]\r\n[@FNAME@]\r\n[@STOP@]\r\n[@DNAME@]", {}, {}},
+      // A double-byte character is one column; CR LF ends a line.
+      {"Columns",
+       "b\r\n[@START@]\r\n\x82\xA0\x82\xA0[@FNAEM@]\r\n[@STOP@]\r\na\r\n",
+       {NoSuchTag(kRepeat, "[@FNAEM@]")},
+       {"3:3 no-such-tag [@FNAME@]"}},
+      {"LeadByteAtLineEnd",
+       "b\n[@START@]\nr\x82\n[@NOPE@]\n[@STOP@]\na\n",
+       {NoSuchTag(kRepeat, "[@NOPE@]")},
+       {"4:1 no-such-tag"}}};
+  for (const auto& [name, file, shown, places] : rows) {
     const auto path = folder_.Write(std::string(name) + ".html", file);
     messages_.shown.clear();
+    messages_.places.clear();
     CheckTemplate(path, messages_);
     Messages expected = shown;
     expected.push_back(Closing(path, !shown.empty()));
     EXPECT_EQ(messages_.shown, expected) << name;
+    std::vector<std::string> expected_places = places;
+    expected_places.push_back(shown.empty() ? "no-errors" : "errors-found");
+    EXPECT_EQ(messages_.places, expected_places) << name;
   }
 }
 
@@ -123,6 +170,7 @@ TEST_F(CheckTemplateTest, DroppedFilesAreCheckedInOrder) {
   EXPECT_EQ(messages_.shown,
             (Messages{wrong, Closing(good, false), wrong, Missing("[@START@]"), Missing("[@STOP@]"),
                       Closing(htm, true), wrong, wrong, Closing(dot_file, false)}));
+  EXPECT_EQ(messages_.places[0], "wrong-extension");
 }
 
 }  // namespace

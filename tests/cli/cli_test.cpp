@@ -22,11 +22,13 @@ namespace {
 
 using testing::U8Message;
 
-// One record as --messages json prints it; `text` already escaped.
+// One record as --messages json prints it; `text` already escaped, `place` the fields of
+// a message about a place in a file.
 std::string Json(const std::string& caption, const std::string& text, const char* icon = "none",
-                 const char* buttons = "ok", const char* answer = "ok") {
+                 const char* buttons = "ok", const char* answer = "ok",
+                 const std::string& place = "") {
   return "{\"caption\": \"" + caption + "\", \"text\": \"" + text + "\", \"icon\": \"" + icon +
-         "\", \"buttons\": \"" + buttons + "\", \"answer\": \"" + answer + "\"}\n";
+         "\", \"buttons\": \"" + buttons + "\", \"answer\": \"" + answer + "\"" + place + "}\n";
 }
 
 struct PrinterCase {
@@ -95,6 +97,8 @@ TEST(CommandLineTest, UsageErrorsHelpAndVersion) {
       {"veldor-cli --program-folder= a", "invalid value for --program-folder: ''"},
       {"veldor-cli a --program-folder", "--program-folder needs a value"},
       {"veldor-cli --yes --no a", "--yes and --no exclude each other"},
+      {"veldor-cli --stdout --format html a", "--stdout cannot carry html listings"},
+      {"veldor-cli --messages gnu a", "invalid value for --messages: 'gnu'"},
       {"veldor-cli -h", nullptr}, {"tovrin-cli f -h", nullptr}, {"veldor-cli --version", nullptr},
       {"tovrin-cli --version", nullptr}, {"tovrin-cli --messages json", "no FILE given"},
       {"tovrin-cli -x f", "unknown option '-x'"},
@@ -124,12 +128,15 @@ TEST(CommandLineTest, UsageErrorsHelpAndVersion) {
 
 #ifndef _WIN32  // under Wine the built programs are compared with these by windows_run.sh
 std::string Checked(const std::string& file) {
-  return Json("処理終了", "@/template/" + file + "\\r\\nにエラーは見つかりませんでした。");
+  return Json("処理終了", "@/template/" + file + "\\r\\nにエラーは見つかりませんでした。", "none",
+              "ok", "ok", ", \"rule\": \"no-errors\"");
 }
 
-// The built programs as a user runs them, in a work folder ("@" in the output) with a photo,
+// The built programs as a user runs them, in a work folder ("@/" in the output) with a photo,
 // an empty folder and a listing that exists, with settings that ask before replacing a listing.
 TEST(RunTest, PrintsRecordsAndExits) {
+  const std::string kCsvHeader =
+      "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,パケット料金（円）\r\n\r\n";
   ::setenv("TZ", "JST-9", 1);  // the listing shows Tokyo times
   const std::tuple<const char*, std::string, int, std::string> rows[] = {
       {"Veldor",
@@ -138,16 +145,19 @@ TEST(RunTest, PrintsRecordsAndExits) {
        0,
        Json("上書き確認", "@/photos/photos.csvは既に存在します。\\r\\n上書きしてもよろしいですか？",
             "none", "yesno", "yes") +
-           Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") +
-           "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
-           "パケット料金（円）\r\n\r\na.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
+           Json("処理結果", "photos.csv\\r\\nempty.csv\\r\\n\\r\\nを出力しました。") + kCsvHeader +
+           "a.jpg,640,2003/11/05 13:05:18,5,1\r\n"},
       // Every part of a date after the year has two digits, whatever its tens.
       {"VeldorDates",
        "touch -d @1066738850 photos/a.jpg && veldor-cli --program-folder ../program --carrier au "
        "--format csv --yes photos/ >/dev/null && iconv -f CP932 -t UTF-8 photos/photos.csv",
-       0,
-       "ファイル名,ファイルサイズ（byte）,ファイル更新日付,パケット数,"
-       "パケット料金（円）\r\n\r\na.jpg,640,2003/10/21 21:20:50,5,1\r\n"},
+       0, kCsvHeader + "a.jpg,640,2003/10/21 21:20:50,5,1\r\n"},
+      // Listings on stdout, one after another; the folder keeps its listing, nothing is asked
+      // and no result message follows.
+      {"VeldorStdout",
+       "veldor-cli --program-folder ../program --carrier au --format csv --stdout photos/ empty/ "
+       "2>&1 | iconv -f CP932 -t UTF-8 && cat photos/photos.csv",
+       0, kCsvHeader + "a.jpg,640,2003/11/05 13:05:18,5,1\r\n" + kCsvHeader + "old\n"},
       {"VeldorWarns", "veldor-cli --program-folder ../program --messages json -- -x.jpg", 1,
        Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
       // A user without an absolute home folder, in a folder anyone may write, with an
@@ -173,7 +183,25 @@ TEST(RunTest, PrintsRecordsAndExits) {
        0, Checked("docomo/index.html") + Checked("Vodafone/index.html") + Checked("au/index.html")},
       {"TovrinWarns", "tovrin-cli -- --x.html", 1,
        "[ファイルが開けません] 警告\n  @/--x.html\n  が開けません。削除、移動されていないか"
-       "確認してください。\n\n"}};
+       "確認してください。\n\n"},
+      // Editors read the place of each error, and of a tag meant, from these lines.
+      {"TovrinGnu",
+       "printf 'b\\n[@START@]\\n<i>[@FNAEM@]\\n[@STOP@]\\na\\n' >t.html && tovrin-cli --messages "
+       "gnu t.html x.txt",
+       1,
+       "@/t.html:3:4: error: [@FNAEM@] というタグは存在しません。 もう一度確認してください。\n"
+       "@/t.html:3:4: note: [@FNAME@] のことですか？\n"
+       "@/t.html: error: @/t.html にはエラーがみつかったので、再度確認してください。\n"
+       "@/x.txt: error: テンプレートファイルの拡張子は 「.html」か「.htm」にしてください。\n"},
+      {"TovrinJsonPlace",
+       "printf 'b\\n[@START@]\\n<i>[@FNAEM@]\\n[@STOP@]\\na\\n' >t.html && tovrin-cli --messages "
+       "json t.html | head -n 1",
+       0,
+       Json("繰り返し部分内でのエラー",
+            "[@FNAEM@] というタグは存在しません。\\r\\nもう一度確認してください。", "exclamation",
+            "ok", "ok",
+            ", \"line\": 3, \"column\": 4, \"rule\": \"no-such-tag\", \"suggestion\": "
+            "\"[@FNAME@]\"")}};
   for (auto [name, command, expected_status, out] : rows) {
     const testing::TempFolder root;
     root.Write("program/quorsel.ini", "[PAGE_1]\r\nover_write=1\r\n");
@@ -185,7 +213,7 @@ TEST(RunTest, PrintsRecordsAndExits) {
          command + ") </dev/null 2>/dev/null >../out")
             .c_str());
     EXPECT_EQ(WEXITSTATUS(status), expected_status) << name;
-    for (std::size_t at; (at = out.find('@')) != std::string::npos;)
+    for (std::size_t at; (at = out.find("@/")) != std::string::npos;)
       out.replace(at, 1, root / "work");
     EXPECT_EQ(root.Read("out"), out) << name;
     EXPECT_EQ(root.Read("program/quorsel.ini"), "[PAGE_1]\r\nover_write=1\r\n") << name;

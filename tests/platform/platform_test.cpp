@@ -22,6 +22,7 @@
 #include "platform/shell.h"
 #include "platform/user_program_folder.h"
 #include "support/temp_folder.h"
+#include "support/test_runner.h"
 
 namespace veldor {
 namespace {
@@ -375,6 +376,22 @@ TEST(DroppedPathTest, NamesWhatTheDropNames) {
     if (expected.starts_with('.')) expected.replace(0, 1, std::filesystem::current_path());
     EXPECT_EQ(DroppedPath(given).string(), expected) << given;
   }
+}
+
+// RFC 3339 times carry the zone's offset in whole minutes (an old offset with seconds is cut
+// to the minute below, the time of day with it), and nothing past year 9999.
+TEST(LocalTimeTest, Rfc3339CarriesTheOffset) {
+  const std::tuple<const char*, std::time_t, std::optional<std::string>> rows[] = {
+      {"JST-9", 1068005118, "2003-11-05T13:05:18+09:00"},
+      {"XYZ3:30", 0, "1969-12-31T20:30:00-03:30"},
+      {"Asia/Tokyo", -2840140800, "1880-01-01T09:18:00+09:18"},
+      {"UTC0", 253402300800, std::nullopt}};
+  for (const auto& [zone, time, expected] : rows) {
+    ::setenv("TZ", zone, 1);
+    ::tzset();
+    EXPECT_EQ(FormatRfc3339LocalTime(time), expected) << zone;
+  }
+  testing::PinTimeZoneToTokyo();
 }
 
 }  // namespace

@@ -40,7 +40,20 @@ class RecordingMessages : public MessageSink {
     return answer;
   }
 
+  /// Each message's place as "LINE:COLUMN RULE SUGGESTION" (without what it lacks), for
+  /// the messages shown with one.
+  Answer ShowAt(const Message& message, const MessagePlace& place) override {
+    std::string said = place.line == 0
+                           ? ""
+                           : std::to_string(place.line) + ":" + std::to_string(place.column) + " ";
+    said += place.rule;
+    if (!place.suggestion.empty()) said += " " + place.suggestion;
+    places.push_back(said);
+    return Show(message);
+  }
+
   std::vector<Message> shown;
+  std::vector<std::string> places;
 
  private:
   std::deque<Answer> answers_;
