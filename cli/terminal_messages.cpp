@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/cp932.h"
 #include "text/json.h"
 
 namespace veldor {

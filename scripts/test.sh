@@ -17,6 +17,11 @@ case "$#:${1:-}" in
 esac
 
 bash scripts/install-deps.sh
+# Qt wants a runtime folder of the user's own: a private one, gone when the tests end,
+# instead of one left in /tmp.
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR=$runtime
 
 flags=()
 # Warnings are errors in CI; a user's newer compiler may warn about new things.

@@ -250,7 +250,8 @@ TEST_F(PlatformTest, ShellFindsAndStartsPrograms) {
   const std::string path = (folder_ / "rec").string() + ":" + (folder_ / "missing").string() + ":" +
                            (folder_ / "a").string() + ":" + (folder_ / "bin").string() + ":" +
                            (folder_ / "a").string();
-  ::setenv("PATH", path.c_str(), 1);
+  testing::ScopedEnvironment environment;
+  environment.Set("PATH", path);
   EXPECT_EQ(FindOnPath("xdg-open"), xdg_open);
   EXPECT_EQ(FindOnPath("recorder"), recorder);
   EXPECT_EQ(FindOnPath(browser.string()), browser);
@@ -323,15 +324,13 @@ TEST(UserProgramFolderTest, ReadOnlyInstallSeedsTheUserFolder) {
 // wherever the program runs. A user without any absolute folder gets none, and nothing
 // is created for them.
 TEST(UserProgramFolderTest, OnlyAnAbsoluteFolderOfTheUser) {
-  const std::string home = ::getenv("HOME") != nullptr ? ::getenv("HOME") : "";
-  const char* const xdg = ::getenv("XDG_DATA_HOME");
-  const std::optional<std::string> data_home = xdg ? std::optional<std::string>(xdg) : std::nullopt;
-  ::setenv("HOME", "/home/someone", 1);
-  ::setenv("XDG_DATA_HOME", "/srv/data", 1);
+  testing::ScopedEnvironment environment;
+  environment.Set("HOME", "/home/someone");
+  environment.Set("XDG_DATA_HOME", "/srv/data");
   EXPECT_EQ(UserProgramFolder(), fs::path("/srv/data/veldor"));
-  ::setenv("XDG_DATA_HOME", "relative/data", 1);
+  environment.Set("XDG_DATA_HOME", "relative/data");
   EXPECT_EQ(UserProgramFolder(), fs::path("/home/someone/.local/share/veldor"));
-  ::setenv("HOME", ".", 1);  // then the user's home folder as the system knows it
+  environment.Set("HOME", ".");  // then the user's home folder as the system knows it
   EXPECT_EQ(UserProgramFolder(), fs::path(::getpwuid(::getuid())->pw_dir) / ".local/share/veldor");
   // A user the system does not know, as a child process.
   const pid_t child = ::fork();
@@ -342,8 +341,6 @@ TEST(UserProgramFolderTest, OnlyAnAbsoluteFolderOfTheUser) {
   }
   int status = 0;
   EXPECT_TRUE(::waitpid(child, &status, 0) == child && status == 0);
-  data_home ? ::setenv("XDG_DATA_HOME", data_home->c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
-  ::setenv("HOME", home.c_str(), 1);
   const testing::TempFolder shipped;
   EXPECT_EQ(ChooseProgramFolder(shipped.path(), false, {}), std::nullopt);
   EXPECT_EQ(std::distance(fs::directory_iterator(shipped.path()), {}), 0);
@@ -391,7 +388,7 @@ TEST(LocalTimeTest, Rfc3339CarriesTheOffset) {
     ::tzset();
     EXPECT_EQ(FormatRfc3339LocalTime(time), expected) << zone;
   }
-  testing::PinTimeZoneToTokyo();
+  testing::PinTimeZoneToTokyo();  // as every test of this program has it
 }
 
 }  // namespace

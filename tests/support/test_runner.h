@@ -6,6 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -28,6 +32,33 @@ struct ForkedRunnerGuard : ::testing::EmptyTestEventListener {
   const pid_t runner = ::getpid();
 };
 #endif
+
+/// Sets environment variables for one test and puts back what they were when it ends.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment() = default;
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+  ~ScopedEnvironment() {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) Put(it->first, it->second);
+  }
+  /// Sets `name` to `value`, or removes it for nothing.
+  void Set(const std::string& name, const std::optional<std::string>& value) {
+    const char* old = std::getenv(name.c_str());
+    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    Put(name, value);
+  }
+
+ private:
+  static void Put(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    ::_putenv((name + "=" + value.value_or("")).c_str());
+#else
+    value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+#endif
+  }
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
 
 /// Dates are shown in local time: tests pin the zone to Japan's, whatever runs them (a
 /// POSIX zone string, which the Windows C library reads too; Japan keeps no summer time).
