@@ -108,28 +108,39 @@ struct CutText {
 bool AppendTagValue(std::string& out, TemplateTag tag, NameContext context,
                     const FileRecord& record, const PageSources& sources);
 
-// Cuts `text` into pieces; false for an unclosed "[@". The search goes on after each
-// candidate, so each byte of the text is looked at once.
-bool CutSection(std::string_view text, CutText& cut) {
-  cut.text.reserve(text.size() +
-                   static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+// Walks `text` once: appends the text between its tags to `out` (each LF as CR LF) and
+// hands each tag, looked up, with the markup context it stands in, to `on_tag`, in order.
+// False for an unclosed "[@" or when `on_tag` gives up.
+template <typename OnTag>
+bool WalkSection(std::string_view text, std::string& out, OnTag on_tag) {
+  out.reserve(out.size() + text.size() +
+              static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
   AttributeScanner markup;
   std::size_t pos = 0;
   for (TagCandidate found = FindTagCandidate(text, pos); found.found();
        found = FindTagCandidate(text, pos)) {
     if (!found.closed()) return false;
-    const std::size_t end = found.close + 2;
     const std::string_view before = text.substr(pos, found.open - pos);
-    AppendLines(cut.text, before);
+    AppendLines(out, before);
     markup.Feed(before);
-    cut.pieces.push_back({static_cast<std::uint32_t>(cut.text.size()), true,
-                          LookupTag(text.substr(found.open, end - found.open)),
-                          markup.TagContext()});
-    pos = end;
+    pos = found.close + 2;
+    if (!on_tag(LookupTag(text.substr(found.open, pos - found.open)), markup.TagContext())) {
+      return false;
+    }
   }
-  AppendLines(cut.text, text.substr(pos));
-  cut.pieces.push_back({static_cast<std::uint32_t>(cut.text.size()), false, {}});
+  AppendLines(out, text.substr(pos));
   return true;
+}
+
+// Cuts `text` into pieces; false for an unclosed "[@".
+bool CutSection(std::string_view text, CutText& cut) {
+  const bool closed =
+      WalkSection(text, cut.text, [&cut](std::optional<TemplateTag> tag, NameContext context) {
+        cut.pieces.push_back({static_cast<std::uint32_t>(cut.text.size()), true, tag, context});
+        return true;
+      });
+  cut.pieces.push_back({static_cast<std::uint32_t>(cut.text.size()), false, {}});
+  return closed;
 }
 
 // Appends the pieces with their tags replaced by their values for `record`, handing each
@@ -162,23 +173,9 @@ struct PreparedPage {
 // False for an unclosed "[@" or a candidate without a value.
 bool AppendSection(std::string& out, std::string_view text, const FileRecord& record,
                    const PageSources& sources) {
-  // Each LF is written as CR LF.
-  out.reserve(out.size() + text.size() +
-              static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
-  AttributeScanner markup;
-  std::size_t pos = 0;
-  for (TagCandidate found = FindTagCandidate(text, pos); found.found();
-       found = FindTagCandidate(text, pos)) {
-    if (!found.closed()) return false;
-    const std::string_view before = text.substr(pos, found.open - pos);
-    AppendLines(out, before);
-    markup.Feed(before);
-    pos = found.close + 2;
-    const std::optional<TemplateTag> tag = LookupTag(text.substr(found.open, pos - found.open));
-    if (!tag || !AppendTagValue(out, *tag, markup.TagContext(), record, sources)) return false;
-  }
-  AppendLines(out, text.substr(pos));
-  return true;
+  return WalkSection(text, out, [&](std::optional<TemplateTag> tag, NameContext context) {
+    return tag && AppendTagValue(out, *tag, context, record, sources);
+  });
 }
 
 // False for an empty section or a tag error that no record could mend. The repeat section
