@@ -100,7 +100,7 @@ void CListerDlg::CreateRadioGroup(const QString& title, const char* name, const 
 
 void CListerDlg::MarkRadios() {
   // Values outside 1..3 never reach here: the settings load turns them into 1.
-  if (!veldor::CarrierName(settings_.company).empty()) {
+  if (veldor::CarrierOfCompany(settings_.company)) {
     radios_[static_cast<std::size_t>(settings_.company)]->setChecked(true);
   }
   if (settings_.output_mode >= 1 && settings_.output_mode <= 3) {

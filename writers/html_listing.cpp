@@ -44,8 +44,9 @@ std::filesystem::path JoinName(const std::filesystem::path& folder, const std::s
 std::filesystem::path TemplatePath(const std::filesystem::path& template_folder, int company,
                                    const std::string& name) {
   std::filesystem::path folder = template_folder;
-  const std::string_view carrier = CarrierName(company);
-  if (!carrier.empty()) folder /= std::string(carrier);
+  if (const std::optional<Carrier> carrier = CarrierOfCompany(company)) {
+    folder /= std::string(CarrierName(*carrier));
+  }
   return JoinName(folder, name);
 }
 
@@ -220,7 +221,9 @@ bool AppendTagValue(std::string& out, const Piece& piece, const FileRecord& reco
                          sources.folder.native, sources.folder.cp932, piece.context);
       break;
     case TemplateTag::COMPANY:
-      out += CarrierName(sources.settings.company);
+      if (const std::optional<Carrier> carrier = CarrierOfCompany(sources.settings.company)) {
+        out += CarrierName(*carrier);
+      }
       break;
   }
   return out.size() > start;

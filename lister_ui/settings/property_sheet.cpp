@@ -10,17 +10,16 @@
 #include "lister_ui/settings/output_page.h"
 #include "lister_ui/settings/text_page.h"
 #include "qt_common/dialog_font.h"
-#include "qt_common/qt_text.h"
-#include "text/cp932.h"
 
 namespace veldor::ui {
 
 CPSeet::CPSeet(ListerContext& context, QWidget* parent)
     : QDialog(parent),
-      page1_(new CPage1(context.settings, context.messages)),
-      page2_(new CPage2(context)),
-      page3_(new CPage3(context)),
-      page4_(new CPage4(context)),
+      draft_(context),
+      page1_(new CPage1(draft_)),
+      page2_(new CPage2(draft_)),
+      page3_(new CPage3(draft_)),
+      page4_(new CPage4(draft_)),
       pages_{page1_, page2_, page3_, page4_},
       tabs_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("settingsSheet"));
@@ -76,24 +75,7 @@ void CPSeet::OnTabChanged(int index) {
 }
 
 void CPSeet::OnOk() {
-  if (!pages_[static_cast<std::size_t>(current_)]->OnKillActive()) return;
-  for (CSheetPage* page : pages_) {
-    if (page->initialised() && !page->OnApply()) return;
-  }
-  accept();
-}
-
-void StoreSheetValues(const CPSeet& sheet, ListingSettings& settings) {
-  const CPage1& basic = sheet.page1();
-  settings.sort_key = basic.sort_key;
-  settings.over_write = basic.over_write;
-  settings.print_result = basic.print_result;
-  settings.sort_style = basic.sort_style;
-  settings.file_open = basic.file_open;
-  settings.all_files = basic.all_files;
-  settings.extensions.clear();
-  settings.extensions = ParseExtensionList(basic.ext_strings);
-  settings.output_items = sheet.page2().output_items;
+  if (pages_[static_cast<std::size_t>(current_)]->OnKillActive() && draft_.Apply()) accept();
 }
 
 }  // namespace veldor::ui
