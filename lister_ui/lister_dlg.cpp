@@ -38,18 +38,13 @@ constexpr int kFirstFormatSlot = 4;
 // Room kept between a radio's text and its group's frame, in dialog units.
 constexpr int kGroupPadding = 2;
 
-veldor::Shell& Pick(veldor::Shell* given, std::unique_ptr<veldor::Shell>& own) {
-  if (given != nullptr) return *given;
-  own = std::make_unique<veldor::DesktopShell>();
-  return *own;
-}
-
 }  // namespace
 
 CListerDlg::CListerDlg(std::filesystem::path program_folder, veldor::MessageSink* messages,
                        veldor::Shell* shell)
     : DropWindow(messages),
-      lister_(std::move(program_folder), this->messages(), Pick(shell, own_shell_)),
+      lister_(std::move(program_folder), this->messages(),
+              veldor::GivenOrDesktopShell(shell, own_shell_)),
       settings_(lister_.settings()) {
   CreateControls();
   MarkRadios();

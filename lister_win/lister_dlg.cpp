@@ -3,24 +3,14 @@
 #include <utility>
 
 #include "lister_win/resource.h"
-#include "lister_win/sheet.h"
+#include "lister_win/settings/settings_sheet.h"
 #include "listing/listing_run.h"
-
-namespace {
-
-veldor::Shell& Pick(veldor::Shell* given, std::unique_ptr<veldor::Shell>& own) {
-  if (given != nullptr) return *given;
-  own = std::make_unique<veldor::DesktopShell>();
-  return *own;
-}
-
-}  // namespace
 
 CListerDlg::CListerDlg(std::filesystem::path program_folder, veldor::MessageSink* messages,
                        veldor::Shell* shell, std::vector<std::filesystem::path> paths)
     : DropDialog(messages, IDS_ABOUTBOX, IDD_ABOUTBOX, std::move(paths)),
       program_folder_(std::move(program_folder)),
-      shell_(Pick(shell, own_shell_)) {}
+      shell_(veldor::GivenOrDesktopShell(shell, own_shell_)) {}
 
 BOOL CListerDlg::OnInitDialog() {
   lister_.emplace(program_folder_, messages(), shell_);
