@@ -46,6 +46,8 @@ void CInputDlg::showEvent(QShowEvent* event) {
     name_edit_->setText(name);
     text_edit_->setText(text);
     if (AsksForFolderName(mode)) name_label_->setText(QStringLiteral("フォルダ名(&F)"));
+    // The name, first to get the focus, is selected: typing replaces it.
+    name_edit_->selectAll();
     UpdateOk();
   }
   QDialog::showEvent(event);

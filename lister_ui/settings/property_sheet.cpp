@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -55,6 +56,20 @@ CPSeet::CPSeet(ListerContext& context, QWidget* parent)
   connect(tabs_, &QTabWidget::currentChanged, this, &CPSeet::OnTabChanged);
   tabs_->setCurrentIndex(0);
   page1_->EnsureInitialised();
+  // Ctrl+Tab and Ctrl+Shift+Tab turn the pages whichever control has the focus.
+  for (const auto& [keys, step] :
+       {std::pair(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1),
+        std::pair(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), 3)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this,
+            [this, step] { tabs_->setCurrentIndex((current_ + step) % tabs_->count()); });
+  }
+  // The sheet opens with the focus on the first control of its first page.
+  for (QWidget* w = page1_->nextInFocusChain(); w != page1_; w = w->nextInFocusChain()) {
+    if (page1_->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0) {
+      w->setFocus();
+      break;
+    }
+  }
 }
 
 void CPSeet::OnTabChanged(int index) {

@@ -83,6 +83,8 @@ void CTextPage::OnInitDialog() {
   list_view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_view_->setSortingEnabled(false);
   list_view_->setWordWrap(false);
+  // Tab leaves the list for the next control, as from any other control of the page.
+  list_view_->setTabKeyNavigation(false);
   list_view_->verticalHeader()->hide();
   // Report-view rows are one line of text high.
   list_view_->verticalHeader()->setMinimumSectionSize(1);

@@ -76,8 +76,9 @@ class SheetTest : public ::testing::Test {
     sheet.tabs()->setCurrentIndex(index);
     ui::CTextPage& page = index == 2 ? sheet.page3() : sheet.page4();
     page.SetInputRunner([this](ui::CInputDlg& dialog) {
-      dialog.show();  // which puts in the name label of its mode
-      asked << Find<QLabel>(dialog, "nameLabel")->text() + dialog.name;
+      dialog.show();  // which puts in the name label of its mode and selects the name
+      asked << Find<QLabel>(dialog, "nameLabel")->text() +
+                   Find<QLineEdit>(dialog, "nameEdit")->selectedText();
       std::tie(dialog.name, dialog.text) = inputs.takeFirst();
       return !dialog.name.isNull();
     });
@@ -96,11 +97,16 @@ class SheetTest : public ::testing::Test {
   QStringList asked;
 };
 
-// Each page is laid out in its dialog units; the basic page's warning keeps the user on
-// it with the extension text selected, and OK stays refused while it stands.
-TEST_F(SheetTest, ExtensionWarningKeepsTheBasicPage) {
+// Also run with QT_SCALE_FACTOR=2, where a style needs more room than the units give.
+TEST_F(SheetTest, PagesAreLaidOutInTheirUnits) {
   ASSERT_TRUE(Shown(sheet));
   for (int i = 0; i < 4; ++i) ExpectLaidOut(*sheet.tabs()->widget(i), sheet.page3().dialog_units());
+}
+
+// The basic page's warning keeps the user on it with the extension text selected, and OK
+// stays refused while it stands.
+TEST_F(SheetTest, ExtensionWarningKeepsTheBasicPage) {
+  ASSERT_TRUE(Shown(sheet));
   auto* edit = Find<QLineEdit>(sheet, "extensionsEdit");
   edit->setText("jpg");
   sheet.tabs()->setCurrentIndex(2);
@@ -181,7 +187,8 @@ TEST_F(SheetTest, TextPagesBindTheirButtons) {
     EXPECT_FALSE(Find(page, "saveButton")->isEnabled());
     Click("addButton", &page);
     Click("addButton", &page);
-    view->selectRow(0);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Home);
     Click("editButton", &page);
     EXPECT_EQ(asked, (QStringList{label, label, QString(label) + "one"}));
     EXPECT_EQ(view->item(0, 0)->text() + view->item(1, 0)->text(), "unotwo");
@@ -190,12 +197,39 @@ TEST_F(SheetTest, TextPagesBindTheirButtons) {
     Click("externalEditorButton", &page);
     EXPECT_EQ(folder.Read(file), "uno,1\r\ntwo, \r\n");
     EXPECT_FALSE(Find(page, "saveButton")->isEnabled());
-    view->selectRow(1);
+    QTest::keyClick(view, Qt::Key_Down);
     Click("deleteButton", &page);
     Click("reloadButton", &page);
     EXPECT_EQ(view->rowCount(), 2);
   }
   EXPECT_EQ(std::pair(messages.shown.size(), shell.opened.size()), std::pair(4ul, 2ul));
+}
+
+// The sheet opens on the first control of its first page; Tab leaves the row list for the
+// buttons; Ctrl+Tab and Ctrl+Shift+Tab turn the pages from every kind of control.
+TEST_F(SheetTest, KeyboardMovesThroughControlsAndPages) {
+  ASSERT_TRUE(Shown(sheet));
+  EXPECT_EQ(sheet.focusWidget()->objectName(), "sortKeyCombo");
+  const std::tuple<const char*, QKeyCombination, int> rows[] = {
+      {"sortKeyCombo", Qt::CTRL | Qt::Key_Tab, 1},
+      {"carrierCombo", Qt::CTRL | Qt::Key_Tab, 2},
+      {"textListView", Qt::CTRL | Qt::Key_Tab, 3},
+      {"addButton", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 2},
+      {"textListView", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 1},
+      {"templateList", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0},
+      {"extensionsEdit", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 3}};
+  for (const auto& [name, keys, page] : rows) {
+    QWidget* control = Find<QWidget>(*sheet.tabs()->currentWidget(), name);
+    control->setFocus();
+    QTest::keyClick(control, keys.key(), keys.keyboardModifiers());
+    EXPECT_EQ(sheet.tabs()->currentIndex(), page) << name;
+  }
+  QWidget* list = Find<QWidget>(sheet.page4(), "textListView");
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Tab);
+  EXPECT_EQ(sheet.focusWidget()->objectName(), "addButton");
+  QTest::keyClick(sheet.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(sheet.focusWidget(), list);
 }
 
 }  // namespace
