@@ -72,6 +72,8 @@ CPSeet::CPSeet(ListerContext& context, QWidget* parent)
   }
 }
 
+CPSeet::~CPSeet() { delete tabs_; }
+
 void CPSeet::OnTabChanged(int index) {
   if (index == current_ || index < 0) return;
   // The page being left decides first, while it is still the one on view, so that a

@@ -25,6 +25,8 @@ class CPSeet : public QDialog {
 
  public:
   explicit CPSeet(ListerContext& context, QWidget* parent = nullptr);
+  /// Deletes the pages while the draft they bind to is still there.
+  ~CPSeet() override;
 
   CPage1& page1() const { return *page1_; }
   CPage2& page2() const { return *page2_; }
