@@ -167,9 +167,9 @@ std::filesystem::path TemplateRoot(const std::filesystem::path& program_folder) 
   return program_folder / "template";
 }
 
-std::filesystem::path CarrierTemplateFolder(const std::filesystem::path& program_folder,
+std::filesystem::path CarrierTemplateFolder(const std::filesystem::path& template_root,
                                             Carrier carrier) {
-  return TemplateRoot(program_folder) / Cp932ToPath(CarrierName(carrier));
+  return template_root / Cp932ToPath(CarrierName(carrier));
 }
 
 void LoadSettings(ListingSettings& settings, const Profile& profile) {

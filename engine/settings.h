@@ -32,11 +32,11 @@ constexpr int CompanyValue(Carrier carrier) { return static_cast<int>(carrier) +
 std::optional<Carrier> CarrierOfCompany(int company);
 /// The carrier's name: "docomo", "Vodafone", "au".
 std::string_view CarrierName(Carrier carrier);
-/// Where a carrier's templates are: <program folder>/template/<carrier's name>.
-std::filesystem::path CarrierTemplateFolder(const std::filesystem::path& program_folder,
-                                            Carrier carrier);
-/// The folder holding every carrier's template folder.
+/// The folder holding every carrier's template folder: <program folder>/template.
 std::filesystem::path TemplateRoot(const std::filesystem::path& program_folder);
+/// Where a carrier's templates are: <template root>/<carrier's name>.
+std::filesystem::path CarrierTemplateFolder(const std::filesystem::path& template_root,
+                                            Carrier carrier);
 /// Output formats as stored in the settings file.
 enum OutputFormat : int { kTxt = 1, kCsv = 2, kHtml = 3 };
 /// Sort keys: the positions of the sort-key list of the settings page.

@@ -39,7 +39,7 @@ std::optional<Carrier> SheetDraft::CarrierAt(int position) {
 
 std::vector<std::string> SheetDraft::TemplateFiles(Carrier carrier) const {
   return FindTemplateFiles(context_.file_system,
-                           CarrierTemplateFolder(context_.program_folder, carrier));
+                           CarrierTemplateFolder(TemplateRoot(context_.program_folder), carrier));
 }
 
 bool SheetDraft::IsChosen(Carrier carrier, std::string_view name) const {

@@ -43,11 +43,9 @@ std::filesystem::path JoinName(const std::filesystem::path& folder, const std::s
 
 std::filesystem::path TemplatePath(const std::filesystem::path& template_folder, int company,
                                    const std::string& name) {
-  std::filesystem::path folder = template_folder;
-  if (const std::optional<Carrier> carrier = CarrierOfCompany(company)) {
-    folder /= std::string(CarrierName(*carrier));
-  }
-  return JoinName(folder, name);
+  const std::optional<Carrier> carrier = CarrierOfCompany(company);
+  return JoinName(carrier ? CarrierTemplateFolder(template_folder, *carrier) : template_folder,
+                  name);
 }
 
 // The folder's name as a page shows it: its last component, or for the root the root
