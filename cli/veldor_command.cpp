@@ -29,8 +29,8 @@ struct CliOptions {
 };
 
 std::optional<int> ParseCarrier(std::string_view value) {
-  for (const int company : kCarriers) {
-    if (value == CarrierName(company)) return company;
+  for (const Carrier carrier : kCarriers) {
+    if (value == CarrierName(carrier)) return CompanyValue(carrier);
   }
   return std::nullopt;
 }

@@ -32,6 +32,7 @@ struct Key {
 };
 
 constexpr int Col(Column column) { return static_cast<int>(column); }
+constexpr int Car(Carrier carrier) { return static_cast<int>(carrier); }
 
 constexpr std::string_view kMain = "MAIN_OPTION";
 constexpr std::string_view kPage1 = "PAGE_1";
@@ -40,10 +41,10 @@ constexpr std::string_view kPage2 = "PAGE_2";
 // Every key of the file, in the order in which they are loaded and saved, so that a
 // fresh file lists them in this order.
 constexpr Key kKeys[] = {
-    {kMain, "docomo_rate", Kind::kRate, kDocomo, nullptr, 30, {}},
-    {kMain, "J-PHONE_rate", Kind::kRate, kVodafone, nullptr, 30, {}},
-    {kMain, "au_rate", Kind::kRate, kAu, nullptr, 27, {}},
-    {kMain, "company", Kind::kCarrierOrFormat, 0, &ListingSettings::company, kDocomo, {}},
+    {kMain, "docomo_rate", Kind::kRate, Car(Carrier::Docomo), nullptr, 30, {}},
+    {kMain, "J-PHONE_rate", Kind::kRate, Car(Carrier::Vodafone), nullptr, 30, {}},
+    {kMain, "au_rate", Kind::kRate, Car(Carrier::Au), nullptr, 27, {}},
+    {kMain, "company", Kind::kCarrierOrFormat, 0, &ListingSettings::company, 1, {}},
     {kMain, "output_mode", Kind::kCarrierOrFormat, 0, &ListingSettings::output_mode, kTxt, {}},
     {kPage1, "sort_key", Kind::kInt, 0, &ListingSettings::sort_key, kSortFileName, {}},
     {kPage1, "sort_style", Kind::kInt, 0, &ListingSettings::sort_style, 0, {}},
@@ -58,9 +59,9 @@ constexpr Key kKeys[] = {
     {kPage2, "output_items4", Kind::kColumn, Col(Column::PacketCount), nullptr, 1, {}},
     {kPage2, "output_items5", Kind::kColumn, Col(Column::PacketCharge), nullptr, 1, {}},
     {kPage2, "output_items6", Kind::kColumn, Col(Column::ExtendedText), nullptr, 0, {}},
-    {kPage2, "templates1", Kind::kTemplates, kDocomo, nullptr, 0, "index.html/"},
-    {kPage2, "templates2", Kind::kTemplates, kVodafone, nullptr, 0, "index.html/"},
-    {kPage2, "templates3", Kind::kTemplates, kAu, nullptr, 0, "index.html/"},
+    {kPage2, "templates1", Kind::kTemplates, Car(Carrier::Docomo), nullptr, 0, "index.html/"},
+    {kPage2, "templates2", Kind::kTemplates, Car(Carrier::Vodafone), nullptr, 0, "index.html/"},
+    {kPage2, "templates3", Kind::kTemplates, Car(Carrier::Au), nullptr, 0, "index.html/"},
 };
 
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
@@ -83,7 +84,7 @@ std::string StoredFromRate(double rate) {
 void LoadKey(const Key& key, ListingSettings& settings, const ProfileReading& profile) {
   switch (key.kind) {
     case Kind::kRate:
-      settings.rates[At(key.index)] =
+      settings.rates[static_cast<Carrier>(key.index)] =
           RateFromStored(profile.GetInt(key.section, key.key, key.int_default));
       return;
     case Kind::kCarrierOrFormat:
@@ -101,7 +102,7 @@ void LoadKey(const Key& key, ListingSettings& settings, const ProfileReading& pr
           ParseExtensionList(profile.GetString(key.section, key.key, key.text_default));
       return;
     case Kind::kTemplates:
-      settings.templates[At(key.index)] =
+      settings.templates[static_cast<Carrier>(key.index)] =
           ParseTemplateList(profile.GetString(key.section, key.key, key.text_default));
       return;
   }
@@ -110,7 +111,8 @@ void LoadKey(const Key& key, ListingSettings& settings, const ProfileReading& pr
 void SaveKey(const Key& key, const ListingSettings& settings, Profile& profile) {
   switch (key.kind) {
     case Kind::kRate:
-      profile.WriteString(key.section, key.key, StoredFromRate(settings.rates[At(key.index)]));
+      profile.WriteString(key.section, key.key,
+                          StoredFromRate(settings.rates[static_cast<Carrier>(key.index)]));
       return;
     case Kind::kCarrierOrFormat:
       profile.WriteInt(key.section, key.key, OneToThreeOrFirst(settings.*key.field));
@@ -126,7 +128,7 @@ void SaveKey(const Key& key, const ListingSettings& settings, Profile& profile) 
       return;
     case Kind::kTemplates:
       profile.WriteString(key.section, key.key,
-                          FormatTemplateList(settings.templates[At(key.index)]));
+                          FormatTemplateList(settings.templates[static_cast<Carrier>(key.index)]));
       return;
   }
 }
@@ -140,20 +142,34 @@ std::string_view TrimTrailingWhite(std::string_view text) {
 }  // namespace
 
 double ListingSettings::CurrentRate() const {
-  return company >= kDocomo && company <= kAu ? rates[At(company)] : 0.0;
+  const std::optional<Carrier> carrier = CarrierOfCompany(company);
+  return carrier ? rates[*carrier] : 0.0;
 }
 
-std::string_view CarrierName(int company) {
-  switch (company) {
-    case kDocomo:
+std::optional<Carrier> CarrierOfCompany(int company) {
+  if (company < 1 || company > 3) return std::nullopt;
+  return static_cast<Carrier>(company - 1);
+}
+
+std::string_view CarrierName(Carrier carrier) {
+  switch (carrier) {
+    case Carrier::Docomo:
       return "docomo";
-    case kVodafone:
+    case Carrier::Vodafone:
       return "Vodafone";
-    case kAu:
+    case Carrier::Au:
       return "au";
-    default:
-      return {};
   }
+  return {};
+}
+
+std::filesystem::path TemplateRoot(const std::filesystem::path& program_folder) {
+  return program_folder / "template";
+}
+
+std::filesystem::path CarrierTemplateFolder(const std::filesystem::path& template_root,
+                                            Carrier carrier) {
+  return template_root / Cp932ToPath(CarrierName(carrier));
 }
 
 void LoadSettings(ListingSettings& settings, const Profile& profile) {

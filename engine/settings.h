@@ -2,6 +2,8 @@
 // The settings record of the listing program and its INI file.
 
 #include <array>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,10 +12,31 @@
 
 namespace veldor {
 
-/// Carriers as stored in the settings file.
-enum Carrier : int { kDocomo = 1, kVodafone = 2, kAu = 3 };
-/// Every carrier, in the order of the settings file and the radios.
-inline constexpr std::array<int, 3> kCarriers{kDocomo, kVodafone, kAu};
+/// The carriers, in the order of the settings file, the radios and the carrier list.
+enum class Carrier { Docomo, Vodafone, Au };
+inline constexpr std::array<Carrier, 3> kCarriers{Carrier::Docomo, Carrier::Vodafone, Carrier::Au};
+
+/// One value for each carrier, indexed by Carrier.
+template <typename T>
+struct PerCarrier {
+  std::array<T, 3> values{};
+
+  T& operator[](Carrier carrier) { return values[static_cast<std::size_t>(carrier)]; }
+  const T& operator[](Carrier carrier) const { return values[static_cast<std::size_t>(carrier)]; }
+  bool operator==(const PerCarrier&) const = default;
+};
+
+/// The `company` value the settings file stores for a carrier: 1, 2, 3.
+constexpr int CompanyValue(Carrier carrier) { return static_cast<int>(carrier) + 1; }
+/// The carrier a stored `company` value names; nothing outside 1..3.
+std::optional<Carrier> CarrierOfCompany(int company);
+/// The carrier's name: "docomo", "Vodafone", "au".
+std::string_view CarrierName(Carrier carrier);
+/// The folder holding every carrier's template folder: <program folder>/template.
+std::filesystem::path TemplateRoot(const std::filesystem::path& program_folder);
+/// Where a carrier's templates are: <template root>/<carrier's name>.
+std::filesystem::path CarrierTemplateFolder(const std::filesystem::path& template_root,
+                                            Carrier carrier);
 /// Output formats as stored in the settings file.
 enum OutputFormat : int { kTxt = 1, kCsv = 2, kHtml = 3 };
 /// Sort keys: the positions of the sort-key list of the settings page.
@@ -35,10 +58,11 @@ inline constexpr std::size_t kColumnCount = 6;
 /// All options of the listing program. Flags are on only when they equal 1; `all_files`
 /// 0 means every file. Texts are CP932.
 struct ListingSettings {
-  int company = kDocomo;
+  /// The stored value, 1..3 (see CarrierOfCompany).
+  int company = CompanyValue(Carrier::Docomo);
   int output_mode = kTxt;
-  /// Yen per packet, indexed by Carrier 1..3 (index 0 unused).
-  std::array<double, 4> rates{0.0, 0.30, 0.30, 0.27};
+  /// Yen per packet.
+  PerCarrier<double> rates{{0.30, 0.30, 0.27}};
   int sort_key = kSortFileName;
   int sort_style = 0;
   int over_write = 0;
@@ -48,9 +72,9 @@ struct ListingSettings {
   std::vector<std::string> extensions{".jpg", ".gif", ".png"};
   /// Column flags, indexed by Column.
   std::array<int, kColumnCount> output_items{1, 1, 0, 1, 1, 0};
-  /// Template file names per carrier, indexed by Carrier 1..3 (index 0 unused).
-  std::array<std::vector<std::string>, 4> templates{
-      std::vector<std::string>{}, {"index.html"}, {"index.html"}, {"index.html"}};
+  /// Template file names per carrier.
+  PerCarrier<std::vector<std::string>> templates{
+      {{{"index.html"}, {"index.html"}, {"index.html"}}}};
 
   /// The rate of the current carrier (0 for a company outside 1..3).
   double CurrentRate() const;
@@ -59,9 +83,6 @@ struct ListingSettings {
 
   bool operator==(const ListingSettings&) const = default;
 };
-
-/// The carrier's name ("docomo", "Vodafone", "au"), empty outside 1..3.
-std::string_view CarrierName(int company);
 
 /// Fills `settings` from the profile, every missing key giving its default.
 /// A company or output_mode outside 1..3 loads as 1.

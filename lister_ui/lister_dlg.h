@@ -35,15 +35,17 @@ class CListerDlg : public veldor::ui::DropWindow {
 
  private:
   void CreateControls();
-  void CreateRadioGroup(const QString& title, const char* name, const QRect& units, int first_slot);
+  /// The group's three radios, laid out from kRadios[first] on.
+  std::array<QRadioButton*, 3> CreateRadioGroup(const QString& title, const char* name,
+                                                const QRect& units, std::size_t first);
   void MarkRadios();
-  void OnRadioClicked(int slot);
   void OnSettingsClicked();
 
   std::unique_ptr<veldor::Shell> own_shell_;
   veldor::Lister lister_;
   veldor::ListingSettings& settings_;
 
-  /// Slot k (1..6): the carriers in 1..3, the formats in 4..6; slot 0 is unused.
-  std::array<QRadioButton*, 7> radios_{};
+  veldor::PerCarrier<QRadioButton*> carrier_radios_{};
+  /// txt, csv, html: output_mode 1..3.
+  std::array<QRadioButton*, 3> format_radios_{};
 };

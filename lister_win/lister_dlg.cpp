@@ -3,16 +3,12 @@
 #include <utility>
 
 #include "lister_win/resource.h"
-#include "lister_win/sheet.h"
+#include "lister_win/settings/settings_sheet.h"
 #include "listing/listing_run.h"
 
 namespace {
 
-veldor::Shell& Pick(veldor::Shell* given, std::unique_ptr<veldor::Shell>& own) {
-  if (given != nullptr) return *given;
-  own = std::make_unique<veldor::DesktopShell>();
-  return *own;
-}
+constexpr veldor::PerCarrier<int> kCarrierRadios{{IDC_DOCOMO, IDC_VODAFONE, IDC_AU}};
 
 }  // namespace
 
@@ -20,13 +16,15 @@ CListerDlg::CListerDlg(std::filesystem::path program_folder, veldor::MessageSink
                        veldor::Shell* shell, std::vector<std::filesystem::path> paths)
     : DropDialog(messages, IDS_ABOUTBOX, IDD_ABOUTBOX, std::move(paths)),
       program_folder_(std::move(program_folder)),
-      shell_(Pick(shell, own_shell_)) {}
+      shell_(veldor::GivenOrDesktopShell(shell, own_shell_)) {}
 
 BOOL CListerDlg::OnInitDialog() {
   lister_.emplace(program_folder_, messages(), shell_);
   MarkRadios();
   // The focus goes to the marked carrier, so that no other radio is clicked by it.
-  ::SetFocus(::GetDlgItem(hwnd(), IDC_DOCOMO + lister_->settings().company - 1));
+  if (const auto carrier = veldor::CarrierOfCompany(lister_->settings().company)) {
+    ::SetFocus(::GetDlgItem(hwnd(), kCarrierRadios[*carrier]));
+  }
   return FALSE;
 }
 
@@ -37,7 +35,9 @@ void CListerDlg::HandleDrop(std::vector<std::filesystem::path> paths) {
 void CListerDlg::MarkRadios() {  // Values outside 1..3 never reach here: the settings load turns
                                  // them into 1.
   const veldor::ListingSettings& settings = lister_->settings();
-  ::CheckRadioButton(hwnd(), IDC_DOCOMO, IDC_AU, IDC_DOCOMO + settings.company - 1);
+  if (const auto carrier = veldor::CarrierOfCompany(settings.company)) {
+    ::CheckRadioButton(hwnd(), IDC_DOCOMO, IDC_AU, kCarrierRadios[*carrier]);
+  }
   ::CheckRadioButton(hwnd(), IDC_TXT, IDC_HTML, IDC_TXT + settings.output_mode - 1);
 }
 
@@ -48,7 +48,9 @@ void CListerDlg::OnRadio(int id) {
   } else if (carrier_guard_) {
     carrier_guard_ = false;
   } else {
-    settings.company = id - IDC_DOCOMO + 1;
+    for (const veldor::Carrier carrier : veldor::kCarriers) {
+      if (kCarrierRadios[carrier] == id) settings.company = veldor::CompanyValue(carrier);
+    }
   }
 }
 

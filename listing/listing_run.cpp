@@ -64,16 +64,15 @@ bool StreamListing(const Listing& listing, const std::filesystem::path& folder,
 
 void WriteHtmlPages(const Listing& listing, const std::filesystem::path& folder,
                     std::vector<std::string>& output_list, ListerContext& context) {
-  const int company = context.settings.company;
-  if (CarrierName(company).empty()) return;
+  const std::optional<Carrier> carrier = CarrierOfCompany(context.settings.company);
+  if (!carrier) return;
   const std::string base = PathToUtf8(FolderBaseName(folder));
   // A copy: the renderer's messages must not see the list change under the loop.
-  const std::vector<std::string> names =
-      context.settings.templates[static_cast<std::size_t>(company)];
+  const std::vector<std::string> names = context.settings.templates[*carrier];
   for (const std::string& name : names) {
     const WriteOutcome outcome =
         RenderHtmlListing(listing, folder, name, context.settings, context.lists,
-                          context.program_folder / "template", context.messages);
+                          TemplateRoot(context.program_folder), context.messages);
     if (outcome == WriteOutcome::Written) output_list.push_back(base + "/" + Cp932ToUtf8(name));
     if (context.settings.file_open == 1 && !context.browser_path.empty() && IsBareFileName(name)) {
       context.shell.StartProgram(context.browser_path, folder / Cp932ToPath(name));

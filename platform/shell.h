@@ -3,6 +3,7 @@
 // directly (no shell), do not wait for it, and ignore its failures.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,13 @@ class DesktopShell : public Shell {
   void StartProgram(const std::filesystem::path& program,
                     const std::filesystem::path& argument) override;
 };
+
+/// `given`, or when it is null a desktop shell that `own` keeps.
+inline Shell& GivenOrDesktopShell(Shell* given, std::unique_ptr<Shell>& own) {
+  if (given != nullptr) return *given;
+  own = std::make_unique<DesktopShell>();
+  return *own;
+}
 
 /// The program that opens HTML listings when help.html is in the program folder, else an
 /// empty path: xdg-open on PATH, or the program Windows associates with help.html.

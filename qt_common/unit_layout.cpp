@@ -48,6 +48,17 @@ void UnitLayout::PlaceControls(QWidget& window) const {
     if (control.text_units > control.units.width()) {
       pixels.setWidth(std::max(pixels.width(), TextWidth(*control.widget)));
     }
+    // A check box or radio shorter than its style's indicator and text grows about its
+    // middle, so that nothing of it is cut off.
+    if (qobject_cast<const QAbstractButton*>(control.widget) != nullptr &&
+        qobject_cast<const QPushButton*>(control.widget) == nullptr) {
+      control.widget->ensurePolished();
+      const int need = control.widget->sizeHint().height();
+      if (need > pixels.height()) {
+        pixels.translate(0, -(need - pixels.height()) / 2);
+        pixels.setHeight(need);
+      }
+    }
     QWidget* parent = control.widget->parentWidget();
     if (parent != nullptr && parent != &window) {
       pixels.translate(-parent->mapTo(&window, QPoint(0, 0)));

@@ -18,8 +18,8 @@ fi
 status=0
 
 # Which folders each folder may include from, besides itself. The core runs
-# text -> platform -> engine -> template_rules, writers, checker -> listing; the front ends
-# sit on top. Anything else is an include that runs upward or sideways.
+# text -> platform -> engine -> template_rules, writers, checker -> listing -> settings_sheet;
+# the front ends sit on top. Anything else is an include that runs upward or sideways.
 declare -A may_include=(
   [text]=""
   [platform]="text"
@@ -28,12 +28,13 @@ declare -A may_include=(
   [writers]="engine template_rules platform text"
   [checker]="template_rules platform text"
   [listing]="writers engine template_rules platform text"
+  [settings_sheet]="listing writers engine template_rules platform text"
   [cli]="listing checker writers engine template_rules platform text"
   [qt_common]="platform text"
-  [lister_ui]="qt_common listing writers engine template_rules platform text"
+  [lister_ui]="qt_common settings_sheet listing writers engine template_rules platform text"
   [checker_ui]="qt_common checker template_rules platform text"
   [win_common]="platform text"
-  [lister_win]="win_common listing writers engine template_rules platform text"
+  [lister_win]="win_common settings_sheet listing writers engine template_rules platform text"
   [checker_win]="win_common checker template_rules platform text"
 )
 while IFS=: read -r file line target; do

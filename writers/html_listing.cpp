@@ -44,10 +44,9 @@ std::filesystem::path JoinName(const std::filesystem::path& folder, const std::s
 
 std::filesystem::path TemplatePath(const std::filesystem::path& template_folder, int company,
                                    const std::string& name) {
-  std::filesystem::path folder = template_folder;
-  const std::string_view carrier = CarrierName(company);
-  if (!carrier.empty()) folder /= std::string(carrier);
-  return JoinName(folder, name);
+  const std::optional<Carrier> carrier = CarrierOfCompany(company);
+  return JoinName(carrier ? CarrierTemplateFolder(template_folder, *carrier) : template_folder,
+                  name);
 }
 
 // The folder's name as a page shows it: its last component, or for the root the root
@@ -251,7 +250,9 @@ bool AppendTagValue(std::string& out, TemplateTag tag, NameContext context,
                          sources.folder.native, sources.folder.cp932, context);
       break;
     case TemplateTag::COMPANY:
-      out += CarrierName(sources.settings.company);
+      if (const std::optional<Carrier> carrier = CarrierOfCompany(sources.settings.company)) {
+        out += CarrierName(*carrier);
+      }
       break;
   }
   return out.size() > start;

@@ -44,7 +44,8 @@ void AppendHead(std::string& out, const std::filesystem::path& folder,
   out += '{';
   AppendName(out, "folder", NameBytes(folder));
   out += ", \"carrier\": ";
-  AppendJsonString(out, CarrierName(settings.company));
+  const std::optional<Carrier> carrier = CarrierOfCompany(settings.company);
+  AppendJsonString(out, carrier ? CarrierName(*carrier) : std::string_view());
   out += ", \"rate\": ";
   const double rate = settings.CurrentRate();
   if (std::isfinite(rate)) {

@@ -9,8 +9,6 @@
 #include <QRadioButton>
 
 #include "qt_common/native_keys.h"
-#include "qt_common/qt_text.h"
-#include "text/cp932.h"
 
 namespace veldor::ui {
 namespace {
@@ -35,16 +33,7 @@ void ReadRadio(const QButtonGroup* group, int& index) {
 
 }  // namespace
 
-CPage1::CPage1(const ListingSettings& settings, MessageSink& messages, QWidget* parent)
-    : CSheetPage(parent),
-      sort_key(settings.sort_key),
-      over_write(settings.over_write),
-      print_result(settings.print_result),
-      sort_style(settings.sort_style),
-      file_open(settings.file_open),
-      ext_strings(FormatExtensionList(settings.extensions)),
-      all_files(settings.all_files),
-      messages_(messages) {
+CPage1::CPage1(SheetDraft& draft, QWidget* parent) : CSheetPage(parent), draft_(draft) {
   setObjectName(QStringLiteral("basicPage"));
   BuildSortGroup();
   BuildOptionGroup();
@@ -100,34 +89,37 @@ void CPage1::BuildFilterGroup() {
 }
 
 void CPage1::OnInitDialog() {
+  const ListingSettings& settings = draft_.settings();
+  const int sort_key = settings.sort_key;
   sort_key_combo_->setCurrentIndex(sort_key >= 0 && sort_key < sort_key_combo_->count() ? sort_key
                                                                                         : -1);
-  SetCheck(over_write_check_, over_write);
-  SetCheck(print_result_check_, print_result);
-  SetRadio(sort_style_group_, sort_style);
-  SetCheck(file_open_check_, file_open);
-  ext_edit_->setText(ToQString(ext_strings));
-  SetRadio(all_files_group_, all_files);
-  ext_edit_->setEnabled(all_files != 0);
+  SetCheck(over_write_check_, settings.over_write);
+  SetCheck(print_result_check_, settings.print_result);
+  SetRadio(sort_style_group_, settings.sort_style);
+  SetCheck(file_open_check_, settings.file_open);
+  ext_edit_->setText(QString::fromStdString(draft_.ExtensionText()));
+  SetRadio(all_files_group_, settings.all_files);
+  ext_edit_->setEnabled(settings.all_files != 0);
 }
 
 void CPage1::OnFilterClicked() { ext_edit_->setEnabled(all_files_group_->checkedId() != 0); }
 
 void CPage1::ReadControls() {
-  if (sort_key_combo_->currentIndex() >= 0) sort_key = sort_key_combo_->currentIndex();
-  over_write = over_write_check_->isChecked() ? 1 : 0;
-  print_result = print_result_check_->isChecked() ? 1 : 0;
-  ReadRadio(sort_style_group_, sort_style);
-  file_open = file_open_check_->isChecked() ? 1 : 0;
-  ext_strings = ToCp932(ext_edit_->text());
-  ReadRadio(all_files_group_, all_files);
+  ListingSettings& settings = draft_.settings();
+  if (sort_key_combo_->currentIndex() >= 0) settings.sort_key = sort_key_combo_->currentIndex();
+  settings.over_write = over_write_check_->isChecked() ? 1 : 0;
+  settings.print_result = print_result_check_->isChecked() ? 1 : 0;
+  ReadRadio(sort_style_group_, settings.sort_style);
+  settings.file_open = file_open_check_->isChecked() ? 1 : 0;
+  draft_.SetExtensionText(ext_edit_->text().toStdString());
+  ReadRadio(all_files_group_, settings.all_files);
 }
 
 bool CPage1::OnKillActive() {
   ReadControls();
-  if (ext_strings.find('.') != std::string::npos) return true;
-  messages_.Show(Message{"警告", "拡張子の設定が正しく設定されていません。\r\n確認してください。",
-                         Icon::Exclamation, Buttons::Ok, false});
+  const std::optional<Message> warning = draft_.ExtensionWarning();
+  if (!warning) return true;
+  draft_.context().messages.Show(*warning);
   ext_edit_->setFocus();
   ext_edit_->selectAll();
   return false;

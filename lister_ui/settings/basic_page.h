@@ -1,11 +1,8 @@
 #pragma once
 // The basic settings page "基本設定": sort key and direction, output options, file filter.
 
-#include <string>
-
-#include "engine/settings.h"
 #include "lister_ui/settings/sheet_page.h"
-#include "platform/messages.h"
+#include "settings_sheet/sheet_draft.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -15,24 +12,16 @@ class QRadioButton;
 
 namespace veldor::ui {
 
-/// The basic page "基本設定". The fields are copies of the settings made when the page is built;
-/// they follow the controls each time the user leaves the page or presses OK on it.
+/// The basic page "基本設定": its controls load from the draft and store into it each time
+/// the user leaves the page or presses OK on it.
 class CPage1 : public CSheetPage {
   Q_OBJECT
 
  public:
-  CPage1(const ListingSettings& settings, MessageSink& messages, QWidget* parent = nullptr);
-
-  int sort_key;
-  int over_write;
-  int print_result;
-  int sort_style;
-  int file_open;
-  std::string ext_strings;  ///< CP932, the stored form: every extension and one blank
-  int all_files;
+  explicit CPage1(SheetDraft& draft, QWidget* parent = nullptr);
 
   void OnInitDialog() override;
-  /// Refuses an extension text without any ".", whichever filter is chosen.
+  /// Stores the controls; the draft's warning about the extension text keeps the user here.
   bool OnKillActive() override;
 
  private:
@@ -42,7 +31,7 @@ class CPage1 : public CSheetPage {
   void ReadControls();
   void OnFilterClicked();
 
-  MessageSink& messages_;
+  SheetDraft& draft_;
   QComboBox* sort_key_combo_ = nullptr;
   QButtonGroup* sort_style_group_ = nullptr;
   QCheckBox* over_write_check_ = nullptr;

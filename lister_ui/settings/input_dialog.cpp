@@ -5,8 +5,6 @@
 #include <QPushButton>
 
 #include "qt_common/dialog_font.h"
-#include "qt_common/qt_text.h"
-#include "text/cp932.h"
 
 namespace veldor::ui {
 
@@ -47,8 +45,9 @@ void CInputDlg::showEvent(QShowEvent* event) {
     initialised_ = true;
     name_edit_->setText(name);
     text_edit_->setText(text);
-    if (mode == Mode::AddFolderName || mode == Mode::EditFolderName)
-      name_label_->setText(QStringLiteral("フォルダ名(&F)"));
+    if (AsksForFolderName(mode)) name_label_->setText(QStringLiteral("フォルダ名(&F)"));
+    // The name, first to get the focus, is selected: typing replaces it.
+    name_edit_->selectAll();
     UpdateOk();
   }
   QDialog::showEvent(event);
@@ -62,12 +61,9 @@ void CInputDlg::accept() {
   // Whatever closes the dialog with OK, a row needs both a name and a text.
   if (!ok_button_->isEnabled()) return;
   for (QLineEdit* edit : {name_edit_, text_edit_}) {
-    const std::string lacking = CharactersCp932Lacks(edit->text().toStdString());
-    if (lacking.empty()) continue;
-    messages_.Show(Message{"入力",
-                           "Shift_JIS で表せない文字が含まれています。\r\n" + lacking +
-                               "\r\nを別の文字に置き換えてください。",
-                           Icon::Exclamation, Buttons::Ok, false});
+    const std::optional<Message> refusal = CheckInputText(edit->text().toStdString());
+    if (!refusal) continue;
+    messages_.Show(*refusal);
     edit->setFocus();
     return;
   }

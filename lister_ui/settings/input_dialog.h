@@ -6,6 +6,7 @@
 
 #include "platform/messages.h"
 #include "qt_common/unit_layout.h"
+#include "settings_sheet/input_check.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,8 +19,7 @@ class CInputDlg : public QDialog {
   Q_OBJECT
 
  public:
-  /// Which row the dialog asks for; a folder-name row has the name label "フォルダ名(&F)".
-  enum class Mode { AddFileName, EditFileName, AddFolderName, EditFolderName };
+  using Mode = InputMode;
 
   /// `messages` shows why OK keeps the dialog open.
   CInputDlg(Mode mode, MessageSink& messages, QWidget* parent = nullptr);
@@ -28,8 +28,8 @@ class CInputDlg : public QDialog {
   QString name;  ///< put into the name box when shown; the box's text after OK
   QString text;  ///< put into the text box when shown; the box's text after OK
 
-  /// Closes with OK when both boxes hold text that CP932 can hold; otherwise says which
-  /// characters it cannot, and keeps the dialog open with the focus in that box.
+  /// Closes with OK when both boxes pass the input check; otherwise shows its message and
+  /// keeps the dialog open with the focus in that box.
   void accept() override;
   /// The dialog units the dialog is laid out in.
   const DialogUnits& dialog_units() const { return layout_.units(); }

@@ -6,11 +6,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
-#include <algorithm>
+#include <utility>
 
 #include "qt_common/qt_text.h"
-#include "template_rules/template_files.h"
-#include "text/cp932.h"
 
 namespace veldor::ui {
 namespace {
@@ -34,11 +32,7 @@ constexpr ColumnCheck kColumnChecks[] = {
 
 }  // namespace
 
-CPage2::CPage2(ListerContext& context, QWidget* parent)
-    : CSheetPage(parent),
-      output_items(context.settings.output_items),
-      carrier_index(context.settings.company - 1),
-      context_(context) {
+CPage2::CPage2(SheetDraft& draft, QWidget* parent) : CSheetPage(parent), draft_(draft) {
   setObjectName(QStringLiteral("outputPage"));
   BuildColumnGroup();
   BuildTemplateGroup();
@@ -61,8 +55,8 @@ void CPage2::BuildTemplateGroup() {
   auto* group = layout_.Add(new QGroupBox(QStringLiteral("html出力設定(&H)"), this),
                             "templateGroup", QRect(2, 56, 205, 94));
   carrier_combo_ = layout_.Add(new QComboBox(group), "carrierCombo", QRect(6, 66, 98, 12));
-  carrier_combo_->addItems(
-      {QStringLiteral("docomo"), QStringLiteral("Vodafone"), QStringLiteral("au")});
+  for (const Carrier carrier : kCarriers)
+    carrier_combo_->addItem(QString::fromUtf8(CarrierName(carrier)));
   template_list_ = layout_.Add(new QListWidget(group), "templateList", QRect(6, 80, 98, 65));
   template_list_->setSelectionMode(QAbstractItemView::MultiSelection);
   auto* note = layout_.Add(
@@ -71,72 +65,48 @@ void CPage2::BuildTemplateGroup() {
                  group),
       "templateNoteLabel", QRect(122, 81, 75, 55));
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  connect(carrier_combo_, &QComboBox::currentIndexChanged, this, &CPage2::OnCarrierChanged);
+  connect(carrier_combo_, &QComboBox::currentIndexChanged, this,
+          [this](int position) { FillList(SheetDraft::CarrierAt(position)); });
   connect(template_list_, &QListWidget::itemSelectionChanged, this, &CPage2::OnSelectionChanged);
 }
 
 void CPage2::OnInitDialog() {
+  draft_.OpenOutput();
   {
     const QSignalBlocker blocker(carrier_combo_);
-    carrier_combo_->setCurrentIndex(carrier_index >= 0 && carrier_index < 3 ? carrier_index : -1);
+    carrier_combo_->setCurrentIndex(draft_.CarrierPosition());
   }
-  for (std::size_t i = 0; i < kColumnCount; ++i) item_checks_[i]->setChecked(output_items[i] == 1);
-  for (const int carrier : kCarriers) {
-    working_lists_[static_cast<std::size_t>(carrier - 1)] =
-        context_.settings.templates[static_cast<std::size_t>(carrier)];
-  }
-  FillList(context_.settings.company);
+  const ListingSettings& settings = draft_.settings();
+  for (std::size_t i = 0; i < kColumnCount; ++i)
+    item_checks_[i]->setChecked(settings.output_items[i] == 1);
+  FillList(SheetDraft::CarrierAt(draft_.CarrierPosition()));
 }
 
-void CPage2::FillList(int carrier) {
+void CPage2::FillList(std::optional<Carrier> carrier) {
   const QSignalBlocker blocker(template_list_);
   template_list_->clear();
-  const std::string_view folder_name = CarrierName(carrier);
-  if (folder_name.empty()) return;
-  const auto folder = context_.program_folder / "template" / Cp932ToPath(folder_name);
-  const auto& chosen = working_list(carrier);
-  for (const std::string& name : FindTemplateFiles(context_.file_system, folder)) {
+  if (!carrier) return;
+  for (const std::string& name : draft_.TemplateFiles(*carrier)) {
     auto* item = new QListWidgetItem(ToQString(name), template_list_);
     item->setData(Qt::UserRole, QByteArray::fromStdString(name));
-    item->setSelected(std::find(chosen.begin(), chosen.end(), name) != chosen.end());
+    item->setSelected(draft_.IsChosen(*carrier, name));
   }
-}
-
-void CPage2::OnCarrierChanged(int index) {
-  if (index >= 0) FillList(index + 1);
 }
 
 void CPage2::OnSelectionChanged() {
-  const int index = carrier_combo_->currentIndex();
-  if (index < 0) return;
-  auto& chosen = working_lists_[static_cast<std::size_t>(index)];
-  chosen.clear();
+  const std::optional<Carrier> carrier = SheetDraft::CarrierAt(carrier_combo_->currentIndex());
+  if (!carrier) return;
+  std::vector<std::string> chosen;
   for (int row = 0; row < template_list_->count(); ++row) {
     const QListWidgetItem* item = template_list_->item(row);
     if (item->isSelected()) chosen.push_back(item->data(Qt::UserRole).toByteArray().toStdString());
   }
+  draft_.Choose(*carrier, std::move(chosen));
 }
 
 bool CPage2::OnKillActive() {
-  if (carrier_combo_->currentIndex() >= 0) carrier_index = carrier_combo_->currentIndex();
   for (std::size_t i = 0; i < kColumnCount; ++i) {
-    output_items[i] = item_checks_[i]->isChecked() ? 1 : 0;
-  }
-  return true;
-}
-
-bool CPage2::OnApply() {
-  for (const int carrier : kCarriers) {
-    if (!working_list(carrier).empty()) continue;
-    const Message question{"確認",
-                           std::string(CarrierName(carrier)) +
-                               "用のテンプレートが設定されていません。\r\n"
-                               "このままではhtml出力が利用できませんが、よろしいですか？",
-                           Icon::Question, Buttons::OkCancel, true};
-    if (context_.messages.Show(question) != Answer::Ok) return false;
-  }
-  for (const int carrier : kCarriers) {
-    context_.settings.templates[static_cast<std::size_t>(carrier)] = working_list(carrier);
+    draft_.settings().output_items[i] = item_checks_[i]->isChecked() ? 1 : 0;
   }
   return true;
 }

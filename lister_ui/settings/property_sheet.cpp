@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -10,17 +11,16 @@
 #include "lister_ui/settings/output_page.h"
 #include "lister_ui/settings/text_page.h"
 #include "qt_common/dialog_font.h"
-#include "qt_common/qt_text.h"
-#include "text/cp932.h"
 
 namespace veldor::ui {
 
 CPSeet::CPSeet(ListerContext& context, QWidget* parent)
     : QDialog(parent),
-      page1_(new CPage1(context.settings, context.messages)),
-      page2_(new CPage2(context)),
-      page3_(new CPage3(context)),
-      page4_(new CPage4(context)),
+      draft_(context),
+      page1_(new CPage1(draft_)),
+      page2_(new CPage2(draft_)),
+      page3_(new CPage3(draft_)),
+      page4_(new CPage4(draft_)),
       pages_{page1_, page2_, page3_, page4_},
       tabs_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("settingsSheet"));
@@ -56,7 +56,23 @@ CPSeet::CPSeet(ListerContext& context, QWidget* parent)
   connect(tabs_, &QTabWidget::currentChanged, this, &CPSeet::OnTabChanged);
   tabs_->setCurrentIndex(0);
   page1_->EnsureInitialised();
+  // Ctrl+Tab and Ctrl+Shift+Tab turn the pages whichever control has the focus.
+  for (const auto& [keys, step] :
+       {std::pair(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1),
+        std::pair(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), 3)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this,
+            [this, step] { tabs_->setCurrentIndex((current_ + step) % tabs_->count()); });
+  }
+  // The sheet opens with the focus on the first control of its first page.
+  for (QWidget* w = page1_->nextInFocusChain(); w != page1_; w = w->nextInFocusChain()) {
+    if (page1_->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0) {
+      w->setFocus();
+      break;
+    }
+  }
 }
+
+CPSeet::~CPSeet() { delete tabs_; }
 
 void CPSeet::OnTabChanged(int index) {
   if (index == current_ || index < 0) return;
@@ -76,24 +92,7 @@ void CPSeet::OnTabChanged(int index) {
 }
 
 void CPSeet::OnOk() {
-  if (!pages_[static_cast<std::size_t>(current_)]->OnKillActive()) return;
-  for (CSheetPage* page : pages_) {
-    if (page->initialised() && !page->OnApply()) return;
-  }
-  accept();
-}
-
-void StoreSheetValues(const CPSeet& sheet, ListingSettings& settings) {
-  const CPage1& basic = sheet.page1();
-  settings.sort_key = basic.sort_key;
-  settings.over_write = basic.over_write;
-  settings.print_result = basic.print_result;
-  settings.sort_style = basic.sort_style;
-  settings.file_open = basic.file_open;
-  settings.all_files = basic.all_files;
-  settings.extensions.clear();
-  settings.extensions = ParseExtensionList(basic.ext_strings);
-  settings.output_items = sheet.page2().output_items;
+  if (pages_[static_cast<std::size_t>(current_)]->OnKillActive() && draft_.Apply()) accept();
 }
 
 }  // namespace veldor::ui

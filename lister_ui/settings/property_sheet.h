@@ -5,6 +5,7 @@
 #include <array>
 
 #include "listing/lister.h"
+#include "settings_sheet/sheet_draft.h"
 
 class QPushButton;
 class QTabWidget;
@@ -16,14 +17,16 @@ class CPage1;
 class CPage2;
 class CTextPage;
 
-/// A modal tabbed dialog. Each page is initialised the first time its tab is shown; the
-/// basic page may refuse to be left; OK applies the initialised pages in page order and
-/// closes only when all of them accept.
+/// A modal tabbed dialog over a draft of the settings and lists. Each page is initialised
+/// the first time its tab is shown; the basic page may refuse to be left; OK stores the page
+/// on view and closes only when the draft has been applied (Cancel drops it).
 class CPSeet : public QDialog {
   Q_OBJECT
 
  public:
   explicit CPSeet(ListerContext& context, QWidget* parent = nullptr);
+  /// Deletes the pages while the draft they bind to is still there.
+  ~CPSeet() override;
 
   CPage1& page1() const { return *page1_; }
   CPage2& page2() const { return *page2_; }
@@ -35,6 +38,7 @@ class CPSeet : public QDialog {
   void OnTabChanged(int index);
   void OnOk();
 
+  SheetDraft draft_;
   CPage1* page1_;
   CPage2* page2_;
   CTextPage* page3_;
@@ -43,9 +47,5 @@ class CPSeet : public QDialog {
   QTabWidget* tabs_;
   int current_ = 0;
 };
-
-/// Copies what the sheet's caller keeps after OK: the basic page's values with its
-/// extension text split into the list, and the output page's six column flags.
-void StoreSheetValues(const CPSeet& sheet, ListingSettings& settings);
 
 }  // namespace veldor::ui

@@ -6,9 +6,7 @@ namespace veldor::ui {
 
 bool RunSettingsSheet(QWidget* parent, ListerContext& context) {
   CPSeet sheet(context, parent);
-  if (sheet.exec() != QDialog::Accepted) return false;
-  StoreSheetValues(sheet, context.settings);
-  return true;
+  return sheet.exec() == QDialog::Accepted;
 }
 
 }  // namespace veldor::ui

@@ -8,7 +8,7 @@ class QWidget;
 namespace veldor::ui {
 
 /// Runs the settings sheet modally over `parent`. Only when the user accepts it with OK
-/// are the values copied into `context.settings` (and the list files written); Cancel
+/// does its draft reach `context.settings` (and the list files get written); Cancel
 /// changes nothing. Every message goes through `context.messages`. Returns true for OK.
 bool RunSettingsSheet(QWidget* parent, ListerContext& context);
 

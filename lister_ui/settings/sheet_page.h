@@ -9,17 +9,15 @@
 namespace veldor::ui {
 
 /// One tab of the settings sheet. The sheet initialises a page the first time its tab is
-/// shown, asks it before the user leaves it, and applies every initialised page on OK.
+/// shown and asks it to store its controls before the user leaves it or presses OK.
 class CSheetPage : public QWidget {
  public:
   explicit CSheetPage(QWidget* parent = nullptr) : QWidget(parent) { setFont(DialogFont()); }
 
-  /// Puts the page's fields into its controls; runs once, when the page is first shown.
+  /// Loads the controls from the draft; runs once, when the page is first shown.
   virtual void OnInitDialog() {}
-  /// Reads the controls back into the fields; false keeps the user on the page.
+  /// Stores the controls into the draft; false keeps the user on the page.
   virtual bool OnKillActive() { return true; }
-  /// Called on OK for every initialised page, in page order; false keeps the sheet open.
-  virtual bool OnApply() { return true; }
 
   bool initialised() const { return initialised_; }
   /// Runs the initialisation unless it has already run.

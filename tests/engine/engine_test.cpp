@@ -52,7 +52,7 @@ class ScanTest : public ::testing::Test {
  protected:
   ScanTest() {
     testing::PinTimeZoneToTokyo();
-    settings_.company = kAu;
+    settings_.company = CompanyValue(Carrier::Au);
     // Another run's unfinished listing is never listed; a name merely like it is.
     for (const char* name : {".jpg", ".f.txt.tmp-77-0-1-23", ".jpg.tmp-1-2", "README", "a.JPG",
                              "a.jpeg", "a.jpg.baz", "b.gif", "c.png", ".f.txt.tmp-1-"})
@@ -281,15 +281,15 @@ TEST(SettingsTest, LoadsAndSavesEveryKey) {
   folder.Write("quorsel.ini", kCustom);
   ListingSettings s;
   LoadSettings(s, profile);
-  EXPECT_EQ(s.rates, (std::array<double, 4>{0.0, 0.28999999999999998, 0.0, 4294967295.0 * 0.01}));
+  EXPECT_EQ(s.rates, (PerCarrier<double>{{0.28999999999999998, 0.0, 4294967295.0 * 0.01}}));
   EXPECT_EQ(s.CurrentRate(), 4294967295.0 * 0.01);
   EXPECT_EQ((std::vector<int>{s.company, s.output_mode, s.sort_key, s.sort_style, s.over_write,
                               s.print_result, s.file_open, s.all_files}),
-            (std::vector<int>{kAu, kCsv, 9, 2, 1, 0, 1, 0}));
+            (std::vector<int>{3, kCsv, 9, 2, 1, 0, 1, 0}));
   EXPECT_EQ(s.extensions, Names{});
   EXPECT_EQ(s.output_items, (std::array<int, kColumnCount>{0, 0, 1, 0, 0, 1}));
   EXPECT_EQ(s.templates,
-            (std::array<Names, 4>{Names{}, {}, {"a.html", "", "b.html"}, {"\x95\x5C.html"}}));
+            (PerCarrier<Names>{{Names{}, {"a.html", "", "b.html"}, {"\x95\x5C.html"}}}));
   fs::remove(folder / "quorsel.ini");
   SaveSettings(s, profile);
   EXPECT_EQ(folder.Read("quorsel.ini"), kCustom);
@@ -308,15 +308,15 @@ TEST(SettingsTest, LoadsAndSavesEveryKey) {
   }
   folder.Write("quorsel.ini", "[PAGE_2]\r\ntemplates1=index.html\r\ntemplates2=b/a/b//a//\r\n");
   LoadSettings(s, profile);
-  EXPECT_EQ(s.templates[kDocomo], Names{});                  // a name without its "/" is no entry
-  EXPECT_EQ(s.templates[kVodafone], (Names{"b", "a", ""}));  // nor is a name given again
+  EXPECT_EQ(s.templates[Carrier::Docomo], Names{});  // a name without its "/" is no entry
+  EXPECT_EQ(s.templates[Carrier::Vodafone], (Names{"b", "a", ""}));  // nor is a name given again
   // A file an editor saved as UTF-8 with a byte-order mark reads as CP932 and is written
   // back in CP932, without the mark.
   folder.Write("quorsel.ini",
                "\xEF\xBB\xBF[MAIN_OPTION]\r\ncompany=3\r\n[PAGE_2]\r\ntemplates1=海.html/\r\n");
   LoadSettings(s, profile);
-  EXPECT_EQ(s.company, kAu);
-  EXPECT_EQ(s.templates[kDocomo], Names{"\x8A\x43.html"});
+  EXPECT_EQ(s.company, 3);
+  EXPECT_EQ(s.templates[Carrier::Docomo], Names{"\x8A\x43.html"});
   ASSERT_TRUE(profile.WriteInt("MAIN_OPTION", "company", 2));
   EXPECT_EQ(folder.Read("quorsel.ini"),
             "[MAIN_OPTION]\r\ncompany=2\r\n[PAGE_2]\r\ntemplates1=\x8A\x43.html/\r\n");

@@ -1,6 +1,5 @@
-// The main window (its radios, the command line, closing, the layout) and
-// the settings sheet (the extension check, the order OK applies the pages in, templates per
-// carrier, the extended-text pages and the layouts).
+// The main window (its radios, the command line, closing, the layout) and the settings
+// sheet's binding of its controls to the draft (its rules are the draft's own tests).
 
 #include "lister_ui/lister_app.h"
 #include "lister_ui/settings/input_dialog.h"
@@ -77,8 +76,9 @@ class SheetTest : public ::testing::Test {
     sheet.tabs()->setCurrentIndex(index);
     ui::CTextPage& page = index == 2 ? sheet.page3() : sheet.page4();
     page.SetInputRunner([this](ui::CInputDlg& dialog) {
-      dialog.show();  // which puts in the name label of its mode
-      asked << Find<QLabel>(dialog, "nameLabel")->text() + dialog.name;
+      dialog.show();  // which puts in the name label of its mode and selects the name
+      asked << Find<QLabel>(dialog, "nameLabel")->text() +
+                   Find<QLineEdit>(dialog, "nameEdit")->selectedText();
       std::tie(dialog.name, dialog.text) = inputs.takeFirst();
       return !dialog.name.isNull();
     });
@@ -97,105 +97,134 @@ class SheetTest : public ::testing::Test {
   QStringList asked;
 };
 
-// Leaving the basic page, or OK on it, needs a dot in the extensions; the pages are laid
-// out in their dialog units.
-TEST_F(SheetTest, ExtensionsAndLayouts) {
-  const std::tuple<const char*, bool, bool> rows[] = {
-      {".jpg", false, true}, {"jpg.gif", false, true}, {"jpg gif", false, false}, {"", true, 0}};
+// Also run with QT_SCALE_FACTOR=2, where a style needs more room than the units give.
+TEST_F(SheetTest, PagesAreLaidOutInTheirUnits) {
   ASSERT_TRUE(Shown(sheet));
   for (int i = 0; i < 4; ++i) ExpectLaidOut(*sheet.tabs()->widget(i), sheet.page3().dialog_units());
-  for (const auto& [text, every_file, accepted] : rows) {
-    Find<QLineEdit>(sheet, "extensionsEdit")->setText(text);
-    Click(every_file ? "allFilesRadio" : "listedExtensionsRadio");
-    sheet.tabs()->setCurrentIndex(0);
-    sheet.tabs()->setCurrentIndex(2);
-    EXPECT_EQ(sheet.tabs()->currentIndex(), accepted ? 2 : 0) << text;
-    if (!accepted) Click("okButton");
-  }
-  EXPECT_EQ(messages.shown[0],
-            U8Message("警告", "拡張子の設定が正しく設定されていません。\r\n確認してください。",
-                      Icon::Exclamation));
-  EXPECT_TRUE(sheet.isVisible() && messages.shown.size() == 4);
 }
 
-// OK applies the shown pages in order and stops at one that refuses: the output page asks
-// about carriers without templates, each carrier keeping its own selection.
-TEST_F(SheetTest, OkAppliesThePagesInOrder) {
+// The basic page's warning keeps the user on it with the extension text selected, and OK
+// stays refused while it stands.
+TEST_F(SheetTest, ExtensionWarningKeepsTheBasicPage) {
+  ASSERT_TRUE(Shown(sheet));
+  auto* edit = Find<QLineEdit>(sheet, "extensionsEdit");
+  edit->setText("jpg");
+  sheet.tabs()->setCurrentIndex(2);
+  EXPECT_EQ(sheet.tabs()->currentIndex(), 0);
+  EXPECT_TRUE(edit->hasFocus() && edit->selectedText() == "jpg");
+  Click("okButton");
+  EXPECT_TRUE(sheet.isVisible());
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].caption, "警告");
+}
+
+// The controls of every page reach the settings through OK, and the template questions
+// reach a message box.
+TEST_F(SheetTest, OkStoresEveryPage) {
   folder.Write("template/au/a.html", "x");
-  folder.Write("replace_list.csv", "a.jpg,A\r\n");
-  std::filesystem::create_directory(folder / "replace_list2.csv");  // unreadable
-  settings.templates = {};
-  sheet.show();
-  inputs = {{"b.jpg", "B"}};
-  Click("addButton", &TextPage(2));
-  TextPage(3);
-  sheet.tabs()->setCurrentIndex(1);
-  Find<QComboBox>(sheet, "carrierCombo")->setCurrentIndex(kAu - 1);
-  Find<QListWidget>(sheet, "templateList")->item(0)->setSelected(true);
-  Find<QComboBox>(sheet, "carrierCombo")->setCurrentIndex(kDocomo - 1);
-  Find<QComboBox>(sheet, "carrierCombo")->setCurrentIndex(kAu - 1);
-  messages.Script({Answer::Cancel, Answer::Ok, Answer::Ok});
-  Click("okButton");
-  EXPECT_EQ(folder.Read("replace_list.csv"), "a.jpg,A\r\n");
-  Click("okButton");
-  EXPECT_EQ(folder.Read("replace_list.csv"), "a.jpg,A\r\nb.jpg,B\r\n");
-  EXPECT_EQ(messages.shown[0].caption, "読み取りエラーです");
-  EXPECT_TRUE(messages.shown[1].text.starts_with("docomo用のテンプレートが設定されていません。"));
-  EXPECT_TRUE(messages.shown[3].text.starts_with("Vodafone用") &&
-              messages.shown[3].second_button_default);
-  EXPECT_EQ(sheet.result(), QDialog::Accepted);
-  EXPECT_TRUE(std::filesystem::is_directory(folder / "replace_list2.csv"));  // left alone
-  EXPECT_EQ(settings.templates, (decltype(settings.templates){{{}, {}, {}, {"a.html"}}}));
+  settings.templates[Carrier::Vodafone] = {};
+  ListingSettings expected = settings;
+  ui::CPSeet shown(context);  // on the settings as changed here
+  shown.show();
+  Find<QComboBox>(shown, "sortKeyCombo")->setCurrentIndex(kSortPacketCharge);
+  Click("descendingRadio", &shown);
+  Find<QLineEdit>(shown, "extensionsEdit")->setText(".txt");
+  shown.tabs()->setCurrentIndex(1);
+  Click("fileSizeCheck", &shown);
+  Find<QComboBox>(shown, "carrierCombo")->setCurrentIndex(2);
+  Find<QListWidget>(shown, "templateList")->item(0)->setSelected(true);
+  shown.tabs()->setCurrentIndex(2);
+  shown.page3().SetInputRunner([](ui::CInputDlg& dialog) {
+    std::tie(dialog.name, dialog.text) = std::pair(QStringLiteral("b.jpg"), QStringLiteral("B"));
+    return true;
+  });
+  Click("addButton", &shown.page3());
+  messages.Script({Answer::Ok});
+  Click("okButton", &shown);
+  EXPECT_EQ(shown.result(), QDialog::Accepted);
+  EXPECT_EQ(folder.Read("replace_list.csv"), "b.jpg,B\r\n");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].text.starts_with("Vodafone用"));
+  expected.sort_key = kSortPacketCharge;
+  expected.sort_style = 1;
+  expected.extensions = {".txt"};
+  expected.output_items[0] = 0;
+  expected.templates[Carrier::Au] = {"a.html"};
+  EXPECT_EQ(settings, expected);
 }
 
-// OK keeps the input dialog open, with the focus in the box, while a box holds characters
-// that Shift_JIS cannot hold; the message names each of them once. Then OK closes it.
-TEST_F(SheetTest, InputRefusesWhatShiftJisCannotHold) {
+// OK keeps the input dialog open, with the focus in the box, while the input check
+// refuses a box; then OK closes it.
+TEST_F(SheetTest, InputRefusalKeepsTheFocusInTheBox) {
   ui::CInputDlg input(ui::CInputDlg::Mode::AddFileName, messages);
-  std::tie(input.name, input.text) = std::pair(QStringLiteral("a.jpg"), QStringLiteral("café😀é?"));
+  std::tie(input.name, input.text) = std::pair(QStringLiteral("a.jpg"), QStringLiteral("café"));
   ASSERT_TRUE(Shown(input));
   input.accept();
   EXPECT_TRUE(input.isVisible() && input.focusWidget() == Find<QLineEdit>(input, "textEdit"));
-  EXPECT_EQ(messages.shown,
-            std::vector{U8Message("入力",
-                                  "Shift_JIS で表せない文字が含まれています。\r\n"
-                                  "é (U+00E9) 😀 (U+1F600)\r\nを別の文字に置き換えてください。",
-                                  Icon::Exclamation)});
+  EXPECT_EQ(messages.shown.at(0).caption, "入力");
   Find<QLineEdit>(input, "textEdit")->setText(QStringLiteral("cafe"));
   input.accept();
   EXPECT_TRUE(!input.isVisible() && input.text == QStringLiteral("cafe"));
 }
 
-TEST_F(SheetTest, TextPagesEditSaveAndAsk) {
+// The buttons of both list pages reach their list: the input dialog's label follows the
+// page, Edit gives it the row, Save is enabled while the rows are edited, and the
+// questions reach a message box.
+TEST_F(SheetTest, TextPagesBindTheirButtons) {
   sheet.show();
   for (const auto& [index, file, label] : {std::tuple(2, "replace_list.csv", "ファイル名(&F)"),
                                            std::tuple(3, "replace_list2.csv", "フォルダ名(&F)")}) {
     folder.Write(file, "one,1\r\n");
     ui::CTextPage& page = TextPage(index);
-    inputs = {{}, {"two", " "}, {"uno", "1"}, {"x", "y"}};
+    auto* view = Find<QTableWidget>(page, "textListView");
+    inputs = {{}, {"two", " "}, {"uno", "1"}};
     asked.clear();
-    Click("reloadButton", &page);  // nothing edited: no question
+    EXPECT_FALSE(Find(page, "saveButton")->isEnabled());
     Click("addButton", &page);
     Click("addButton", &page);
-    Find<QTableWidget>(page, "textListView")->selectRow(0);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Home);
     Click("editButton", &page);
     EXPECT_EQ(asked, (QStringList{label, label, QString(label) + "one"}));
-    messages.Script({Answer::Cancel, Answer::No, Answer::Yes, Answer::Ok});
-    Click("reloadButton", &page);
-    Click("externalEditorButton", &page);
-    EXPECT_EQ(folder.Read(file), "one,1\r\n");
+    EXPECT_EQ(view->item(0, 0)->text() + view->item(1, 0)->text(), "unotwo");
+    EXPECT_TRUE(Find(page, "saveButton")->isEnabled());
+    messages.Script({Answer::Yes, Answer::Ok});
     Click("externalEditorButton", &page);
     EXPECT_EQ(folder.Read(file), "uno,1\r\ntwo, \r\n");
-    Click("externalEditorButton", &page);  // saved: no question
-    Click("addButton", &page);
+    EXPECT_FALSE(Find(page, "saveButton")->isEnabled());
+    QTest::keyClick(view, Qt::Key_Down);
+    Click("deleteButton", &page);
     Click("reloadButton", &page);
-    EXPECT_EQ(Find<QTableWidget>(page, "textListView")->rowCount(), 2);
+    EXPECT_EQ(view->rowCount(), 2);
   }
-  EXPECT_EQ(messages.shown[0],
-            U8Message("確認", "保存された状態を読み込みます。\r\nよろしいですか？", Icon::Question,
-                      Buttons::OkCancel));
-  EXPECT_TRUE(messages.shown[1].text.starts_with("リストは編集されています。"));
-  EXPECT_EQ(std::pair(messages.shown.size(), shell.opened.size()), std::pair(8ul, 6ul));
+  EXPECT_EQ(std::pair(messages.shown.size(), shell.opened.size()), std::pair(4ul, 2ul));
+}
+
+// The sheet opens on the first control of its first page; Tab leaves the row list for the
+// buttons; Ctrl+Tab and Ctrl+Shift+Tab turn the pages from every kind of control.
+TEST_F(SheetTest, KeyboardMovesThroughControlsAndPages) {
+  ASSERT_TRUE(Shown(sheet));
+  EXPECT_EQ(sheet.focusWidget()->objectName(), "sortKeyCombo");
+  const std::tuple<const char*, QKeyCombination, int> rows[] = {
+      {"sortKeyCombo", Qt::CTRL | Qt::Key_Tab, 1},
+      {"carrierCombo", Qt::CTRL | Qt::Key_Tab, 2},
+      {"textListView", Qt::CTRL | Qt::Key_Tab, 3},
+      {"addButton", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 2},
+      {"textListView", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 1},
+      {"templateList", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0},
+      {"extensionsEdit", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 3}};
+  for (const auto& [name, keys, page] : rows) {
+    QWidget* control = Find<QWidget>(*sheet.tabs()->currentWidget(), name);
+    control->setFocus();
+    QTest::keyClick(control, keys.key(), keys.keyboardModifiers());
+    EXPECT_EQ(sheet.tabs()->currentIndex(), page) << name;
+  }
+  QWidget* list = Find<QWidget>(sheet.page4(), "textListView");
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Tab);
+  EXPECT_EQ(sheet.focusWidget()->objectName(), "addButton");
+  QTest::keyClick(sheet.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(sheet.focusWidget(), list);
 }
 
 }  // namespace

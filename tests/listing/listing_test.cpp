@@ -112,10 +112,10 @@ TEST_F(ListingRunTest, NoResult) {
   Drop({Folder("photos")});
   settings_.print_result = 1;
   for (const auto& [output_mode, company] :
-       {std::pair<int, int>{4, kDocomo}, {kHtml, 4}, {kHtml, kAu}}) {
+       {std::pair<int, int>{4, 1}, {kHtml, 4}, {kHtml, CompanyValue(Carrier::Au)}}) {
     settings_.output_mode = output_mode;
     settings_.company = company;
-    settings_.templates[kAu].clear();
+    settings_.templates[Carrier::Au].clear();
     Drop({Folder("music")});
   }
   EXPECT_EQ(messages_.shown, Messages{});
@@ -128,7 +128,7 @@ TEST_F(ListingRunTest, NoResult) {
 TEST_F(ListingRunTest, HtmlPages) {
   settings_.output_mode = kHtml;
   settings_.file_open = 1;
-  settings_.templates[kDocomo] = {"index.html", "missing.html", "top.html"};
+  settings_.templates[Carrier::Docomo] = {"index.html", "missing.html", "top.html"};
   program_.Write("template/docomo/index.html",
                  "<h1>[@DNAME@]</h1>\n[@START@]\n<p>[@FNAME@]</p>\n[@STOP@]\n<hr>\n");
   program_.Write("template/docomo/top.html", "top\n[@START@]\n[@PSIZE@]\n[@STOP@]\nend\n");
@@ -158,7 +158,7 @@ TEST(ListerTest, StartUp) {
   Lister lister(program.path(), messages, shell);
   EXPECT_EQ(lister.context().lists.FindExtendedText(ListKind::FolderNames, "Trip"), "loaded");
   // Saving them again is what closing the main window does, and is that window's test.
-  EXPECT_EQ(lister.context().settings.company, kAu);
+  EXPECT_EQ(lister.context().settings.company, CompanyValue(Carrier::Au));
 }
 
 }  // namespace

@@ -51,19 +51,21 @@ inline void ExpectLaidOut(QWidget& window, const ui::DialogUnits& u) {
   const ui::DialogUnits font(window.font());
   EXPECT_EQ(u.base_height(), font.base_height());
   EXPECT_TRUE(u.base_width() >= font.base_width() && u.base_width() <= font.base_width() * 3 / 2);
-  const QSize px = window.grab().size();  // to whole units and back gives the same pixels
+  // To whole units and back gives the same pixels (the window's, whatever the scale factor).
+  const QSize px = window.grab().deviceIndependentSize().toSize();
   const QSize n(qRound(px.width() * 4.0 / u.base_width()),
                 qRound(px.height() * 8.0 / u.base_height()));
   EXPECT_EQ(u.ToPixels(n), px);
   for (QWidget* child : window.findChildren<QWidget*>()) {
     if (qobject_cast<QMenu*>(child) != nullptr || !child->isVisibleTo(&window)) continue;
     auto* button = qobject_cast<QPushButton*>(child);
-    // A push button's style may want more than its text; a label needs its lines' height too.
+    // A push button's style may want more than its text; a label, check box or radio needs
+    // its height too.
     const QSize need =
         button != nullptr
             ? QSize(button->fontMetrics().horizontalAdvance(button->text().remove('&')) + 1, 0)
         : qobject_cast<QLabel*>(child) != nullptr          ? child->sizeHint()
-        : qobject_cast<QAbstractButton*>(child) != nullptr ? QSize(child->sizeHint().width(), 0)
+        : qobject_cast<QAbstractButton*>(child) != nullptr ? child->sizeHint()
                                                            : QSize(0, 0);
     EXPECT_TRUE(window.rect().contains(QRect(child->mapTo(&window, QPoint()), child->size())) &&
                 need.boundedTo(child->size()) == need)

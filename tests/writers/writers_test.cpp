@@ -118,7 +118,7 @@ class HtmlTest : public ::testing::Test {
   // Renders the template `bytes` (none: no file) named `name` for the folder `folder`.
   WriteOutcome Render(const std::string& name, const std::optional<std::string>& bytes,
                       const fs::path& folder) {
-    const std::string carrier(CarrierName(settings_.company));
+    const std::string carrier(CarrierName(*CarrierOfCompany(settings_.company)));
     if (bytes) program_.Write(fs::path("template") / carrier / name, *bytes);
     return RenderHtmlListing(listing_, folder, name, settings_, lists_, program_ / "template",
                              messages_);
@@ -244,7 +244,7 @@ struct PageRow {
   std::optional<std::string> template_bytes;  // nothing: no template file
   std::string page;
   Shows shows = Shows::Page;
-  int company = kDocomo;
+  int company = 1;
   std::string folder = "Trip";
   int over_write = 0;
 };
@@ -258,7 +258,7 @@ TEST_F(HtmlTest, PagesByteForByte) {
         "Folder Trip (<b>Lab</b>)\r\na.jpg: 97 packets, 29 yen\r\n"
         "&lt;b&gt;&amp;[@DNAME@].gif: 1 packets, 0 yen\r\nCarrier docomo\r\n"},
     {"TemplateOfTheCurrentCarrier", "[@COMPANY@]\n[@START@]\n[@PSIZE@]\n[@STOP@]\nend\n",
-        "Vodafone\r\n97\r\n1\r\nend\r\n", Shows::Page, kVodafone},
+        "Vodafone\r\n97\r\n1\r\nend\r\n", Shows::Page, CompanyValue(Carrier::Vodafone)},
     {"EveryRecordTag", "\n[@START@]\n[@FNAME@]|[@FSIZE@]|[@FTEXT@]|[@MDATE@]|[@CDATE@]\n[@STOP@]\n\n",
         "\r\na.jpg|12345|<i>\"sea\" & sky</i>|2003/05/01 12:34:56|2003/04/01 08:00:00\r\n"
         "&lt;b&gt;&amp;[@DNAME@].gif|100|&lt;b&gt;&amp;[@DNAME@].gif|2003/05/01 12:34:56|"
@@ -266,7 +266,7 @@ TEST_F(HtmlTest, PagesByteForByte) {
     {"ZeroOutsideTheRepeat",
         "[@FSIZE@] [@PSIZE@] [@PYEN@]\n[@START@]\n[@PYEN@]\n[@STOP@]\n[@PYEN@]\n", "0 0 0\r\n29\r\n0\r\n0\r\n"},
     {"EscapedFolderName", "[@DNAME@]/[@DTEXT@]\n[@START@]\nx\n[@STOP@]\n.\n",
-        "R&amp;D &quot;x&quot;/R&amp;D &quot;x&quot;\r\nx\r\nx\r\n.\r\n", Shows::Page, kDocomo, "R&D \"x\""},
+        "R&amp;D &quot;x&quot;/R&amp;D &quot;x&quot;\r\nx\r\nx\r\n.\r\n", Shows::Page, 1, "R&D \"x\""},
     {"EmptyFolder", "<ul>\n[@START@]\n<li>[@FNAME@]</li>\n[@STOP@]\n</ul>\n", "<ul>\r\n</ul>\r\n"},
     // 0x81 0x5B is one character whose second byte is "[", so "\x81[@FNAME@]" holds no tag.
     {"Cp932AndCrLf",
@@ -281,7 +281,7 @@ TEST_F(HtmlTest, PagesByteForByte) {
     {"Root", "[@DNAME@]\n" + good, "/\r\na\r\na.jpg\r\n&lt;b&gt;&amp;[@DNAME@].gif\r\nz\r\n"},
     // Found before the user is asked whether to replace the old page.
     {"UnknownTagInRepeat", "a\n[@START@]\n[@FNAME@][@NAME@]\n[@STOP@]\nz\n", "old page",
-        Shows::TemplateError, kDocomo, "Trip", 1}};
+        Shows::TemplateError, 1, "Trip", 1}};
   // clang-format on
   const std::string at =
       "テンプレートファイル\r\n" + (program_ / "template" / "docomo" / "index.html").string();

@@ -1,7 +1,6 @@
-#include "lister_win/input_dlg.h"
+#include "lister_win/settings/input_dialog.h"
 
 #include "lister_win/resource.h"
-#include "text/cp932.h"
 #include "win_common/win_text.h"
 
 bool CInputDlg::DoModal(HWND owner) { return RunModal(owner, IDD_INPUT) == IDOK; }
@@ -13,8 +12,8 @@ INT_PTR CInputDlg::OnMessage(UINT message, WPARAM wparam, LPARAM, bool& handled)
     case WM_INITDIALOG: {
       ::SetDlgItemTextW(hwnd(), IDC_NAME, name.c_str());
       ::SetDlgItemTextW(hwnd(), IDC_TEXT, text.c_str());
-      const bool folder = mode == Mode::AddFolderName || mode == Mode::EditFolderName;
-      ::SetDlgItemTextW(hwnd(), IDC_NAME_LABEL, folder ? L"フォルダ名(&F)" : L"ファイル名(&F)");
+      ::SetDlgItemTextW(hwnd(), IDC_NAME_LABEL,
+                        veldor::AsksForFolderName(mode) ? L"フォルダ名(&F)" : L"ファイル名(&F)");
       UpdateOk();
       veldor::win::FitTexts(hwnd(), true);
       return TRUE;
@@ -52,13 +51,10 @@ void CInputDlg::UpdateOk() {
 void CInputDlg::OnOk() {
   if (!::IsWindowEnabled(::GetDlgItem(hwnd(), IDOK))) return;  // Enter with a box empty
   for (const int id : {IDC_NAME, IDC_TEXT}) {
-    const std::string lacking = veldor::CharactersCp932Lacks(
+    const std::optional<veldor::Message> refusal = veldor::CheckInputText(
         veldor::win::Utf8FromWide(veldor::win::WindowText(::GetDlgItem(hwnd(), id))));
-    if (lacking.empty()) continue;
-    messages_.Show(veldor::Message{"入力",
-                                   "Shift_JIS で表せない文字が含まれています。\r\n" + lacking +
-                                       "\r\nを別の文字に置き換えてください。",
-                                   veldor::Icon::Exclamation, veldor::Buttons::Ok, false});
+    if (!refusal) continue;
+    messages_.Show(*refusal);
     ::SetFocus(::GetDlgItem(hwnd(), id));
     return;
   }

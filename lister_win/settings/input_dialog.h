@@ -4,12 +4,12 @@
 #include <string>
 
 #include "platform/messages.h"
+#include "settings_sheet/input_check.h"
 #include "win_common/dialog.h"
 
 class CInputDlg : public veldor::win::Dialog {
  public:
-  /// Which row the dialog asks for; a folder-name row has the name label "フォルダ名(&F)".
-  enum class Mode { AddFileName = 1, EditFileName, AddFolderName, EditFolderName };
+  using Mode = veldor::InputMode;
 
   /// `messages` shows why OK keeps the dialog open.
   CInputDlg(Mode dialog_mode, veldor::MessageSink& messages)
@@ -29,8 +29,8 @@ class CInputDlg : public veldor::win::Dialog {
 
  private:
   void UpdateOk();
-  /// Takes the boxes' texts and closes with OK, unless CP932 cannot hold a character of
-  /// them: then says which, and keeps the dialog open with the focus in that box.
+  /// Takes the boxes' texts and closes with OK, unless the input check refuses a box: then
+  /// shows its message and keeps the dialog open with the focus in that box.
   void OnOk();
 
   veldor::MessageSink& messages_;
