@@ -162,9 +162,12 @@ TEST(RunTest, PrintsRecordsAndExits) {
        Json("-x.jpg", "@/-x.jpg\\r\\nの情報を読み取れませんでした。", "exclamation")},
       // A user without an absolute home folder, in a folder anyone may write, with an
       // installation they may not write: nothing is read from or created in that folder.
+      // The program is copied where that user may run it: the build may sit in a folder only
+      // root can read.
       {"VeldorWithoutHome",
-       "chmod 777 . && setpriv --reuid=54321 --regid=54321 --clear-groups env -u HOME -u "
-       "XDG_DATA_HOME veldor-cli --messages json photos; s=$?; test -e .local && exit 9; exit $s",
+       "chmod 777 . && mkdir -m 755 installed && cp \"$(command -v veldor-cli)\" installed/ && "
+       "setpriv --reuid=54321 --regid=54321 --clear-groups env -u HOME -u XDG_DATA_HOME "
+       "installed/veldor-cli --messages json photos; s=$?; test -e .local && exit 9; exit $s",
        1,
        Json("VELDOR",
             "設定を保存するフォルダが見つかりません。\\r\\nHOME を設定してから起動してください。",

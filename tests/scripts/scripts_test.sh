@@ -19,16 +19,19 @@ case $1 in
     stubs=$(mktemp -d)
     trap 'rm -rf "$stubs"' EXIT
     printf '#!/bin/sh\nexit 1\n' >"$stubs/dpkg-query"  # every package missing
+    # A copy of the script that user may read: the clone may sit in a folder only root can.
+    cp "$root/scripts/install-deps.sh" "$stubs/install-deps.sh"
     printf '#!/bin/sh\necho "sudo: a password is required" >&2\nexit 1\n' >"$stubs/sudo"
-    chmod 755 "$stubs" "$stubs/dpkg-query" "$stubs/sudo"
+    chmod 755 "$stubs" "$stubs/dpkg-query" "$stubs/sudo" "$stubs/install-deps.sh"
     as_user=()
     if [ "$(id -u)" -eq 0 ]; then
       command -v setpriv >/dev/null || exit 77
       as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
     fi
-    err=$("${as_user[@]}" env PATH="$stubs:/usr/bin:/bin" bash "$root/scripts/install-deps.sh" \
+    err=$("${as_user[@]}" env PATH="$stubs:/usr/bin:/bin" bash "$stubs/install-deps.sh" \
       </dev/null 2>&1 >/dev/null)
-    [ $? -eq 1 ] || fail "install-deps.sh did not exit 1"
+    code=$?
+    [ $code -eq 1 ] || fail "install-deps.sh exited $code instead of 1: $err"
     [[ $err == "scripts/install-deps.sh installs the Debian packages the build needs and cannot"*": missing cmake "*"; run it as root, or install and set up sudo" ]] ||
       fail "unexpected message: $err"
     ;;
