@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 
 #ifdef _WIN32
 #include <io.h>
@@ -56,5 +57,17 @@ int FinishOutput(std::string_view program, std::ostream& out, const ProgramOutpu
   err.flush();
   return 1;
 }
+
+#ifndef _WIN32
+int RunWithProgramOutput(std::string_view program, int argc, char** argv, CommandFunction command) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  ProgramOutput output(STDOUT_FILENO);
+  std::ostream out(&output);
+  std::cin.tie(&out);  // a question shows before its answer is read
+  const int status = command(args, out, std::cerr, std::cin, ::isatty(STDIN_FILENO) == 1);
+  return FinishOutput(program, out, output, std::cerr, status);
+}
+#endif
 
 }  // namespace veldor

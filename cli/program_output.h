@@ -2,9 +2,12 @@
 // The standard output of the terminal programs, whose failure must not go unnoticed: a
 // full disk or a closed pipe ends the program with status 1 and says so.
 
+#include <istream>
 #include <ostream>
 #include <streambuf>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace veldor {
 
@@ -36,5 +39,16 @@ class ProgramOutput final : public std::streambuf {
 /// "<program>: cannot write the output: <reason>" on `err` and returns 1; else `status`.
 int FinishOutput(std::string_view program, std::ostream& out, const ProgramOutput& output,
                  std::ostream& err, int status);
+
+/// A terminal program's command-line function: arguments, standard streams, and whether
+/// standard input is a terminal; returns the exit status.
+using CommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out,
+                                std::ostream& err, std::istream& in, bool interactive);
+
+#ifndef _WIN32
+/// Runs `command` with the process's arguments and standard streams, its output through a
+/// ProgramOutput, and ends as FinishOutput says.
+int RunWithProgramOutput(std::string_view program, int argc, char** argv, CommandFunction command);
+#endif
 
 }  // namespace veldor

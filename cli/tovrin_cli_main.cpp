@@ -7,20 +7,9 @@ int wmain(int argc, wchar_t** argv) {
   return veldor::RunWithWindowsConsole("tovrin-cli", argc, argv, veldor::RunTovrinCli);
 }
 #else
-#include <unistd.h>
-
-#include <iostream>
-
 #include "cli/program_output.h"
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  veldor::ProgramOutput output(STDOUT_FILENO);
-  std::ostream out(&output);
-  std::cin.tie(&out);  // a question shows before its answer is read
-  const int status =
-      veldor::RunTovrinCli(args, out, std::cerr, std::cin, isatty(STDIN_FILENO) == 1);
-  return veldor::FinishOutput("tovrin-cli", out, output, std::cerr, status);
+  return veldor::RunWithProgramOutput("tovrin-cli", argc, argv, veldor::RunTovrinCli);
 }
 #endif

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/program_output.h"
+
 namespace veldor {
 
 /// Runs the program's command-line function with Windows' arguments and standard streams.
-using CommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out,
-                                std::ostream& err, std::istream& in, bool interactive);
 /// A failed write of the output (to a file or a pipe) ends it with status 1 and a line on
 /// stderr that names `program`.
 int RunWithWindowsConsole(const char* program, int argc, wchar_t** argv, CommandFunction command);
