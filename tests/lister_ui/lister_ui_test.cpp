@@ -1,6 +1,7 @@
 // The main window (its radios, the command line, closing, the layout) and the settings
 // sheet's binding of its controls to the draft (its rules are the draft's own tests).
 
+#include "lister_ui/about_dlg.h"
 #include "lister_ui/lister_app.h"
 #include "lister_ui/settings/input_dialog.h"
 #include "lister_ui/settings/property_sheet.h"
@@ -45,15 +46,21 @@ TEST_F(ListerDlgTest, CommandLineKeysAndClosing) {
       {Qt::Key_Right, "formatTxtRadio", 1},   {Qt::Key_Up, "formatHtmlRadio", 3},
       {Qt::Key_Return, "formatHtmlRadio", 3}, {Qt::Key_Tab, "settingsButton", 3},
       {Qt::Key_Return, "settingsButton", 3},  {Qt::SHIFT | Qt::Key_F10, "settingsButton", 3}};
-  QStringList opened;  // the modal window or menu that each key opened, closed at once
+  QStringList opened;  // the modal window or menu that each key opened, closed once shown
   for (const auto& [key, focused, mode] : keys) {
-    QTimer::singleShot(50, [&] {
+    // A key is handled when keyClick returns; a window it opens runs its own event loop
+    // until this closes it.
+    opened << QString();
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
       QWidget* w = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                      : QApplication::activePopupWidget();
-      opened << (w ? (w->close(), w->windowTitle() + w->objectName()) : QString());
+      if (w != nullptr && w->isVisible())
+        opened.back() = (w->close(), w->windowTitle() + w->objectName());
     });
+    closer.start(10);
     QTest::keyClick(dialog->focusWidget(), key.key(), key.keyboardModifiers());
-    QTest::qWait(100);
+    closer.stop();
     const QString at = dialog->focusWidget()->objectName();
     EXPECT_EQ(std::pair(at.toStdString(), dialog->context().settings.output_mode),
               std::pair(std::string(focused), mode));
@@ -65,6 +72,13 @@ TEST_F(ListerDlgTest, CommandLineKeysAndClosing) {
   QTest::keyClick(dialog.get(), Qt::Key_Escape);
   dialog.reset();
   EXPECT_NE(program.Read("quorsel.ini").find("company=1\r\noutput_mode=3\r\n"), std::string::npos);
+}
+
+// The about box shows the version the build was made as.
+TEST(AboutDlgTest, ShowsTheProjectVersion) {
+  const CAboutDlg about(nullptr);
+  EXPECT_EQ(Find<QLabel>(about, "versionLabel")->text().toStdString(),
+            "パケット料金表示支援プログラム　 VELDOR  Version " PROJECT_VERSION);
 }
 
 class SheetTest : public ::testing::Test {
