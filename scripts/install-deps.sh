@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need. Safe to run again:
 # it does nothing when everything is already there.
-# Usage: scripts/install-deps.sh [--no-gui] [--fuzz] [--windows]
+# Usage: scripts/install-deps.sh [--no-gui] [--fuzz] [--lintian] [--windows]
 #   --no-gui   leave out Qt and what only the desktop programs need
+#   --lintian  add lintian, which checks the Debian package
 #   --fuzz     add clang and its libFuzzer runtime
 #   --windows  add the mingw-w64 cross compiler, Wine, GoogleTest's sources, the locale
 #              sources (a Japanese locale for Wine), Xvfb, the IPA fonts and Wine's own
@@ -11,13 +12,15 @@ set -euo pipefail
 
 gui=1
 fuzz=0
+lintian=0
 windows=0
 for option in "$@"; do
   case $option in
     --no-gui) gui=0 ;;
     --fuzz) fuzz=1 ;;
+    --lintian) lintian=1 ;;
     --windows) windows=1 ;;
-    *) echo "usage: scripts/install-deps.sh [--no-gui] [--fuzz] [--windows]" >&2; exit 2 ;;
+    *) echo "usage: scripts/install-deps.sh [--no-gui] [--fuzz] [--lintian] [--windows]" >&2; exit 2 ;;
   esac
 done
 packages=(cmake g++ make ninja-build libgtest-dev pkg-config clang-format git)
@@ -26,6 +29,9 @@ if [ $gui -eq 1 ]; then
 fi
 if [ $fuzz -eq 1 ]; then
   packages+=(clang libclang-rt-14-dev)
+fi
+if [ $lintian -eq 1 ]; then
+  packages+=(lintian)
 fi
 if [ $windows -eq 1 ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest locales zip xvfb xauth

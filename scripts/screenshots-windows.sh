@@ -20,6 +20,6 @@ wineserver -k >/dev/null 2>&1 || true  # started again below, on the display
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c \
   'source scripts/wine-env.sh build-win &&
    wine explorer /desktop=screenshots,1024x768 build-win/tools/windows_screenshots.exe \
-     "$(winepath -w "$1")" "$(winepath -w "$2")"; status=$?; wineserver -k; exit $status' \
+     "$(winepath -w "$1")" "$(winepath -w "$2")"; status=$?; wine_end; exit $status' \
   screenshots "$shots/program" docs
 echo "screenshots: docs/windows-*.png written"

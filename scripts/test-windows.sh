@@ -20,7 +20,7 @@ cmake --build --preset windows-linux -j "$jobs"
 cmake --preset windows "${warnings[@]}" >/dev/null
 # The build runs the test programs under Wine to list their tests: Wine first.
 source scripts/wine-env.sh build-win
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+trap wine_end EXIT
 cmake --build --preset windows -j "$jobs"
 # The dialogs' tests need a display: a virtual one, with a wineserver started on it.
 wineserver -k >/dev/null 2>&1 || true

@@ -11,8 +11,8 @@
 #   Japanese Windows fonts the dialogs name ("ＭＳ Ｐゴシック" and the like);
 # - wineserver and Wine's own services started at once with their output on /dev/null:
 #   started by the first test they would inherit CTest's pipes and keep CTest waiting for
-#   them forever. Without DISPLAY they stay headless, as tests want. `wineserver -k` ends
-#   them.
+#   them forever. Without DISPLAY they stay headless, as tests want. `wine_end` ends
+#   them and removes the folder Wine's server keeps in /tmp.
 wine_build=$(cd "${1:-build-win}" && pwd)
 export WINEPREFIX=$wine_build/wine
 export WINEDEBUG=-all
@@ -47,3 +47,16 @@ if [ ! -f "$wine_fonts/ipagp.ttf" ] && [ -f /usr/share/fonts/opentype/ipafont-go
       /d "${replacement#*=}" /f >/dev/null 2>&1 </dev/null
   done
 fi
+
+# Ends this prefix's wineserver and removes the folder it keeps in /tmp, which Wine puts
+# there whatever TMPDIR says (/tmp/.wine-<uid>/server-<device>-<inode of the prefix>).
+wine_end() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  local base dir
+  base=/tmp/.wine-$(id -u)
+  # shellcheck disable=SC2046  # the two numbers of stat become printf's two arguments
+  dir=$base/server-$(printf '%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+  rm -rf "$dir"
+  rmdir "$base" 2>/dev/null || true
+}

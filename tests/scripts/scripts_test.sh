@@ -52,26 +52,31 @@ case $1 in
     ;;
   install)
     # Links in bin that find their program folder, the manual pages, and desktop entries that
-    # Debian's validator accepts.
+    # Debian's validator accepts; the uninstall target leaves the prefix as it was.
     prefix=$(mktemp -d)
-    trap 'rm -rf "$prefix"' EXIT
+    trap 'rm -rf "$prefix" "$build/install_folders.txt"' EXIT
+    mkdir -p "$prefix/share/man" "$prefix/Trip" && printf x >"$prefix/Trip/a.jpg"
     cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
     [ "$("$prefix/bin/veldor-cli" --version)" = "veldor-cli $(cat "$build/version")" ] ||
       fail "no veldor-cli in bin"
-    mkdir "$prefix/Trip" && printf x >"$prefix/Trip/a.jpg"
     "$prefix/bin/veldor-cli" --format html --yes "$prefix/Trip" >/dev/null &&
       [ -s "$prefix/Trip/index.html" ] || fail "veldor-cli in bin did not find its templates"
     "$prefix/bin/tovrin-cli" "$prefix/lib/veldor/template/docomo/index.html" >/dev/null ||
       fail "tovrin-cli in bin failed"
     for page in veldor-cli tovrin-cli; do
-      grep -q "\"veldor $(cat "$build/version")\"" "$prefix/share/man/man1/$page.1" ||
-        fail "no manual page $page.1 of this version"
+      zgrep -q "\"veldor $(cat "$build/version")\"" "$prefix/share/man/man1/$page.1.gz" ||
+        fail "no manual page $page.1.gz of this version"
     done
     if [ -x "$build/program/veldor" ]; then
       command -v desktop-file-validate >/dev/null || exit 77
       [ -x "$prefix/bin/veldor" ] && [ -x "$prefix/bin/tovrin" ] || fail "no desktop programs in bin"
       desktop-file-validate "$prefix"/share/applications/*.desktop || fail "invalid desktop entry"
     fi
+    printf 'saved\r\n' >"$prefix/lib/veldor/quorsel.ini"  # as the desktop program saves it
+    rm -r "$prefix/Trip"
+    cmake --build "$build" --target uninstall >/dev/null || fail "the uninstall target failed"
+    left=$(cd "$prefix" && find . -mindepth 1 | sort | tr '\n' ' ')
+    [ "$left" = "./share ./share/man " ] || fail "the uninstall left: $left"
     ;;
   *) fail "unknown case $1" ;;
 esac
