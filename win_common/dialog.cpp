@@ -1,9 +1,13 @@
 #include "win_common/dialog.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace veldor::win {
 
@@ -225,17 +229,70 @@ bool PaintMinimised(HWND dialog) {
   return true;
 }
 
-std::vector<std::filesystem::path> TakeDroppedPaths(HDROP drop) {
-  std::vector<std::filesystem::path> paths;
-  const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    // Any length: a path longer than the classic 259 characters is taken whole.
-    std::wstring path(::DragQueryFileW(drop, i, nullptr, 0), L'\0');
-    ::DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
-    paths.emplace_back(std::move(path));
+namespace {
+
+// The strings of a list that ends in an empty string, within `list`; none when a string or
+// the list's end would lie past it.
+template <typename Char>
+std::optional<std::vector<std::basic_string<Char>>> SplitList(std::basic_string_view<Char> list) {
+  std::vector<std::basic_string<Char>> strings;
+  for (;;) {
+    const std::size_t end = list.find(Char{});
+    if (end == list.npos) return std::nullopt;
+    if (end == 0) return strings;
+    strings.emplace_back(list.substr(0, end));
+    list.remove_prefix(end + 1);
   }
-  ::DragFinish(drop);
+}
+
+// The paths of a DROPFILES block of `size` bytes, read within the block alone; none when it
+// is not a well-formed one.
+std::optional<std::vector<std::filesystem::path>> ReadDropFiles(const char* block,
+                                                                std::size_t size) {
+  DROPFILES header{};
+  if (size < sizeof header) return std::nullopt;
+  std::memcpy(&header, block, sizeof header);
+  if (header.pFiles < sizeof header || header.pFiles >= size) return std::nullopt;
+  const std::string_view bytes(block + header.pFiles, size - header.pFiles);
+  std::vector<std::filesystem::path> paths;
+  if (header.fWide) {
+    std::wstring list(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(list.data(), bytes.data(), list.size() * sizeof(wchar_t));  // maybe unaligned
+    auto strings = SplitList<wchar_t>(list);
+    if (!strings) return std::nullopt;
+    for (std::wstring& path : *strings) paths.emplace_back(std::move(path));
+    return paths;
+  }
+  const auto strings = SplitList<char>(bytes);
+  if (!strings) return std::nullopt;
+  for (const std::string& path : *strings) {
+    const int length = static_cast<int>(path.size());
+    std::wstring wide(
+        static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, path.data(), length, nullptr, 0)),
+        L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, path.data(), length, wide.data(),
+                          static_cast<int>(wide.size()));
+    paths.emplace_back(std::move(wide));
+  }
   return paths;
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> TakeDroppedPaths(HDROP drop) {
+  // DragQueryFileW walks the list until its empty string, wherever that is. Here the drop
+  // is read within its block alone: a handle that is no live block of this process (Wine's
+  // virtual desktop posts its own process's pointer for a drop from X) or a list that runs
+  // past its block is no drop. Such a block is left as it is: it may be memory that other
+  // code of this process holds.
+  const SIZE_T size = ::GlobalSize(drop);
+  const auto* block = size != 0 ? static_cast<const char*>(::GlobalLock(drop)) : nullptr;
+  if (block == nullptr) return {};
+  auto paths = ReadDropFiles(block, size);
+  ::GlobalUnlock(drop);
+  if (!paths) return {};
+  ::DragFinish(drop);
+  return std::move(*paths);
 }
 
 void ShowAboutBox(HWND owner, UINT resource) {

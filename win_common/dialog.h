@@ -41,7 +41,8 @@ void AddAboutEntry(HWND dialog, UINT text_id);
 void SetProgramIcons(HWND dialog);
 /// When the dialog is minimised, paints the program icon centred in it and returns true.
 bool PaintMinimised(HWND dialog);
-/// The paths of a drop, in its order; the drop is finished (its memory freed).
+/// The paths of a drop, in its order; the drop is finished (its memory freed). A handle that
+/// is no well-formed drop of this process gives no paths and is left as it is.
 std::vector<std::filesystem::path> TakeDroppedPaths(HDROP drop);
 /// Makes every text of a dialog show whole where its font is wider than the one it was
 /// laid out for (a stand-in font, say). A top-level dialog (`whole_dialog`) grows wider as

@@ -3,7 +3,10 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
+#include <shlwapi.h>
 
+#include <algorithm>
+#include <string>
 #include <system_error>
 
 namespace veldor {
@@ -20,13 +23,24 @@ void DesktopShell::StartProgram(const std::filesystem::path& program,
 }
 
 std::filesystem::path FindBrowserPath(const std::filesystem::path& program_folder) {
-  const std::filesystem::path help = program_folder / "help.html";
   std::error_code ec;
-  if (!std::filesystem::exists(help, ec)) return {};
-  wchar_t browser[MAX_PATH] = {};
-  // Above 32 is success; anything else (no association, say) means no browser.
-  const auto result = reinterpret_cast<INT_PTR>(::FindExecutableW(help.c_str(), nullptr, browser));
-  return result > 32 ? std::filesystem::path(browser) : std::filesystem::path();
+  if (!std::filesystem::exists(program_folder / "help.html", ec)) return {};
+  // The program pages open with, asked of the association itself: FindExecutableW takes no
+  // file in a folder longer than MAX_PATH and writes no longer program path. A failure (no
+  // association, say) means no browser.
+  DWORD length = 0;
+  if (::AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, L".html", nullptr, nullptr, &length) !=
+          S_FALSE ||
+      length == 0) {
+    return {};
+  }
+  std::wstring browser(length, L'\0');
+  if (FAILED(::AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, L".html", nullptr,
+                                 browser.data(), &length))) {
+    return {};
+  }
+  browser.erase(std::find(browser.begin(), browser.end(), L'\0'), browser.end());
+  return std::filesystem::path(browser);
 }
 
 }  // namespace veldor

@@ -65,6 +65,62 @@ TEST(ListerDlgTest, RadiosDropAndSavedSettings) {
   EXPECT_NE(saved.find("output_mode=2\r\n"), std::string::npos);
 }
 
+// A drop is read within its block alone: one that is not a well-formed drop of this
+// process is ignored whole, with no message, and left to its owner. A list in the ANSI code
+// page is read, and a folder whose path is longer than 260 characters is listed.
+TEST(ListerDlgTest, OnlyWellFormedDropsAreRead) {
+  TempFolder program, work;
+  const std::string deep = std::string(130, 'd') + "/" + std::string(130, 'e') + "/写真";
+  work.Write(deep + "/a.jpg", "x");
+  work.Write("写真/a.jpg", "x");
+  const std::wstring folder = (work / "写真").native() + L'\0';  // the list's end missing
+  const std::string wide(reinterpret_cast<const char*>(folder.data()), folder.size() * 2);
+  const auto block = [](DWORD offset, BOOL is_wide, const std::string& list) {
+    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(DROPFILES) + list.size());
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
+    *drop = DROPFILES{offset, {}, FALSE, is_wide};
+    std::memcpy(drop + 1, list.data(), list.size());
+    ::GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+  };
+  const HANDLE heap = ::HeapCreate(0, 0, 0);  // a block of it is no global block
+  const std::string whole = std::string(sizeof(DROPFILES), '\0') + wide + std::string(2, '\0');
+  auto* other = static_cast<DROPFILES*>(::HeapAlloc(heap, 0, whole.size()));
+  std::memcpy(other, whole.data(), whole.size());
+  *other = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+  const auto foreign = reinterpret_cast<HDROP>(other);
+  const HDROP freed = MakeDrop({work / "写真"});
+  ::GlobalFree(freed);
+  const struct {
+    const char* name;
+    HDROP drop;
+    bool read;
+  } rows[] = {
+      {"list without its empty string", block(sizeof(DROPFILES), TRUE, wide), false},
+      {"list past the block", block(sizeof(DROPFILES) + 4096, TRUE, wide + '\0' + '\0'), false},
+      {"block of another heap", foreign, false},
+      {"freed handle", freed, false},
+      {"ANSI list", block(sizeof(DROPFILES), FALSE, PathToCp932(work / "写真") + '\0' + '\0'),
+       true},
+      {"deep folder", MakeDrop({work / Rel(deep)}), true},
+  };
+  RecordingShell shell;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingMessages messages;
+    CListerDlg dialog(program.path(), &messages, &shell);
+    const HWND hwnd = dialog.CreateModeless();
+    ::SendMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(row.drop), 0);
+    const Message listed = U8Message("処理結果", "写真.txt\r\n\r\nを出力しました。", Icon::None);
+    EXPECT_EQ(messages.shown, row.read ? std::vector{listed} : std::vector<Message>{});
+    if (!row.read && row.drop != freed && row.drop != foreign) {
+      EXPECT_EQ(::GlobalFree(row.drop), nullptr);  // left alone, so still to be freed
+    }
+    ::DestroyWindow(hwnd);
+  }
+  ::HeapDestroy(heap);
+}
+
 class SheetTest : public ::testing::Test {
  protected:
   SheetTest() {

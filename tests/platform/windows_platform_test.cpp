@@ -163,6 +163,12 @@ TEST_F(WindowsPlatformTest, ProgramFolderAndBrowser) {
               ERROR_SUCCESS);
   }
   EXPECT_TRUE(fs::is_regular_file(FindBrowserPath(folder_.path())));
+  // A program folder whose path is longer than 260 characters works as any other.
+  const fs::path deep =
+      folder_.Write(std::string(130, 'd') + "/" + std::string(130, 'e') + "/help.html", "x")
+          .parent_path();
+  EXPECT_TRUE(IsWritableFolder(deep));
+  EXPECT_TRUE(fs::is_regular_file(FindBrowserPath(deep)));
 }
 
 }  // namespace
