@@ -1,5 +1,6 @@
 // VELDOR.exe's dialogs from their resources, driven with messages as the user's clicks and
 // drops send them: the main dialog, the settings sheet and the input dialog.
+#include <algorithm>
 #include <sstream>
 
 #include "cli/veldor_command.h"
@@ -22,6 +23,20 @@ void Pump() {
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
 }
 bool IsChecked(HWND dialog, int id) { return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+// The about box shows the version the build was made as.
+TEST(AboutBoxTest, ShowsTheProjectVersion) {
+  const HWND about = ::CreateDialogParamW(
+      ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), nullptr,
+      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+  ASSERT_NE(about, nullptr);
+  std::vector<std::wstring> texts;
+  for (HWND child = ::GetWindow(about, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    texts.push_back(win::WindowText(child));
+  const std::wstring version = L"パケット料金表示支援プログラム　 VELDOR  Version " PROJECT_VERSION;
+  EXPECT_NE(std::find(texts.begin(), texts.end(), version), texts.end());
+  ::DestroyWindow(about);
+}
 
 // The stored carrier au is marked and survives the click that comes before the first
 // paint; later clicks count. A dropped folder is listed as veldor-cli lists it; the
