@@ -20,6 +20,10 @@ status=0
 # Which folders each folder may include from, besides itself. The core runs
 # text -> platform -> engine -> template_rules, writers, checker -> listing -> settings_sheet;
 # the front ends sit on top. Anything else is an include that runs upward or sideways.
+# The build refuses most of these too (each library sees only its own folder and its
+# dependencies' folders, cmake/VeldorHelpers.cmake), but not a header that only upper layers
+# include, not a relative "../" include, and not the Win32 folders in a Linux build: this
+# table is the written-down order, checked on every file.
 declare -A may_include=(
   [text]=""
   [platform]="text"
@@ -37,18 +41,41 @@ declare -A may_include=(
   [lister_win]="win_common settings_sheet listing writers engine template_rules platform text"
   [checker_win]="win_common checker template_rules platform text"
 )
+# Folders above all layers: they may include any folder, and no layer includes them.
+declare -A above_layers=([tools]=1 [tests]=1 [fuzz]=1 [bench]=1)
+# A new top-level folder of sources has to take its place in one of the two first.
+while read -r folder; do
+  if [ -z "${may_include[$folder]+set}" ] && [ -z "${above_layers[$folder]+set}" ]; then
+    echo "lint: $folder/ holds sources but is not in the layer table of scripts/lint.sh"
+    status=1
+  fi
+done < <(git ls-files '*.cpp' '*.h' '*.c' | grep / | cut -d/ -f1 | sort -u)
+if git ls-files '*.cpp' '*.h' '*.c' | grep -v /; then
+  echo "lint: sources at the top of the tree belong in a folder of the layer table"
+  status=1
+fi
 while IFS=: read -r file line target; do
   from=${file%%/*}
   to=${target%%/*}
-  [ -n "${may_include[$from]+set}" ] || continue
-  [ -n "${may_include[$to]+set}" ] || continue
   [ "$from" = "$to" ] && continue
-  case " ${may_include[$from]} " in
+  [ -n "${above_layers[$from]+set}" ] && continue
+  if [ -n "${above_layers[$to]+set}" ]; then
+    echo "lint: $file:$line includes $target: $from may not include $to"
+    status=1
+    continue
+  fi
+  [ -n "${may_include[$to]+set}" ] || continue  # not a folder of the tree
+  case " ${may_include[$from]:-} " in
     *" $to "*) ;;
     *) echo "lint: $file:$line includes $target: $from may not include $to"; status=1 ;;
   esac
 done < <(git grep -n -E '^#include "[a-z_]+/' -- '*.cpp' '*.h' |
   sed -E 's/^([^:]*):([0-9]+):#include "([^"]*)".*/\1:\2:\3/')
+# A relative include climbs out of its folder past the layer check.
+if git grep -n -E '^#include "(.*/)?\.\./' -- '*.cpp' '*.h' '*.c'; then
+  echo "lint: includes above name their folder from the top of the tree, never \"../\""
+  status=1
+fi
 mapfile -t sources < <(git ls-files '*.cpp' '*.h' '*.c')
 mapfile -t texts < <(git ls-files '*.cpp' '*.h' '*.c' '*.cmake' '*CMakeLists.txt' '*.sh' '*.md' '*.py' '.ci/run')
 
