@@ -26,6 +26,7 @@ void ReplaceList::Add(std::size_t name_start, std::size_t text_start) {
   Index(static_cast<std::uint32_t>(size() - 1));
 }
 
+// NOLINTNEXTLINE(misc-no-recursion): a rehash re-enters once, into a table that then has room
 void ReplaceList::Index(std::uint32_t entry) {
   if ((distinct_ + 1) * 4 > slots_.size() * 3) {
     std::vector<std::uint32_t> old(std::max<std::size_t>(16, slots_.size() * 2), 0);

@@ -31,7 +31,7 @@ bool IsBareFileName(std::string_view name) {
   // Character by character: the second byte of a double-byte character may be 0x5C, which
   // is no separator there.
   for (std::size_t at = 0; at < name.size(); at += CharLength(name, at)) {
-    const unsigned char c = static_cast<unsigned char>(name[at]);
+    const auto c = static_cast<unsigned char>(name[at]);
     if (CharLength(name, at) == 1 && (c == '\0' || c == '/' || c == '\\' || c == ':')) {
       return false;
     }

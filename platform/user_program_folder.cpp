@@ -10,6 +10,7 @@ namespace {
 // Copies what is missing below `from` into `to`; a name that exists in `to` is kept as the
 // user left it, whatever it is. The checker programs that ship inside template/ stay where
 // they are installed: a copy would not follow updates of the installation.
+// NOLINTNEXTLINE(misc-no-recursion): one level per folder of the shipped tree, links not followed
 void CopyMissing(const fs::path& from, const fs::path& to) {
   std::error_code error;
   // A link is copied as the link it is, never followed: "up -> .." would otherwise copy

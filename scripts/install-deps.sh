@@ -23,7 +23,7 @@ for option in "$@"; do
     *) echo "usage: scripts/install-deps.sh [--no-gui] [--fuzz] [--lintian] [--windows]" >&2; exit 2 ;;
   esac
 done
-packages=(cmake g++ make ninja-build libgtest-dev pkg-config clang-format git)
+packages=(cmake g++ make ninja-build libgtest-dev pkg-config clang-format clang-tidy git)
 if [ $gui -eq 1 ]; then
   packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic xdg-utils desktop-file-utils)
 fi

@@ -14,6 +14,7 @@ namespace {
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented error value
     if (cd_ == reinterpret_cast<iconv_t>(-1)) {
       throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
     }

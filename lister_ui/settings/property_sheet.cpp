@@ -61,7 +61,7 @@ CPSeet::CPSeet(ListerContext& context, QWidget* parent)
        {std::pair(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1),
         std::pair(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), 3)}) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this,
-            [this, step] { tabs_->setCurrentIndex((current_ + step) % tabs_->count()); });
+            [this, step = step] { tabs_->setCurrentIndex((current_ + step) % tabs_->count()); });
   }
   // The sheet opens with the focus on the first control of its first page.
   for (QWidget* w = page1_->nextInFocusChain(); w != page1_; w = w->nextInFocusChain()) {

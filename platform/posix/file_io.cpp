@@ -2,7 +2,7 @@
 
 #include <fcntl.h>
 #include <pthread.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): POSIX sigaction, sigset_t
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 #include "platform/shell.h"
 
 #include <fcntl.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): POSIX sigprocmask, sigset_t
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -85,7 +85,7 @@ std::filesystem::path FindOnPath(const std::string& name) {
     const std::string_view folder = search.substr(
         start, colon == std::string_view::npos ? std::string_view::npos : colon - start);
     // An empty element stands for the current folder, as for the shell.
-    const std::filesystem::path candidate =
+    std::filesystem::path candidate =
         (folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder)) / name;
     if (CanExecute(candidate)) return candidate;
     if (colon == std::string_view::npos) return {};
