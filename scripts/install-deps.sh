@@ -75,8 +75,10 @@ echo "Installing ${#missing[@]} packages: ${missing[*]}"
 size=$("${apt[@]}" install --no-install-recommends --assume-no "${missing[@]}" 2>/dev/null |
   sed -n 's/^Need to get \([^ ]* [kMG]*B\).*/\1/p' | head -n 1 || true)
 echo "Downloading ${size:-the packages} and setting them up; this takes a few minutes."
-# One line per package set up instead of silence; everything else goes to the log.
+# One line per package downloaded and per package set up instead of silence; everything
+# else goes to the log.
 "${apt[@]}" install -y --no-install-recommends "${missing[@]}" 2>&1 | tee -a "$log" |
-  sed -u -n 's/^Setting up \([^ ]*\) .*/  set up \1/p'
+  sed -u -n -E -e 's/^Get:[0-9]+ [^ ]+ [^ ]+ [^ ]+ ([^ ]+) [^ ]+ [^ ]+ \[([^]]+)\]$/  got \1 (\2)/p' \
+    -e 's/^Setting up ([^ ]+) .*/  set up \1/p'
 [ "${PIPESTATUS[0]}" -eq 0 ] || failed
 echo "Installed."
