@@ -206,6 +206,8 @@ TEST(RunTest, PrintsRecordsAndExits) {
             ", \"line\": 3, \"column\": 4, \"rule\": \"no-such-tag\", \"suggestion\": "
             "\"[@FNAME@]\"")}};
   for (auto [name, command, expected_status, out] : rows) {
+    // Only root may become a user the system does not know (CI runs the tests as root).
+    if (std::string_view(name) == "VeldorWithoutHome" && ::geteuid() != 0) continue;
     const testing::TempFolder root;
     root.Write("program/quorsel.ini", "[PAGE_1]\r\nover_write=1\r\n");
     const int status = std::system(
