@@ -2,6 +2,7 @@
 
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "engine/file_record.h"
 #include "engine/sort.h"
@@ -21,28 +22,16 @@ void OpenListing(const std::filesystem::path& out, ListerContext& context) {
   if (context.settings.file_open == 1) context.shell.OpenFile(out);
 }
 
-void WriteTxtOrCsv(const Listing& listing, const std::filesystem::path& folder,
-                   std::vector<std::string>& output_list, ListerContext& context) {
-  const bool txt = context.settings.output_mode == kTxt;
+// Writes the listing with `write` into <folder>/<folder's name><extension>, notes the file
+// when it was written, and opens it (or the one kept) when the user wants that.
+template <typename Write>
+void WriteListingFile(const std::filesystem::path& folder, std::string_view extension,
+                      std::vector<std::string>& output_list, ListerContext& context, Write write) {
   const std::filesystem::path base = FolderBaseName(folder);
   std::filesystem::path out = folder / base;
-  out += txt ? ".txt" : ".csv";
-  const WriteOutcome outcome =
-      txt ? WriteTextListing(listing, out, context.settings, context.messages)
-          : WriteCsvListing(listing, out, context.settings, context.messages);
-  if (outcome == WriteOutcome::Written)
-    output_list.push_back(PathToUtf8(base) + (txt ? ".txt" : ".csv"));
-  OpenListing(out, context);
-}
-
-void WriteJson(const Listing& listing, const std::filesystem::path& folder,
-               std::vector<std::string>& output_list, ListerContext& context) {
-  const std::filesystem::path base = FolderBaseName(folder);
-  std::filesystem::path out = folder / base;
-  out += ".json";
-  const WriteOutcome outcome =
-      WriteJsonListing(listing, folder, out, context.settings, context.messages);
-  if (outcome == WriteOutcome::Written) output_list.push_back(PathToUtf8(base) + ".json");
+  out += extension;
+  if (write(out) == WriteOutcome::Written)
+    output_list.push_back(PathToUtf8(base) + std::string(extension));
   OpenListing(out, context);
 }
 
@@ -150,14 +139,23 @@ bool ListFolder(const std::filesystem::path& folder, std::vector<std::string>& o
   if (!listing) return false;
   SortRecords(listing->records, context.settings.sort_key, context.settings.sort_style);
   if (context.listing_stream != nullptr && StreamListing(*listing, folder, context)) return true;
+  const ListingSettings& settings = context.settings;
   if (context.json_listing) {
-    WriteJson(*listing, folder, output_list, context);
+    WriteListingFile(folder, ".json", output_list, context, [&](const auto& out) {
+      return WriteJsonListing(*listing, folder, out, settings, context.messages);
+    });
     return true;
   }
-  switch (context.settings.output_mode) {
+  switch (settings.output_mode) {
     case kTxt:
+      WriteListingFile(folder, ".txt", output_list, context, [&](const auto& out) {
+        return WriteTextListing(*listing, out, settings, context.messages);
+      });
+      break;
     case kCsv:
-      WriteTxtOrCsv(*listing, folder, output_list, context);
+      WriteListingFile(folder, ".csv", output_list, context, [&](const auto& out) {
+        return WriteCsvListing(*listing, out, settings, context.messages);
+      });
       break;
     case kHtml:
       WriteHtmlPages(*listing, folder, output_list, context);
