@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "win_common/win_text.h"
+
 namespace veldor::win {
 
 namespace {
@@ -265,15 +267,7 @@ std::optional<std::vector<std::filesystem::path>> ReadDropFiles(const char* bloc
   }
   const auto strings = SplitList<char>(bytes);
   if (!strings) return std::nullopt;
-  for (const std::string& path : *strings) {
-    const int length = static_cast<int>(path.size());
-    std::wstring wide(
-        static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, path.data(), length, nullptr, 0)),
-        L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, path.data(), length, wide.data(),
-                          static_cast<int>(wide.size()));
-    paths.emplace_back(std::move(wide));
-  }
+  for (const std::string& path : *strings) paths.emplace_back(WideFromCodePage(CP_ACP, path));
   return paths;
 }
 

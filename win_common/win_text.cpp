@@ -6,14 +6,16 @@
 
 namespace veldor::win {
 
-std::wstring WideFromUtf8(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
-  return text;
+std::wstring WideFromCodePage(unsigned code_page, std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = ::MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
+  return wide;
 }
+
+std::wstring WideFromUtf8(std::string_view utf8) { return WideFromCodePage(CP_UTF8, utf8); }
 
 std::wstring Wide(std::string_view cp932) { return WideFromUtf8(Cp932ToUtf8(cp932)); }
 
